@@ -1,0 +1,43 @@
+// The kinds of damage the reader can meet in a file. Each kind is reported once per load, as one
+// line in the listing box, so the user knows that the tables hold only part of the file.
+#pragma once
+
+#include <bitset>
+#include <string>
+#include <vector>
+
+#include "model/store.h"
+
+namespace opt {
+
+enum class LoadProblem {
+    kTopLevelFull,
+    kJumpListFull,
+    kElementsFull,
+    kPendingNamesFull,
+    kNegativeCount,
+    kZeroEntry,
+    kOffsetOutside,
+    kCycle,
+    kTruncated,
+    kPaletteSlotsFull,
+    kProblemKinds
+};
+
+// Tables whose records can run out.
+enum class FullTable { TTMIH, TTMFH, TTFD, TVX, TTVX, TTVN, Textures, Groups, Refs, TTMDH, TTBH, TRSH, TCB, Unique_Names, kTableKinds };
+
+class LoadWarnings {
+public:
+    void Note(LoadProblem p) { problems_.set(static_cast<size_t>(p)); }
+    void NoteFull(FullTable t) { full_.set(static_cast<size_t>(t)); }
+    bool Any() const { return problems_.any() || full_.any(); }
+    // One line per kind met, tables first, in a fixed order.
+    std::vector<std::string> Lines() const;
+
+private:
+    std::bitset<static_cast<size_t>(LoadProblem::kProblemKinds)> problems_;
+    std::bitset<static_cast<size_t>(FullTable::kTableKinds)> full_;
+};
+
+}  // namespace opt

@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Installs what is missing, then builds and runs every test: the libFuzzer run, the core tests under
+# AddressSanitizer and UndefinedBehaviorSanitizer, and last the full suite (core, command line and
+# windows under Xvfb), whose CTest summary ends the run.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/scripts/deps.sh"
+jobs=$(nproc)
+
+echo "== fuzz run (clang, libFuzzer) =="
+cmake -S "$root" -B "$root/build-fuzz" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+  -DZEDARUZ_FUZZ=ON -DZEDARUZ_GUI=OFF -DZEDARUZ_BENCH=OFF >/dev/null
+cmake --build "$root/build-fuzz" --target load_fuzz make_seed_corpus -j"$jobs"
+rm -rf "$root/build-fuzz/corpus" && mkdir -p "$root/build-fuzz/corpus"
+"$root/build-fuzz/make_seed_corpus" "$root/build-fuzz/corpus"
+"$root/build-fuzz/load_fuzz" -runs="${FUZZ_RUNS:-20000}" -max_len=65536 -seed=1 \
+  "$root/build-fuzz/corpus" 2>&1 | tail -n 3
+
+echo "== sanitizer build (ASan + UBSan) =="
+cmake -S "$root" -B "$root/build-asan" -DCMAKE_BUILD_TYPE=Debug -DZEDARUZ_SANITIZE=ON \
+  -DZEDARUZ_GUI=OFF -DZEDARUZ_BENCH=OFF >/dev/null
+cmake --build "$root/build-asan" -j"$jobs"
+(cd "$root/build-asan" && ASAN_OPTIONS=detect_leaks=1 ctest --output-on-failure -j"$jobs")
+
+echo "== full suite =="
+cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$root/build" -j"$jobs"
+cd "$root/build"
+if command -v xvfb-run >/dev/null; then
+  xvfb-run -a -s "-screen 0 1280x1024x24" ctest --output-on-failure -j"$jobs"
+else
+  ctest --output-on-failure -j"$jobs"
+fi
