@@ -261,4 +261,4 @@ BENCHMARK(BM_VertexListing)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-BENCHMARK_MAIN();
+

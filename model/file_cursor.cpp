@@ -18,18 +18,12 @@ size_t FileCursor::ReadBytes(void* dst, size_t n) {
     return got;
 }
 
-void FileCursor::Read(int32_t& value) {
+void FileCursor::ReadShort(int32_t& value) {
     uint8_t b[4];
     const size_t got = ReadBytes(b, 4);
     auto u = std::bit_cast<uint32_t>(value);
     for (size_t i = 0; i < got; ++i) u = (u & ~(0xFFu << (8 * i))) | (uint32_t(b[i]) << (8 * i));
     value = std::bit_cast<int32_t>(u);
-}
-
-void FileCursor::Read(float& value) {
-    auto i = std::bit_cast<int32_t>(value);
-    Read(i);
-    value = std::bit_cast<float>(i);
 }
 
 }  // namespace opt

@@ -3,6 +3,8 @@
 // leaves the rest of the destination as it was. It never touches memory outside the file.
 #pragma once
 
+#include <array>
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -20,8 +22,45 @@ public:
     bool Inside(int64_t pos) const { return pos >= 0 && pos < Size(); }
 
     // Little-endian reads; a short read replaces only the low-order bytes it got.
-    void Read(int32_t& value);
-    void Read(float& value);
+    void Read(int32_t& value) {
+        if (pos_ >= 0 && pos_ <= Size() - 4) {
+            value = static_cast<int32_t>(Load32(bytes_.data() + pos_));
+            pos_ += 4;
+            return;
+        }
+        ReadShort(value);
+    }
+    void Read(float& value) {
+        if (pos_ >= 0 && pos_ <= Size() - 4) {
+            value = std::bit_cast<float>(Load32(bytes_.data() + pos_));
+            pos_ += 4;
+            return;
+        }
+        auto i = std::bit_cast<int32_t>(value);
+        ReadShort(i);
+        value = std::bit_cast<float>(i);
+    }
+    // The n bytes at pos when all of them lie inside the file, else nullptr. Leaves the cursor alone.
+    const uint8_t* Run(int64_t pos, int64_t n) const {
+        return (pos >= 0 && n >= 0 && n <= Size() - pos) ? bytes_.data() + pos : nullptr;
+    }
+    static uint32_t Load32(const uint8_t* p) {
+        return uint32_t(p[0]) | (uint32_t(p[1]) << 8) | (uint32_t(p[2]) << 16) | (uint32_t(p[3]) << 24);
+    }
+    // Reads n records of N floats, record i going to planes[0][i] .. planes[N-1][i].
+    template <size_t N>
+    void ReadPlanes(const std::array<float*, N>& planes, int n) {
+        const int64_t need = int64_t{n} * int64_t{N} * 4;
+        if (pos_ >= 0 && need <= Size() - pos_) {
+            const uint8_t* p = bytes_.data() + pos_;
+            for (int i = 0; i < n; ++i)
+                for (size_t k = 0; k < N; ++k, p += 4) planes[k][i] = std::bit_cast<float>(Load32(p));
+            pos_ += need;
+            return;
+        }
+        for (int i = 0; i < n; ++i)
+            for (float* plane : planes) Read(plane[i]);
+    }
     // Copies up to n bytes into dst; returns how many were available.
     size_t ReadBytes(void* dst, size_t n);
 
@@ -31,6 +70,8 @@ public:
     bool ReadOutside() const { return read_outside_; }
 
 private:
+    void ReadShort(int32_t& value);
+
     std::span<const uint8_t> bytes_;
     int64_t pos_ = 0;
     bool ran_past_end_ = false;

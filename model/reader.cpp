@@ -9,6 +9,7 @@
 #include "model/reader.h"
 
 #include <algorithm>
+#include <bit>
 #include <filesystem>
 #include <fstream>
 #include <vector>
@@ -67,6 +68,8 @@ private:
     void ReadLodSet(int mesh);
     void ReadFaceList(int mesh, int32_t pos);
     void ReadFaceData(FaceDataRecord& d, int mesh);
+    static void DecodeFaces(FaceDataRecord& d, int n, const uint8_t* records, const uint8_t* normals,
+                            const uint8_t* mapping);
     bool ReadTextureCounted();
     void ReadTexture(TextureRecord& x, int32_t index);
     void ReadPalettes(int slot);
@@ -269,13 +272,6 @@ void Walker::ReadDescriptor(int mesh) {
     ++s_.Counters[kCountDescriptors];
 }
 
-// Vertices, texture vertices and normals: Count elements of float tuples directly after the header.
-template <size_t N>
-void ReadElements(FileCursor& cur, int n, const std::array<float*, N>& planes) {
-    for (int i = 0; i < n; ++i)
-        for (float* plane : planes) cur.Read(plane[i]);
-}
-
 void Walker::ReadVertices(int mesh) {
     const int r = NextRecord(kCountVertices, kMaxVertexBlocks, FullTable::TVX);
     if (r < 0) return;
@@ -284,7 +280,7 @@ void Walker::ReadVertices(int mesh) {
     ReadHeader(v);
     v.Data_Offset = Convert(v.Data_Offset);
     const int n = Fit(v.Count, kMaxElements, LoadProblem::kElementsFull);
-    ReadElements(cur_, n, std::array<float*, 3>{v.X, v.Y, v.Z});
+    cur_.ReadPlanes(std::array<float*, 3>{v.X, v.Y, v.Z}, n);
     ++s_.Counters[kCountVertices];
 }
 
@@ -296,7 +292,7 @@ void Walker::ReadTexVertices(int mesh) {
     ReadHeader(t);
     t.Data_Offset = Convert(t.Data_Offset);
     const int n = Fit(t.Count, kMaxElements, LoadProblem::kElementsFull);
-    ReadElements(cur_, n, std::array<float*, 2>{t.U, t.V});
+    cur_.ReadPlanes(std::array<float*, 2>{t.U, t.V}, n);
     ++s_.Counters[kCountTexVertices];
 }
 
@@ -308,7 +304,7 @@ void Walker::ReadNormals(int mesh) {
     ReadHeader(w);
     w.Data_Offset = Convert(w.Data_Offset);
     const int n = Fit(w.Count, kMaxElements, LoadProblem::kElementsFull);
-    ReadElements(cur_, n, std::array<float*, 3>{w.X, w.Y, w.Z});
+    cur_.ReadPlanes(std::array<float*, 3>{w.X, w.Y, w.Z}, n);
     ++s_.Counters[kCountNormals];
 }
 
@@ -429,14 +425,20 @@ void Walker::ReadFaceData(FaceDataRecord& d, int mesh) {
     cur_.Read(d.Edges);
     const int64_t faces = d.Count;
     const int n = Fit(d.Count, kMaxFaces, LoadProblem::kElementsFull);
+    // Face records (16 indices), then all face normals (3 floats), then all mapping records (6 floats).
+    const int64_t base = int64_t{d.Data_Offset} + 4;
+    if (const uint8_t* run = cur_.Run(base, 100 * faces)) {
+        DecodeFaces(d, n, run, run + 64 * faces, run + 76 * faces);
+        cur_.Seek(base + 100 * faces);
+        return;
+    }
+    // The file ends inside the block: field by field, keeping what is not in the file.
     for (int i = 0; i < n; ++i) {
         for (int g = 0; g < 4; ++g) {
             for (int k = 0; k < 4; ++k) cur_.Read(d.Index(g, k)[i]);
             if (d.Index(g, 3)[i] == -1) d.Quad[g][i] = 0;
         }
     }
-    // Normals and mapping floats follow all the file's face records, stored or not.
-    const int64_t base = int64_t{d.Data_Offset} + 4;
     cur_.Seek(base + 64 * faces);
     for (int i = 0; i < n; ++i) {
         cur_.Read(d.Normal_I[i]);
@@ -446,6 +448,24 @@ void Walker::ReadFaceData(FaceDataRecord& d, int mesh) {
     cur_.Seek(base + 76 * faces);
     for (int i = 0; i < n; ++i)
         for (auto& f : d.F) cur_.Read(f[i]);
+}
+
+void Walker::DecodeFaces(FaceDataRecord& d, int n, const uint8_t* records, const uint8_t* normals,
+                         const uint8_t* mapping) {
+    auto real = [](const uint8_t* p) { return std::bit_cast<float>(FileCursor::Load32(p)); };
+    for (int i = 0; i < n; ++i, records += 64) {
+        for (int g = 0; g < 4; ++g) {
+            for (int k = 0; k < 4; ++k) d.Index(g, k)[i] = static_cast<int32_t>(FileCursor::Load32(records + 16 * g + 4 * k));
+            if (d.Index(g, 3)[i] == -1) d.Quad[g][i] = 0;
+        }
+    }
+    for (int i = 0; i < n; ++i, normals += 12) {
+        d.Normal_I[i] = real(normals);
+        d.Normal_J[i] = real(normals + 4);
+        d.Normal_K[i] = real(normals + 8);
+    }
+    for (int i = 0; i < n; ++i, mapping += 24)
+        for (int k = 0; k < 6; ++k) d.F[k][i] = real(mapping + 4 * k);
 }
 
 bool Walker::ReadTextureCounted() {
@@ -517,16 +537,24 @@ void Walker::ReadTexture(TextureRecord& x, int32_t index) {
 }
 
 void Walker::ReadPalettes(int slot) {
+    constexpr int64_t kBytes = int64_t{kPalettesPerSlot} * kPaletteEntries * 2;
+    const uint8_t* run = cur_.Run(cur_.Pos(), kBytes);
     for (int p = slot * kPalettesPerSlot; p < (slot + 1) * kPalettesPerSlot; ++p) {
         for (int e = 0; e < kPaletteEntries; ++e) {
             uint8_t b[2];
-            if (cur_.ReadBytes(b, 2) < 2) continue;  // an entry not in the file keeps its colour
+            if (run != nullptr) {
+                b[0] = *run++;
+                b[1] = *run++;
+            } else if (cur_.ReadBytes(b, 2) < 2) {
+                continue;  // an entry not in the file keeps its colour
+            }
             const uint8_t lo = b[0], hi = b[1];
             s_.Palettes[p][0][e] = static_cast<uint8_t>((hi >> 3) * 8);
             s_.Palettes[p][1][e] = static_cast<uint8_t>((((hi & 7) * 8) + (lo >> 5)) * 4);
             s_.Palettes[p][2][e] = static_cast<uint8_t>((lo & 31) * 8);
         }
     }
+    if (run != nullptr) cur_.Seek(cur_.Pos() + kBytes);
 }
 
 void Walker::ReadGroup() {

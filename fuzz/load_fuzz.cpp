@@ -1,0 +1,40 @@
+// libFuzzer target: loads arbitrary bytes as an OPT file and runs every listing and memo text over
+// whatever the reader kept.
+#include <cstddef>
+#include <cstdint>
+#include <span>
+
+#include "listings/listings.h"
+#include "listings/registry.h"
+#include "model/reader.h"
+#include "model/store.h"
+#include "ui/selection_state.h"
+
+namespace {
+
+// Counts lines and touches every byte, so the listings' work cannot be optimised away.
+class CountingSink : public opt::MemoSink {
+public:
+    size_t bytes = 0;
+    void AddLine(const std::string& line) override { bytes += line.size() + 1; }
+    void ClearMemo() override {}
+};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    auto& store = opt::TheStore();
+    CountingSink listing, resolutions, memo;
+    opt::VectorLookupSink textures;
+    opt::LoadBytes(store, std::span<const uint8_t>(data, size), {listing, resolutions, textures});
+    for (const auto& entry : opt::Listings()) entry.run(store, listing);
+
+    // The memo texts with selections taken from the input, in range or not.
+    opt::SelectionState sel;
+    sel.SelectedFaceData = size > 0 ? static_cast<int8_t>(data[0]) * 2 : 0;
+    sel.SelectedMesh = size > 1 ? static_cast<int8_t>(data[1]) : 0;
+    sel.SelectedVertex = size > 2 ? static_cast<int16_t>(data[2] * 5 - 100) : 0;
+    opt::ShowFaceInfo(store.ttfd, sel, memo);
+    opt::ShowVertexInfo(store.tvx, sel, memo);
+    return 0;
+}
