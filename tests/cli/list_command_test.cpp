@@ -1,0 +1,96 @@
+// zedaruz-cli list: what it prints, in which order, and how it fails.
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <memory>
+
+#include "listings/registry.h"
+#include "model/reader.h"
+#include "tests/cli/cli_run.h"
+
+namespace {
+
+using cli_testing::RunCli;
+
+// The lines the same listings give in-process, after the reader's own lines.
+std::vector<std::string> Expected(const std::string& path, const std::vector<std::string>& names) {
+    auto store = std::make_unique<opt::ModelStore>();
+    opt::VectorSink lines, res;
+    opt::VectorLookupSink tex;
+    opt::Load(*store, path, {lines, res, tex});
+    for (const auto& name : names) opt::FindListing(name)->run(*store, lines);
+    return lines.lines;
+}
+
+std::vector<std::string> AllNames() {
+    std::vector<std::string> names;
+    for (const auto& e : opt::Listings()) names.emplace_back(e.name);
+    return names;
+}
+
+TEST(ListCommand, WithoutNamesPrintsEveryListingOfTheDemoModelInOrder) {
+    const auto run = RunCli({"list", DEMO_MODEL_PATH});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(run.err.empty());
+    const auto lines = run.Lines();
+    EXPECT_EQ(lines, Expected(DEMO_MODEL_PATH, AllNames()));
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines.front().rfind("Main_Offset=", 0), 0u);
+    EXPECT_EQ(run.out.back(), '\n');
+    // Every kind of block of the demo model shows up.
+    for (const char* head : {"MIH (004) ", "MDH (021) ", "MFaceH  ", "Face_Data  ", "MDB (025) ", "RSH (023) ",
+                             "TBH (022)", "VX (03) ", "TVX (13) ", "VXN (11) ", " index =", "Mesh= "}) {
+        bool found = false;
+        for (const auto& l : lines) found = found || l.find(head) != std::string::npos;
+        EXPECT_TRUE(found) << head;
+    }
+}
+
+TEST(ListCommand, NamedListingsComeInTheOrderGivenAndMayRepeat) {
+    const std::vector<std::string> names = {"hardpoint", "main-file-info", "hardpoint", "distances"};
+    std::vector<std::string> words = {"list", DEMO_MODEL_PATH};
+    words.insert(words.end(), names.begin(), names.end());
+    const auto run = RunCli(words);
+    ASSERT_EQ(run.status, 0);
+    EXPECT_EQ(run.Lines(), Expected(DEMO_MODEL_PATH, names));
+}
+
+TEST(ListCommand, ReaderWarningsComeFirst) {
+    const auto path = std::filesystem::temp_directory_path() / ("zedaruz_cli_cut_" + std::to_string(::getpid()) + ".opt");
+    auto bytes = cli_testing::Slurp(DEMO_MODEL_PATH);
+    bytes.resize(bytes.size() / 3);
+    std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    const auto run = RunCli({"list", path.string(), "vertex"});
+    std::filesystem::remove(path);
+    ASSERT_EQ(run.status, 0);
+    const auto lines = run.Lines();
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines.front().rfind("Warning:", 0), 0u);
+}
+
+TEST(ListCommand, FailuresSayWhyAndExitWithTheirStatus) {
+    const std::string missing = "/nonexistent/dir/ship.opt";
+    auto run = RunCli({"list", missing});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "Cannot open file " + missing + "\n");
+    EXPECT_TRUE(run.out.empty());
+
+    run = RunCli({"list", DEMO_MODEL_PATH, "vertex", "no-such-listing"});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("no-such-listing"), std::string::npos);
+    EXPECT_NE(run.err.find("Usage"), std::string::npos);
+    EXPECT_TRUE(run.out.empty());
+
+    EXPECT_EQ(RunCli({"list"}).status, 2);
+    EXPECT_EQ(RunCli({}).status, 2);
+    EXPECT_EQ(RunCli({"frobnicate"}).status, 2);
+}
+
+TEST(ListCommand, HelpNamesEveryListing) {
+    const auto run = RunCli({"--help"});
+    EXPECT_EQ(run.status, 0);
+    for (const auto& name : AllNames()) EXPECT_NE(run.out.find("  " + name + "\n"), std::string::npos) << name;
+}
+
+}  // namespace
