@@ -1,0 +1,51 @@
+#include "render/core/image_export.h"
+
+#include <fstream>
+
+#include "model/errors.h"
+#include "render/core/image_export_names.h"
+#include "render/core/palette_colours.h"
+
+namespace opt {
+
+std::array<uint8_t, kPalFileBytes> PalBytes(const ModelStore& store, int p) {
+    std::array<uint8_t, kPalFileBytes> out{};
+    if (p < 0 || p >= kPalettes) return out;
+    for (size_t plane = 0; plane < 3; ++plane)
+        for (size_t i = 0; i < kPaletteEntries; ++i)
+            out[plane * kPaletteEntries + i] = store.Palettes[p][plane][i];
+    return out;
+}
+
+void WriteFileBytes(const std::string& path, std::span<const uint8_t> bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    if (!out) throw OptError("Cannot create file " + path);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.close();
+    if (!out) throw OptError("Stream write error");
+}
+
+void WP(const std::string& path, const ModelStore& store, int p) { WriteFileBytes(path, PalBytes(store, p)); }
+
+std::string SaveBmp(const std::string& saveDataDir, const std::string& entryText,
+                    const std::string& modelPath, std::span<const uint8_t> bmp) {
+    const std::string path = DirWithSeparator(saveDataDir) + BmpFileName(entryText, modelPath);
+    WriteFileBytes(path, bmp);
+    return " File saved to  " + path;
+}
+
+int UsedPaletteSlots(const ModelStore& store) {
+    for (int k = 0; k < kPaletteSlots; ++k)
+        if (store.Palette_Slots[k] == 0) return k;
+    return kPaletteSlots;
+}
+
+std::string SavePals(const std::string& saveDataDir, const ModelStore& store, const std::string& modelPath) {
+    const std::string dir = DirWithSeparator(saveDataDir);
+    const int n = UsedPaletteSlots(store);
+    for (int j = 0; j < n; ++j)
+        WP(dir + PalFileName(j, modelPath), store, PaletteNumber(j, kSavedPaletteLevel));
+    return " Files saved to  " + dir;
+}
+
+}  // namespace opt

@@ -1,0 +1,111 @@
+#include "render/core/view_state.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "render/core/view_number_text.h"
+
+namespace opt {
+
+namespace {
+
+// Start values of the running extremes: any stored coordinate replaces them.
+constexpr float kHiStart = -999999.0f;
+constexpr float kLoStart = 999999.0f;
+// File units per meter in the size text.
+constexpr double kUnitsPerMeter = 20.5;
+
+int64_t ClampToInt32(double v) {
+    constexpr double lo = std::numeric_limits<int32_t>::min();
+    constexpr double hi = std::numeric_limits<int32_t>::max();
+    if (std::isnan(v)) return 0;
+    return static_cast<int64_t>(std::clamp(v, lo, hi));
+}
+
+// round (nearest, halves to even) plus a third of it, the third truncated toward zero. Coordinates
+// too large for the cube's integers saturate instead of overflowing.
+int32_t ExtendByThird(float extreme) {
+    const int64_t r = ClampToInt32(std::nearbyint(static_cast<double>(extreme)));
+    const int64_t bound = r + r / 3;
+    return static_cast<int32_t>(
+        std::clamp<int64_t>(bound, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
+}
+
+}  // namespace
+
+ViewState& TheView() {
+    static ViewState view;
+    return view;
+}
+
+void ResetViewAtCreate(ViewState& view) {
+    view.LoadCount = 0;
+    view.TexUploads = 0;
+    view.PanX = 0;
+    view.PanY = 0;
+    view.ResizeGuard = true;
+}
+
+void ResetTurnAndScale(ViewState& view) {
+    view.AngleX = 0;
+    view.AngleY = 0;
+    view.AngleZ = 0;
+    view.ViewScale = 1.0;
+}
+
+void ResetViewAfterLoad(ViewState& view) {
+    view.PanX = 0;
+    view.PanY = 0;
+    ResetTurnAndScale(view);
+}
+
+OrthoRange ComputeOrtho(const ModelStore& store) {
+    float hi = kHiStart;
+    float lo = kLoStart;
+    for (int e = 0; e < TVX::Capacity; ++e) {
+        const VertexRecord& block = store.tvx[e];
+        // The first unset block ends the scan; inside a block the first unset x ends that block.
+        if (block.X[0] == kUnsetReal) break;
+        for (int v = 0; v < kMaxElements; ++v) {
+            if (block.X[v] == kUnsetReal) break;
+            for (float c : {block.X[v], block.Y[v], block.Z[v]}) {
+                if (c > hi) hi = c;
+                if (c < lo) lo = c;
+            }
+        }
+    }
+    return {ExtendByThird(lo), ExtendByThird(hi)};
+}
+
+void FitOrtho(ViewState& view, const ModelStore& store) {
+    const OrthoRange r = ComputeOrtho(store);
+    view.OrthoMin = r.Min;
+    view.OrthoMax = r.Max;
+}
+
+std::string ModelSizeText(const ModelStore& store) {
+    float lo = kLoStart;
+    float hi = kHiStart;
+    for (const DescriptorRecord& d : store.tcb.Entries) {
+        if (d.Data_Offset == 0) continue;
+        if (d.HZ_Min[1] < lo) lo = d.HZ_Min[1];
+        if (d.HZ_Max[1] > hi) hi = d.HZ_Max[1];
+    }
+    const float length = hi - lo;
+    const double rounded = std::nearbyint(static_cast<double>(length));
+    const float meters = static_cast<float>(rounded / kUnitsPerMeter);
+    return FormatFixed(meters, 6, 0, '.');
+}
+
+std::string SizeStatusText(const ModelStore& store) { return "Size= " + ModelSizeText(store) + "   Meters"; }
+
+std::string ScaleText(double viewScale, char decimalSeparator) {
+    return FormatGeneral15(static_cast<float>(viewScale), decimalSeparator);
+}
+
+std::string ScaleStatusText(const ViewState& view, char decimalSeparator) {
+    return "Scale= " + ScaleText(view.ViewScale, decimalSeparator);
+}
+
+}  // namespace opt

@@ -1,0 +1,98 @@
+// The view state of the one GL view: rotation angles, zoom, pan, the orthographic cube fitted to the
+// model, and the counters that the load sequence and the texture upload share. Plain data and
+// arithmetic only; the GL painter replays what these functions compute.
+//
+// What the GL layer calls, in order (every GL call named here is the painter's own):
+//
+//   Window creation:  ResetViewAtCreate(TheView()), selection.ModelLoaded = false.
+//
+//   InitGL:           ResetTurnAndScale(view); make the context (double-buffered RGBA, depth buffer);
+//                     clear to black and present; glViewport(0, 0, panel client width,
+//                     viewer window client height) (the only viewport call); glMatrixMode(PROJECTION),
+//                     glLoadIdentity, FitOrtho(view, store), glOrtho(OrthoCubeOf(view));
+//                     glColor3f(0, 1, 0); in textured display glShadeModel(GL_SMOOTH);
+//                     glFrontFace(GL_CW); SetView with SetViewTransform(view, 0, 0, 0, 0, 0, 0).
+//
+//   SetView(t):       glMatrixMode(PROJECTION), glLoadIdentity; textured display:
+//                     glPolygonMode(GL_FRONT, GL_FILL), enable depth test and face culling;
+//                     wireframe: glPolygonMode(GL_FRONT_AND_BACK, GL_LINE) only;
+//                     glOrtho(OrthoCubeOf(view)); then replay t (see view_transform.h).
+//
+//   RefitView:        if view.LoadCount == 0: InitGL, else FitOrtho(view, store); clear colour and
+//                     depth to black; SetView(SetViewTransform(view, AngleX, AngleY, AngleZ, 0, 0, 0)).
+//
+//   LoadOrtho:        RefitView; view.LoadCount += 1; control panel OnLoad; ModelLoaded = true;
+//                     if view.TexUploads > 0: delete texture names 0 .. view.TexListLast;
+//                     view.TexListLast = entries of the texture list - 1; draw the model and present;
+//                     textured display: view.TexUploads += 1 and upload the textures;
+//                     ResetViewAfterLoad(view); SetView(SetViewTransform(view, 0, 0, 0, 0, 0, 0));
+//                     SetMenu; status panel 1 = SizeStatusText(store).
+//
+//   ShowHZ:           clear colour and depth to black, draw the model, present (swap, then glFlush).
+//                     The projection is the one the last SetView left: keyed turns do not show.
+//
+//   DrawMoved:        glPushMatrix; clear colour and depth; replay MovedTransform(view); draw the model,
+//                     present; glPopMatrix.
+//
+//   FormResize:       keep the panel square; if view.ResizeGuard: stop; free the context when
+//                     view.LoadCount != 0; view.LoadCount = 0; square again; RefitView (runs InitGL);
+//                     view.LoadCount = 1. Texture objects are lost with the context.
+//
+//   Keys:             FormKeyDown (view_keys.h) says whether to DrawMoved, show the control panel and
+//                     refresh status panel 0 with ScaleStatusText(view).
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "model/store.h"
+
+namespace opt {
+
+struct ViewState {
+    int32_t AngleX = 0;  // degrees about x; no bounds, no wrap
+    int32_t AngleY = 0;
+    int32_t AngleZ = 0;
+    double ViewScale = 1.0;  // uniform scale after the rotations
+    int32_t PanX = 0;        // model units; reaches the screen only through DrawMoved
+    int32_t PanY = 0;
+    int32_t OrthoMin = 0;  // the cube's bounds, the same on all three axes
+    int32_t OrthoMax = 0;
+    int32_t LoadCount = 0;     // 0: no rendering context
+    int32_t TexUploads = 0;    // texture uploads since the window was created
+    int32_t TexListLast = -1;  // last index of the texture list at the previous load; -1: none
+    bool ResizeGuard = true;   // while set, a window resize only keeps the panel square
+};
+
+// The one view state that the whole program shares.
+ViewState& TheView();
+
+// Window creation: no context, no uploads, no pan, resize guarded.
+void ResetViewAtCreate(ViewState& view);
+// InitGL's first step: angles 0 and scale 1.0; the pan is kept.
+void ResetTurnAndScale(ViewState& view);
+// After a load: pan, angles and scale back to their start.
+void ResetViewAfterLoad(ViewState& view);
+
+// The bounds of the cube from every stored vertex (hi and lo extended by a third, rounded half to
+// even, third taken toward zero). An empty store gives the inverted cube -1333332 .. 1333332.
+struct OrthoRange {
+    int32_t Min;
+    int32_t Max;
+};
+OrthoRange ComputeOrtho(const ModelStore& store);
+// Sets view.OrthoMin and view.OrthoMax from the store.
+void FitOrtho(ViewState& view, const ModelStore& store);
+
+// The model's length along y from the descriptors' hit-zone boxes, in meters (20.5 units each),
+// written as "%6.0f".
+std::string ModelSizeText(const ModelStore& store);
+// "Size= " + ModelSizeText + "   Meters" (status panel 1).
+std::string SizeStatusText(const ModelStore& store);
+
+// ViewScale as a 32-bit float in general format with at most 15 significant digits.
+std::string ScaleText(double viewScale, char decimalSeparator = '.');
+// "Scale= " + ScaleText (status panel 0).
+std::string ScaleStatusText(const ViewState& view, char decimalSeparator = '.');
+
+}  // namespace opt
