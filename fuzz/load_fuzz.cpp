@@ -7,7 +7,10 @@
 #include "listings/listings.h"
 #include "listings/registry.h"
 #include "model/reader.h"
+#include "model/errors.h"
 #include "model/store.h"
+#include "render/core/frame_builder.h"
+#include "render/core/view_state.h"
 #include "ui/selection_state.h"
 
 namespace {
@@ -36,5 +39,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     sel.SelectedVertex = size > 2 ? static_cast<int16_t>(data[2] * 5 - 100) : 0;
     opt::ShowFaceInfo(store.ttfd, sel, memo);
     opt::ShowVertexInfo(store.tvx, sel, memo);
+
+    // Every display mode's frame, at the resolution the input names or at all levels.
+    static opt::Frame frame;
+    sel.ModelLoaded = true;
+    sel.Edit_Index = size > 3 ? static_cast<int8_t>(data[3]) : 0;
+    sel.Resolution = size > 4 ? std::to_string(data[4] % 5) : "0";
+    sel.AllRes = size > 5 && (data[5] & 1) != 0;
+    for (int b = 0; b < opt::kModeButtonCount; ++b) {
+        sel.DisplayMode.PutDown(static_cast<opt::ModeButton>(b));
+        opt::DrawModel(store, sel, frame);
+    }
+    opt::ViewState view;
+    opt::FitOrtho(view, store);
+    listing.bytes += opt::ModelSizeText(store).size() + frame.VertexCount();
     return 0;
 }

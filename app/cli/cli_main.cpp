@@ -12,6 +12,8 @@ std::string Usage() {
     std::string text =
         "Usage:\n"
         "  zedaruz-cli list FILE [NAME...]   print the reader's notes, then the named listings (all when none)\n"
+        "  zedaruz-cli export-bmp FILE TEXTURE_NAME OUT_DIR   write the texture's picture as \"Save Bmp\" does\n"
+        "  zedaruz-cli export-pals FILE OUT_DIR               write the palettes as \"Save Pals\" does\n"
         "  zedaruz-cli --help                this text\n"
         "Listing names:\n";
     for (const auto& entry : opt::Listings()) text += "  " + std::string(entry.name) + "\n";
@@ -34,6 +36,8 @@ int main(int argc, char** argv) {
     const std::string command = argv[1];
     const cli::Args args(argv + 2, argv + argc);
     if (command == "list") return cli::ListCommand(args);
+    if (command == "export-bmp") return cli::ExportBmpCommand(args);
+    if (command == "export-pals") return cli::ExportPalsCommand(args);
     std::fprintf(stderr, "Unknown command '%s'.\n%s", command.c_str(), cli::Usage().c_str());
     return 2;
 }

@@ -10,6 +10,8 @@ namespace cli {
 using Args = std::vector<std::string>;
 
 int ListCommand(const Args& args);
+int ExportBmpCommand(const Args& args);
+int ExportPalsCommand(const Args& args);
 
 // Usage text of the whole tool.
 std::string Usage();

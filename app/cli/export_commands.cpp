@@ -1,0 +1,38 @@
+// zedaruz-cli export-bmp / export-pals: the bytes and names of the viewer's "Save Bmp" and
+// "Save Pals", written into a folder of the user's choice.
+#include <cstdio>
+
+#include "app/cli/commands.h"
+#include "app/cli/model_loading.h"
+#include "render/core/image_export.h"
+#include "render/core/image_export_names.h"
+#include "render/core/texture_load.h"
+
+namespace cli {
+
+int ExportBmpCommand(const Args& args) {
+    if (args.size() != 3) return UsageError();
+    const std::string& file = args[0];
+    const std::string& name = args[1];
+    return RunOnModel(file, [&](opt::ModelStore& store) {
+        // The texture list entry of that name, as the control panel's list shows it.
+        for (int k = 0; k < opt::kMaxUniqueNames && store.ttx.Texture_Index[k] != opt::kUnsetIndex; ++k) {
+            if (store.ttx.Unique_Names[k] != name) continue;
+            const auto bmp = opt::PreviewBmp(file, store, store.ttx.Texture_Index[k]);
+            std::printf("%s\n", opt::SaveBmp(opt::DirWithSeparator(args[2]), name, file, bmp).c_str());
+            return 0;
+        }
+        std::fprintf(stderr, "No texture named '%s' in %s\n", name.c_str(), file.c_str());
+        return 1;
+    });
+}
+
+int ExportPalsCommand(const Args& args) {
+    if (args.size() != 2) return UsageError();
+    return RunOnModel(args[0], [&](opt::ModelStore& store) {
+        std::printf("%s\n", opt::SavePals(opt::DirWithSeparator(args[1]), store, args[0]).c_str());
+        return 0;
+    });
+}
+
+}  // namespace cli

@@ -1,0 +1,148 @@
+#include "render/gl/gl_painter.h"
+
+#include <GL/gl.h>
+
+#include "render/core/palette_colours.h"
+
+#ifndef GL_COLOR_INDEX8_EXT
+#define GL_COLOR_INDEX8_EXT 0x80E5
+#endif
+
+namespace opt::gl {
+
+namespace {
+
+GLenum ToGL(PrimitiveKind kind) {
+    switch (kind) {
+        case PrimitiveKind::Points: return GL_POINTS;
+        case PrimitiveKind::Lines: return GL_LINES;
+        case PrimitiveKind::Quads: return GL_QUADS;
+        case PrimitiveKind::Triangles: return GL_TRIANGLES;
+    }
+    return GL_POINTS;
+}
+
+void ApplyTransform(const ViewTransform& t, bool floatTranslate) {
+    if (floatTranslate) {
+        glTranslatef(static_cast<float>(t.TranslateX), static_cast<float>(t.TranslateY),
+                     static_cast<float>(t.TranslateZ));
+    } else {
+        glTranslated(t.TranslateX, t.TranslateY, t.TranslateZ);
+    }
+    glRotated(t.RotateX, 1, 0, 0);
+    glRotated(t.RotateY, 0, 1, 0);
+    glRotated(t.RotateZ, 0, 0, 1);
+    glScalef(t.Scale, t.Scale, t.Scale);
+}
+
+bool PowerOfTwo(int32_t n) { return n > 0 && (n & (n - 1)) == 0; }
+
+}  // namespace
+
+void ClearBlack() {
+    glClearColor(0, 0, 0, 1);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+}
+
+void Viewport(int width, int height) { glViewport(0, 0, width, height); }
+
+void LoadOrthoProjection(const OrthoCube& c) {
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(c.Left, c.Right, c.Bottom, c.Top, c.Near, c.Far);
+}
+
+void InitialState(bool textured) {
+    glColor3f(0, 1, 0);
+    if (textured) glShadeModel(GL_SMOOTH);
+    glFrontFace(GL_CW);
+}
+
+void SetViewProjection(const OrthoCube& c, const ViewTransform& t, bool textured) {
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    if (textured) {
+        glPolygonMode(GL_FRONT, GL_FILL);
+        glEnable(GL_DEPTH_TEST);
+        glEnable(GL_CULL_FACE);
+    } else {
+        glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
+    }
+    glOrtho(c.Left, c.Right, c.Bottom, c.Top, c.Near, c.Far);
+    ApplyTransform(t, false);
+}
+
+void DrawFrame(const Frame& frame, const ViewTransform* moved, const std::vector<unsigned>& textures) {
+    glMatrixMode(GL_PROJECTION);
+    if (moved != nullptr) glPushMatrix();
+    ClearBlack();
+    if (moved != nullptr) ApplyTransform(*moved, true);
+    for (const Primitive& p : frame.Primitives()) {
+        if (p.PointSize != 0) glPointSize(p.PointSize);
+        if (p.Textured) {
+            const int entry = p.Texture.Entry;
+            const bool known = entry >= 0 && static_cast<size_t>(entry) < textures.size();
+            glBindTexture(GL_TEXTURE_2D, known ? textures[static_cast<size_t>(entry)] : 0);
+        } else {
+            glBindTexture(GL_TEXTURE_2D, 0);
+        }
+        glBegin(ToGL(p.Kind));
+        if (!p.Textured) glColor3f(p.Colour.r, p.Colour.g, p.Colour.b);
+        const auto vertices = frame.Vertices(p);
+        const auto uv = frame.TexCoords(p);
+        for (size_t k = 0; k < vertices.size(); ++k) {
+            if (p.Textured) glTexCoord2f(uv[k].u, uv[k].v);
+            glVertex3f(vertices[k].x, vertices[k].y, vertices[k].z);
+        }
+        glEnd();
+    }
+    if (moved != nullptr) glPopMatrix();
+    glFlush();
+}
+
+unsigned UploadTexture(const LoadedTexture& t, ColorTableProc colorTable, bool nonPowerOfTwo) {
+    const auto& px = t.Pixels;
+    if (px.Width <= 0 || px.Height <= 0) return 0;
+    if (!nonPowerOfTwo && !(PowerOfTwo(px.Width) && PowerOfTwo(px.Height))) return 0;
+    GLuint name = 0;
+    glGenTextures(1, &name);
+    glBindTexture(GL_TEXTURE_2D, name);
+    glTexParameterf(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP);
+    glTexParameterf(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP);
+    glTexParameterf(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    glTexParameterf(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    if (colorTable != nullptr) {
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_COLOR_INDEX8_EXT, px.Width, px.Height, 0, GL_COLOR_INDEX,
+                     GL_UNSIGNED_BYTE, px.Indices.data());
+        glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_DECAL);
+        colorTable(GL_TEXTURE_2D, GL_RGB8, 256, GL_RGB, GL_UNSIGNED_BYTE, t.Colours.GLPalette.data());
+    } else {
+        const auto rgb = ExpandToRgb8(px.Indices, t.Colours);
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB8, px.Width, px.Height, 0, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
+        glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_DECAL);
+    }
+    return name;
+}
+
+void EnableTexturing() {
+    glDisable(GL_TEXTURE_1D);
+    glEnable(GL_TEXTURE_2D);
+}
+
+void DeleteTextureObjects(const std::vector<unsigned>& textures) {
+    for (unsigned name : textures)
+        if (name != 0) glDeleteTextures(1, &name);
+}
+
+void ResetToNewContextState() {
+    glDisable(GL_DEPTH_TEST);
+    glDisable(GL_CULL_FACE);
+    glDisable(GL_TEXTURE_2D);
+    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+    glBindTexture(GL_TEXTURE_2D, 0);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+}
+
+}  // namespace opt::gl

@@ -1,0 +1,216 @@
+#include "render/gl/gl_view.h"
+
+#include <QOpenGLContext>
+#include <QSurfaceFormat>
+#include <cstring>
+
+#include "listings/listings.h"
+#include "model/store.h"
+#include "render/core/frame_builder.h"
+#include "render/core/texture_load.h"
+#include "render/core/view_state.h"
+#include "render/gl/gl_painter.h"
+#include "ui/selection_state.h"
+
+namespace opt {
+
+namespace {
+
+// Makes the view's context current for the length of one sequence.
+class CurrentContext {
+public:
+    explicit CurrentContext(QOpenGLWidget& w) : w_(w) { w_.makeCurrent(); }
+    ~CurrentContext() { w_.doneCurrent(); }
+    CurrentContext(const CurrentContext&) = delete;
+    CurrentContext& operator=(const CurrentContext&) = delete;
+
+private:
+    QOpenGLWidget& w_;
+};
+
+bool HasExtension(const char* extensions, const char* name) {
+    if (extensions == nullptr) return false;
+    const size_t n = std::strlen(name);
+    for (const char* p = std::strstr(extensions, name); p != nullptr; p = std::strstr(p + 1, name)) {
+        const bool starts = p == extensions || p[-1] == ' ';
+        const bool ends = p[n] == '\0' || p[n] == ' ';
+        if (starts && ends) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+GLView::GLView(QWidget* parent) : QOpenGLWidget(parent) {
+    QSurfaceFormat f = format();
+    f.setRenderableType(QSurfaceFormat::OpenGL);
+    f.setProfile(QSurfaceFormat::CompatibilityProfile);
+    f.setVersion(2, 1);
+    f.setDepthBufferSize(24);
+    setFormat(f);
+    // The picture stays as the last sequence drew it; repaints of the widget only show it again.
+    setUpdateBehavior(QOpenGLWidget::PartialUpdate);
+}
+
+GLView::~GLView() {
+    if (initialized_ && !textures_.empty()) {
+        CurrentContext current(*this);
+        gl::DeleteTextureObjects(textures_);
+    }
+}
+
+void GLView::initializeGL() {
+    initialized_ = true;
+    const auto* extensions = reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS));
+    paletted_ = HasExtension(extensions, "GL_EXT_paletted_texture");
+    if (paletted_) {
+        colorTable_ = reinterpret_cast<decltype(colorTable_)>(context()->getProcAddress("glColorTableEXT"));
+        paletted_ = colorTable_ != nullptr;
+    }
+    const auto version = context()->format().version();
+    npot_ = version >= qMakePair(2, 0) || HasExtension(extensions, "GL_ARB_texture_non_power_of_two");
+    blank_ = true;
+}
+
+void GLView::resizeGL(int, int) { blank_ = true; }
+
+void GLView::paintGL() {
+    // A framebuffer made anew (first show, resize) shows black until a sequence draws into it.
+    if (blank_) {
+        gl::ClearBlack();
+        blank_ = false;
+    }
+}
+
+bool GLView::Textured() const { return TheSelection().DisplayMode.IsDown(SBWire); }
+
+void GLView::ApplyViewport() { gl::Viewport(width() * devicePixelRatio(), height() * devicePixelRatio()); }
+
+void GLView::InitGL() {
+    auto& view = TheView();
+    ResetTurnAndScale(view);
+    if (!initialized_) {
+        FitOrtho(view, TheStore());
+        return;
+    }
+    CurrentContext current(*this);
+    gl::ClearBlack();
+    ApplyViewport();
+    FitOrtho(view, TheStore());
+    gl::LoadOrthoProjection(OrthoCubeOf(view));
+    gl::InitialState(Textured());
+    SetView(SetViewTransform(view, 0, 0, 0, 0, 0, 0));
+    blank_ = false;
+    update();
+}
+
+void GLView::SetView(const ViewTransform& t) {
+    if (!initialized_) return;
+    CurrentContext current(*this);
+    gl::SetViewProjection(OrthoCubeOf(TheView()), t, Textured());
+}
+
+void GLView::RefitView() {
+    auto& view = TheView();
+    if (view.LoadCount == 0) {
+        InitGL();
+    } else {
+        FitOrtho(view, TheStore());
+    }
+    if (initialized_) {
+        CurrentContext current(*this);
+        gl::ClearBlack();
+    }
+    SetView(SetViewTransform(view, view.AngleX, view.AngleY, view.AngleZ, 0, 0, 0));
+}
+
+void GLView::Draw(const ViewTransform* moved) {
+    // The frame is built before anything is cleared: a resolution text that is not an integer stops
+    // here and the picture stays as it was.
+    DrawModel(TheStore(), TheSelection(), frame_, hitZones_);
+    if (initialized_) {
+        CurrentContext current(*this);
+        ApplyViewport();
+        gl::DrawFrame(frame_, moved, textures_);
+        blank_ = false;
+        update();
+    }
+    if (memo_ != nullptr) {
+        if (frame_.WriteFaceInfo) ShowFaceInfo(TheStore().ttfd, TheSelection(), *memo_);
+        if (frame_.WriteVertexInfo) ShowVertexInfo(TheStore().tvx, TheSelection(), *memo_);
+    }
+}
+
+void GLView::ShowHZ() { Draw(nullptr); }
+
+void GLView::DrawMoved() {
+    const ViewTransform moved = MovedTransform(TheView());
+    Draw(&moved);
+}
+
+KeyOutcome GLView::KeyDown(ViewKey key, KeyModifiers mods) {
+    const KeyOutcome outcome = FormKeyDown(TheView(), TheSelection().ModelLoaded, key, mods);
+    if (outcome.DrawMoved) DrawMoved();
+    return outcome;
+}
+
+void GLView::UploadTextures(const std::string& modelPath) {
+    if (!initialized_) return;
+    CurrentContext current(*this);
+    const auto list = TextureUploadList(TheStore());
+    textures_.assign(list.size(), 0);
+    for (const auto& entry : list) {
+        TheSelection().SelectedTexture = entry.Record;
+        const LoadedTexture t =
+            LoadTexture(modelPath, TheStore(), entry.Record, UploadPaletteNumber(TheStore(), entry.Record));
+        textures_[static_cast<size_t>(entry.GLName)] =
+            gl::UploadTexture(t, paletted_ ? colorTable_ : nullptr, npot_);
+    }
+    gl::EnableTexturing();
+}
+
+void GLView::DeleteTextures() {
+    if (!initialized_ || textures_.empty()) {
+        textures_.clear();
+        return;
+    }
+    CurrentContext current(*this);
+    gl::DeleteTextureObjects(textures_);
+    textures_.clear();
+}
+
+void GLView::LoadOrtho(const std::string& modelPath, const LoadHooks& hooks) {
+    auto& view = TheView();
+    RefitView();
+    view.LoadCount += 1;
+    if (hooks.OnLoad) hooks.OnLoad();
+    TheSelection().ModelLoaded = true;
+    if (view.TexUploads > 0) DeleteTextures();
+    view.TexListLast = (hooks.TextureListCount ? hooks.TextureListCount() : 0) - 1;
+    Draw(nullptr);
+    if (Textured()) {
+        view.TexUploads += 1;
+        UploadTextures(modelPath);
+        // Show the textures at once: the same frame again, now with its texture objects.
+        Draw(nullptr);
+    }
+    ResetViewAfterLoad(view);
+    SetView(SetViewTransform(view, 0, 0, 0, 0, 0, 0));
+    if (hooks.SetMenu) hooks.SetMenu();
+    if (hooks.SetSizeText) hooks.SetSizeText(SizeStatusText(TheStore()));
+}
+
+void GLView::ContextResize() {
+    auto& view = TheView();
+    // The original remade its context here; texture objects and the GL state go with it.
+    DeleteTextures();
+    if (initialized_) {
+        CurrentContext current(*this);
+        gl::ResetToNewContextState();
+    }
+    view.LoadCount = 0;
+    RefitView();
+    view.LoadCount = 1;
+}
+
+}  // namespace opt

@@ -1,0 +1,91 @@
+// The one OpenGL view of the program: a QOpenGLWidget (compatibility profile) on the viewer window's
+// square panel. It owns the GL resources and builds nothing itself: each sequence below builds the
+// frame with DrawModel from the shared store and selection, replays it with GL 1.1 immediate-mode
+// calls into the widget's framebuffer at once (makeCurrent), and presents it (update). The picture
+// stays as drawn until the next sequence draws again, as on the original single-buffered panel.
+#pragma once
+
+#include <QOpenGLWidget>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "model/line_sink.h"
+#include "render/core/frame.h"
+#include "render/core/frame_hit_zone_hook.h"
+#include "render/core/view_keys.h"
+#include "render/core/view_transform.h"
+
+namespace opt {
+
+class GLView : public QOpenGLWidget {
+    Q_OBJECT
+public:
+    explicit GLView(QWidget* parent = nullptr);
+    ~GLView() override;
+
+    // What LoadOrtho asks of the windows between its steps.
+    struct LoadHooks {
+        std::function<void()> OnLoad;              // control panel refills its lists
+        std::function<int()> TextureListCount;     // entries of the control panel's texture list
+        std::function<void()> SetMenu;             // viewer window enables its menus
+        std::function<void(const std::string&)> SetSizeText;  // status panel 1
+    };
+
+    // After the reader has filled the store: fit, draw the first frame, upload the textures in
+    // textured display, reset the view, then SetMenu and the size text. modelPath is read again for
+    // the texture pixels. Throws OptError (e.g. "Cannot open file %s") from the texture reads or a
+    // resolution text that is not an integer.
+    void LoadOrtho(const std::string& modelPath, const LoadHooks& hooks);
+    // Plain redraw: clear to black, the model with the projection the last SetView left, present.
+    void ShowHZ();
+    // Redraw with the keyboard transform (full pan, angles and scale) on top of that projection.
+    void DrawMoved();
+    // The viewer window's key handling; returns what the windows must do besides the redraw.
+    KeyOutcome KeyDown(ViewKey key, KeyModifiers mods);
+    // Window resize while not guarded: the context is remade (textures lost) and left black.
+    void ContextResize();
+
+    // Where the hit-zone computation rides on the untextured face draws (may be null).
+    void SetHitZoneHook(HitZoneHook* hook) { hitZones_ = hook; }
+    // The control panel's memo, for the face and vertex summaries of the SBFace and SBVx modes.
+    void SetInfoMemo(MemoSink* memo) { memo_ = memo; }
+
+    // Whether the context has GL_EXT_paletted_texture (colour-index textures with a colour table);
+    // without it textures are expanded through their colour table on the CPU.
+    bool HasPalettedTextures() const { return paletted_; }
+    // Whether textures whose sides are not powers of two can be drawn on this context.
+    bool HasNonPowerOfTwoTextures() const { return npot_; }
+    // The frame drawn last (for tests and the benchmark).
+    const Frame& LastFrame() const { return frame_; }
+    // Texture objects of the current upload, by texture-list entry (0 where an image was refused).
+    const std::vector<unsigned>& TextureObjects() const { return textures_; }
+
+protected:
+    void initializeGL() override;
+    void resizeGL(int w, int h) override;
+    void paintGL() override;
+
+private:
+    // The sequences of the view, in GL terms.
+    void InitGL();
+    void SetView(const ViewTransform& t);
+    void RefitView();
+    void UploadTextures(const std::string& modelPath);
+    void DeleteTextures();
+    void Draw(const ViewTransform* moved);
+    void ApplyViewport();
+    bool Textured() const;
+
+    Frame frame_;
+    HitZoneHook* hitZones_ = nullptr;
+    MemoSink* memo_ = nullptr;
+    std::vector<unsigned> textures_;
+    bool initialized_ = false;
+    bool blank_ = true;  // the framebuffer holds no picture yet
+    bool paletted_ = false;
+    bool npot_ = false;
+    void (*colorTable_)(unsigned, unsigned, int, unsigned, unsigned, const void*) = nullptr;
+};
+
+}  // namespace opt
