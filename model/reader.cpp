@@ -61,6 +61,9 @@ private:
     void ReadHardpoint(int mesh);
     void ReadRotScale(int mesh);
     void ReadDescriptor(int mesh);
+    template <class Record, size_t N>
+    void ReadElementBlock(Table<Record, kMaxVertexBlocks>& table, Counter c, FullTable t, int mesh,
+                          std::array<float (Record::*)[kMaxElements], N> planes);
     void ReadVertices(int mesh);
     void ReadTexVertices(int mesh);
     void ReadNormals(int mesh);
@@ -272,40 +275,36 @@ void Walker::ReadDescriptor(int mesh) {
     ++s_.Counters[kCountDescriptors];
 }
 
-void Walker::ReadVertices(int mesh) {
-    const int r = NextRecord(kCountVertices, kMaxVertexBlocks, FullTable::TVX);
+// Vertices, texture vertices and normals: Count records of floats directly after the header.
+template <class Record, size_t N>
+void Walker::ReadElementBlock(Table<Record, kMaxVertexBlocks>& table, Counter c, FullTable t, int mesh,
+                              std::array<float (Record::*)[kMaxElements], N> planes) {
+    const int r = NextRecord(c, kMaxVertexBlocks, t);
     if (r < 0) return;
-    auto& v = s_.tvx[r];
-    v.Mesh = mesh;
-    ReadHeader(v);
-    v.Data_Offset = Convert(v.Data_Offset);
-    const int n = Fit(v.Count, kMaxElements, LoadProblem::kElementsFull);
-    cur_.ReadPlanes(std::array<float*, 3>{v.X, v.Y, v.Z}, n);
-    ++s_.Counters[kCountVertices];
+    auto& block = table[r];
+    block.Mesh = mesh;
+    ReadHeader(block);
+    block.Data_Offset = Convert(block.Data_Offset);
+    const int n = Fit(block.Count, kMaxElements, LoadProblem::kElementsFull);
+    std::array<float*, N> out;
+    for (size_t k = 0; k < N; ++k) out[k] = block.*planes[k];
+    cur_.ReadPlanes(out, n);
+    ++s_.Counters[c];
+}
+
+void Walker::ReadVertices(int mesh) {
+    ReadElementBlock<VertexRecord, 3>(s_.tvx, kCountVertices, FullTable::TVX, mesh,
+                                      {&VertexRecord::X, &VertexRecord::Y, &VertexRecord::Z});
 }
 
 void Walker::ReadTexVertices(int mesh) {
-    const int r = NextRecord(kCountTexVertices, kMaxTexVertexBlocks, FullTable::TTVX);
-    if (r < 0) return;
-    auto& t = s_.ttvx[r];
-    t.Mesh = mesh;
-    ReadHeader(t);
-    t.Data_Offset = Convert(t.Data_Offset);
-    const int n = Fit(t.Count, kMaxElements, LoadProblem::kElementsFull);
-    cur_.ReadPlanes(std::array<float*, 2>{t.U, t.V}, n);
-    ++s_.Counters[kCountTexVertices];
+    ReadElementBlock<TexVertexRecord, 2>(s_.ttvx, kCountTexVertices, FullTable::TTVX, mesh,
+                                         {&TexVertexRecord::U, &TexVertexRecord::V});
 }
 
 void Walker::ReadNormals(int mesh) {
-    const int r = NextRecord(kCountNormals, kMaxNormalBlocks, FullTable::TTVN);
-    if (r < 0) return;
-    auto& w = s_.ttvn[r];
-    w.Mesh = mesh;
-    ReadHeader(w);
-    w.Data_Offset = Convert(w.Data_Offset);
-    const int n = Fit(w.Count, kMaxElements, LoadProblem::kElementsFull);
-    cur_.ReadPlanes(std::array<float*, 3>{w.X, w.Y, w.Z}, n);
-    ++s_.Counters[kCountNormals];
+    ReadElementBlock<NormalRecord, 3>(s_.ttvn, kCountNormals, FullTable::TTVN, mesh,
+                                      {&NormalRecord::X, &NormalRecord::Y, &NormalRecord::Z});
 }
 
 void Walker::ReadNode(int mesh) {
