@@ -10,6 +10,12 @@ namespace cli {
 using Args = std::vector<std::string>;
 
 int ListCommand(const Args& args);
+// The in-place patches, through the control panel's edit area (app/cli/patch_commands.cpp).
+int SetHardpointCommand(const Args& args);
+int SetDescriptorCommand(const Args& args);
+int SetLodDistanceCommand(const Args& args);
+int SetRshCommand(const Args& args);
+int HitZonesCommand(const Args& args);
 int ExportBmpCommand(const Args& args);
 int ExportPalsCommand(const Args& args);
 

@@ -1,0 +1,245 @@
+#include "app/cli/patch_commands.h"
+
+#include <cstdio>
+#include <filesystem>
+
+#include "app/cli/commands.h"
+#include "edit/core/edit_numbers.h"
+#include "edit/core/lookup_file.h"
+#include "model/errors.h"
+#include "model/line_sink.h"
+#include "model/reader.h"
+#include "render/core/frame_builder.h"
+
+namespace cli {
+
+namespace {
+
+// Reader notes go to standard error, so that standard output holds only what was written.
+class StderrSink : public opt::LineSink {
+public:
+    void AddLine(const std::string& line) override { std::fprintf(stderr, "%s\n", line.c_str()); }
+};
+
+}  // namespace
+
+std::string ProgramAppDataDir() {
+    std::error_code ec;
+    const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    const auto dir = ec ? std::filesystem::current_path() : exe.parent_path();
+    return (dir / "AppData").string() + "/";
+}
+
+PatchSession::PatchSession(const std::string& path)
+    : store_(opt::TheStore()), selection_(opt::TheSelection()), edit_(store_, selection_, *this) {
+    StderrSink notes;
+    opt::VectorSink resolutions;
+    opt::VectorLookupSink textures;
+    opt::Load(store_, path, {notes, resolutions, textures});
+    resolutions_ = resolutions.lines;
+    selection_ = opt::SelectionState{};
+    selection_.ModelLoaded = true;
+    edit_.FileName = path;
+    edit_.AppDataDir = ProgramAppDataDir();
+    edit_.OnLoad();
+}
+
+int PatchSession::LineOf(int entry) const {
+    const auto& lines = edit_.Widgets().LBED;
+    for (size_t i = 0; i < lines.size(); ++i)
+        if (lines[i] == std::to_string(entry)) return static_cast<int>(i);
+    return -1;
+}
+
+void PatchSession::PrintWrites() const {
+    if (edit_.LastWrites().empty()) std::printf("Nothing written.\n");
+    for (const auto& w : edit_.LastWrites())
+        std::printf("Wrote %lld bytes at position %lld: %s\n", static_cast<long long>(w.Length),
+                    static_cast<long long>(w.Position), w.Block.c_str());
+}
+
+void PatchSession::PrintMemoAndWrites() const {
+    for (const auto& line : edit_.Widgets().Memo) std::printf("%s\n", line.c_str());
+    PrintWrites();
+}
+
+void PatchSession::ShowMessage(const std::string& text) { std::printf("%s\n", text.c_str()); }
+
+void PatchSession::Redraw() { opt::DrawModel(store_, selection_, frame_, &edit_.HitZones()); }
+
+// ---- the commands ---------------------------------------------------------------------------------
+
+namespace {
+
+// A part word of the command line: its RG1 item, or -1.
+int PartItem(const std::string& word, const std::vector<std::string>& names) {
+    for (size_t i = 0; i < names.size(); ++i)
+        if (names[i] == word) return static_cast<int>(i);
+    return -1;
+}
+
+// A whole-word non-negative decimal number, or -1.
+int EntryNumber(const std::string& word) {
+    if (word.empty() || word.size() > 9) return -1;
+    int v = 0;
+    for (char c : word) {
+        if (c < '0' || c > '9') return -1;
+        v = v * 10 + (c - '0');
+    }
+    return v;
+}
+
+int UsageError(const std::string& why) {
+    std::fprintf(stderr, "%s\n%s", why.c_str(), Usage().c_str());
+    return 2;
+}
+
+int Failure(const std::string& message) {
+    std::fflush(stdout);
+    std::fprintf(stderr, "%s\n", message.c_str());
+    return 1;
+}
+
+// Runs the command body; an OptError becomes exit status 1 with its message on standard error.
+template <class Body>
+int Run(Body body) {
+    try {
+        return body();
+    } catch (const opt::OptError& e) {
+        return Failure(e.what());
+    }
+}
+
+// Chooses the entry in LBED. A lookup-file failure only matters when a type is being set: the
+// snapshot and memo are made before the file is read.
+void ChooseEntry(PatchSession& s, int line, bool needsLookup) {
+    try {
+        s.Edit().LBEDClick(line);
+    } catch (const opt::OptError&) {
+        if (needsLookup) throw;
+    }
+}
+
+// Puts the value into E, or resolves a type name against the lookup list that LBEDClick loaded.
+void EnterValue(PatchSession& s, const std::string& value, bool isType, const char* lookupFile) {
+    auto& w = s.Edit().Widgets();
+    if (!isType) {
+        w.EText = value;
+        return;
+    }
+    if (opt::LookupTypeCode(w.EHPTypeItems, value, -1) < 0) {
+        throw opt::OptError("'" + value + "' is not a type name in " + s.Edit().AppDataDir + lookupFile +
+                            " (the last line is never used)");
+    }
+    w.EHPTypeText = value;
+}
+
+// The shared flow of set-hardpoint and set-descriptor: enter the mode, choose the entry and the part,
+// enter the value, Update.
+int SetRecordField(const Args& args, void (opt::EditArea::*enter)(), const std::vector<std::string>& parts,
+                   int typeItem, const char* lookupFile, const char* what) {
+    if (args.size() != 4) return UsageError("Wrong number of words.");
+    const int entry = EntryNumber(args[1]);
+    const int item = PartItem(args[2], parts);
+    if (entry < 0) return UsageError("'" + args[1] + "' is not an entry number.");
+    if (item < 0) return UsageError("'" + args[2] + "' is not a part name.");
+    return Run([&] {
+        PatchSession s(args[0]);
+        (s.Edit().*enter)();
+        const int line = s.LineOf(entry);
+        if (line < 0) return Failure(args[0] + " holds no " + what + " " + args[1]);
+        ChooseEntry(s, line, item == typeItem);
+        s.Edit().RG1Click(item);
+        EnterValue(s, args[3], item == typeItem, lookupFile);
+        s.Edit().SBUpdateClick();
+        s.PrintMemoAndWrites();
+        return 0;
+    });
+}
+
+}  // namespace
+
+int SetHardpointCommand(const Args& args) {
+    return SetRecordField(args, &opt::EditArea::SBHPClick, {"x", "y", "z", "type"}, 3, opt::kHardPointsFile,
+                          "hardpoint");
+}
+
+int SetDescriptorCommand(const Args& args) {
+    return SetRecordField(args, &opt::EditArea::SBHZEDClick,
+                          {"target-x", "target-y", "target-z", "group", "type", "unknown"}, 4,
+                          opt::kMeshTypeFile, "mesh descriptor");
+}
+
+int SetLodDistanceCommand(const Args& args) {
+    if (args.size() != 3) return UsageError("Wrong number of words.");
+    const int k = EntryNumber(args[1]);
+    if (k < 0 || k > 2) return UsageError("K must be 0, 1 or 2.");
+    return Run([&] {
+        PatchSession s(args[0]);
+        s.Edit().SBResClick();
+        if (s.Edit().Widgets().LBED.empty()) return Failure(args[0] + " holds no LOD set");
+        s.Edit().LBEDClick(0);
+        if (k >= static_cast<int>(s.Edit().Widgets().RG1.size()))
+            return Failure(args[0] + " has no LOD " + args[1]);
+        s.Edit().RG1Click(k);
+        s.Edit().Widgets().EText = args[2];
+        s.Edit().SBUpdateClick();
+        s.PrintMemoAndWrites();
+        return 0;
+    });
+}
+
+int SetRshCommand(const Args& args) {
+    if (args.size() != 4) return UsageError("Wrong number of words.");
+    const int entry = EntryNumber(args[1]);
+    const int k = EntryNumber(args[2]);
+    if (entry < 0) return UsageError("'" + args[1] + "' is not an entry number.");
+    if (k < 0 || k > 11) return UsageError("FLOAT_NO must be 0 to 11.");
+    return Run([&] {
+        PatchSession s(args[0]);
+        s.Edit().SBRSHClick();
+        const int line = s.LineOf(entry);
+        if (line < 0) return Failure(args[0] + " holds no rotation/scale block " + args[1]);
+        s.Edit().LBEDClick(line);
+        s.Edit().RG1Click(k);
+        s.Edit().Widgets().EText = args[3];
+        s.Edit().SBUpdateClick();
+        s.PrintMemoAndWrites();
+        return 0;
+    });
+}
+
+int HitZonesCommand(const Args& args) {
+    if (args.empty() || args.size() > 2) return UsageError("Wrong number of words.");
+    const std::string option = args.size() == 2 ? args[1] : "";
+    void (opt::EditArea::*write)() = nullptr;
+    if (option == "--write") write = &opt::EditArea::SBHZWriteClick;
+    if (option == "--zero") write = &opt::EditArea::SBHZ0Click;
+    if (option == "--copy-centres") write = &opt::EditArea::SBCopyCentersClick;
+    if (!option.empty() && write == nullptr) return UsageError("Unknown option '" + option + "'.");
+    return Run([&] {
+        PatchSession s(args[0]);
+        s.Edit().SBHZClick();
+        const opt::TCB& tcb = s.Store().tcb;
+        for (int k = 0; k < opt::TCB::Capacity; ++k) {
+            const opt::DescriptorRecord& d = tcb[k];
+            if (d.Type != opt::kMeshDescriptor) continue;
+            std::string line = "descriptor " + std::to_string(k);
+            const std::pair<const char*, const float*> triples[] = {{"HZ_Min", d.HZ_Min},
+                                                                    {"HZ_Max", d.HZ_Max},
+                                                                    {"HZ_Span", d.HZ_Span},
+                                                                    {"HZ_Centre", d.HZ_Centre}};
+            for (const auto& [name, v] : triples) {
+                line += std::string("  ") + name;
+                for (int i = 0; i < 3; ++i) line += " " + opt::GeneralText(v[i]);
+            }
+            std::printf("%s\n", line.c_str());
+        }
+        if (write == nullptr) return 0;
+        (s.Edit().*write)();
+        s.PrintWrites();
+        return 0;
+    });
+}
+
+}  // namespace cli

@@ -1,0 +1,50 @@
+// The patch commands of zedaruz-cli (set-hardpoint, set-descriptor, set-lod-distance, set-rsh,
+// hitzones) share one session: the file loaded into the shared store, and the edit area driven
+// through the same handlers as the control panel. Messages go to standard output; the view is a
+// frame built in memory, so a redraw with SBHZ down computes the hit zones exactly as the window does.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "edit/core/edit_area.h"
+#include "model/store.h"
+#include "render/core/frame.h"
+#include "ui/selection_state.h"
+
+namespace cli {
+
+class PatchSession : public opt::EditHost {
+public:
+    // Loads the file (throws OptError when it cannot be read). Lookup files come from the AppData
+    // folder next to the executable.
+    explicit PatchSession(const std::string& path);
+
+    opt::EditArea& Edit() { return edit_; }
+    opt::ModelStore& Store() { return store_; }
+
+    // The LBED line that shows the entry number, or -1.
+    int LineOf(int entry) const;
+    // Prints the memo, then each run the last handler wrote ("Nothing written." when none).
+    void PrintMemoAndWrites() const;
+    void PrintWrites() const;
+
+    // EditHost
+    void ShowMessage(const std::string& text) override;
+    void Redraw() override;
+    void FormHide() override { Redraw(); }
+    std::vector<std::string> ResBoxLines() const override { return resolutions_; }
+    void SetResBoxText(const std::string&) override {}
+
+private:
+    opt::ModelStore& store_;
+    opt::SelectionState& selection_;
+    std::vector<std::string> resolutions_;
+    opt::Frame frame_;
+    opt::EditArea edit_;
+};
+
+// The AppData folder next to the running executable, with a trailing separator.
+std::string ProgramAppDataDir();
+
+}  // namespace cli

@@ -1,0 +1,182 @@
+// The edit area's common machinery: entering a mode, the dispatch of the four handlers in the order
+// SBHP, SBHZED, SBRes, SBRSH, the reset of a load, and the one way it writes.
+#include "edit/core/edit_area.h"
+
+#include <charconv>
+
+namespace opt {
+
+EditArea::EditArea(ModelStore& store, SelectionState& selection, EditHost& host)
+    : store_(store), selection_(selection), host_(host), hitZones_(store) {}
+
+EditArea::~EditArea() = default;
+
+void EditArea::OnLoad() {
+    const bool hz0 = w_.SBHZ0;
+    const bool speEnabled = w_.SPEResEnabled;
+    const int speValue = w_.SPEResValue;
+    const std::string title = w_.LabED;
+    w_ = EditWidgets{};
+    w_.SBHZ0 = hz0;
+    w_.SPEResEnabled = speEnabled;
+    w_.SPEResValue = speValue;
+    w_.LabED = title;
+    hitZonesComputed_ = false;
+    entryChosen_ = false;
+    rgParts_ = kRGNone;
+    lastWrites_.clear();
+}
+
+EditArea::Mode EditArea::ActiveMode() const {
+    const ModeGroup& g = selection_.DisplayMode;
+    if (g.IsDown(SBHP)) return Mode::Hardpoints;
+    if (g.IsDown(SBHZED)) return Mode::Descriptors;
+    if (g.IsDown(SBRes)) return Mode::Distances;
+    if (g.IsDown(SBRSH)) return Mode::RotScale;
+    return Mode::None;
+}
+
+bool EditArea::MayUpdate(Mode mode, RGMode parts) const {
+    if (!entryChosen_ || rgParts_ != parts) return false;
+    const int e = selection_.Edit_Index;
+    switch (mode) {
+        case Mode::Hardpoints:
+            return thp_ && TTBH::InRange(e);
+        case Mode::Descriptors:
+            return tedhz_ && TCB::InRange(e);
+        case Mode::Distances:
+            return true;
+        case Mode::RotScale:
+            return trshed_ && TRSH::InRange(e);
+        case Mode::None:
+            return false;
+    }
+    return false;
+}
+
+void EditArea::EnterMode(ModeButton button, const char* title) {
+    selection_.DisplayMode.PutDown(button);
+    w_.ClearLBED();
+    w_.RP = true;
+    w_.LabED = title;
+    entryChosen_ = false;
+}
+
+std::optional<int> EditArea::EntryOfLine(int line) const {
+    if (line < 0 || line >= static_cast<int>(w_.LBED.size())) return std::nullopt;
+    const std::string& text = w_.LBED[static_cast<size_t>(line)];
+    int value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    return value;
+}
+
+bool EditArea::Patch(const std::vector<PatchWrite>& writes) {
+    if (writes.empty()) return false;
+    ApplyPatches(FileName, writes);
+    for (const auto& w : writes)
+        lastWrites_.push_back({w.Block, w.Position, static_cast<int64_t>(w.Bytes.size())});
+    return true;
+}
+
+void EditArea::LBEDClick(int line) {
+    if (line < 0 || line >= static_cast<int>(w_.LBED.size())) return;
+    w_.LBEDIndex = line;
+    const std::optional<int> entry = EntryOfLine(line);
+    switch (ActiveMode()) {
+        case Mode::Hardpoints:
+            if (entry && TTBH::InRange(*entry)) ChooseHardpoint(*entry);
+            break;
+        case Mode::Descriptors:
+            if (entry && TCB::InRange(*entry)) ChooseDescriptor(*entry);
+            break;
+        case Mode::Distances:
+            ChooseDistances();
+            break;
+        case Mode::RotScale:
+            if (entry && TRSH::InRange(*entry)) ChooseRotScale(*entry);
+            break;
+        case Mode::None:
+            break;
+    }
+    host_.Redraw();
+}
+
+void EditArea::RG1Click(int item) {
+    if (item < 0 || item >= static_cast<int>(w_.RG1.size())) return;
+    w_.RG1Index = item;
+    switch (ActiveMode()) {
+        case Mode::Hardpoints:
+            HardpointPart(item);
+            break;
+        case Mode::Descriptors:
+            DescriptorPart(item);
+            break;
+        case Mode::Distances:
+            DistancePart(item);
+            break;
+        case Mode::RotScale:
+            RotScalePart(item);
+            break;
+        case Mode::None:
+            break;
+    }
+}
+
+void EditArea::SBViewClick() { host_.FormHide(); }
+
+void EditArea::SBUpdateClick() {
+    lastWrites_.clear();
+    switch (ActiveMode()) {
+        case Mode::Hardpoints:
+            if (!MayUpdate(Mode::Hardpoints, kRGHardpoints)) return;
+            UpdateHardpoint();
+            break;
+        case Mode::Descriptors:
+            if (!MayUpdate(Mode::Descriptors, kRGDescriptors)) return;
+            UpdateDescriptor();
+            break;
+        case Mode::Distances:
+            if (!MayUpdate(Mode::Distances, kRGDistances)) return;
+            UpdateDistances();
+            break;
+        case Mode::RotScale:
+            if (!MayUpdate(Mode::RotScale, kRGRotScale)) return;
+            UpdateRotScale();
+            break;
+        case Mode::None:
+            return;
+    }
+    host_.Redraw();
+}
+
+void EditArea::SBUndoClick() {
+    lastWrites_.clear();
+    switch (ActiveMode()) {
+        case Mode::Hardpoints:
+            if (!MayUpdate(Mode::Hardpoints, kRGHardpoints)) return;
+            UndoHardpoint();
+            break;
+        case Mode::Descriptors:
+            if (!MayUpdate(Mode::Descriptors, kRGDescriptors)) return;
+            UndoDescriptor();
+            break;
+        case Mode::RotScale:
+            if (!MayUpdate(Mode::RotScale, kRGRotScale)) return;
+            UndoRotScale();
+            break;
+        case Mode::Distances:  // the LOD mode has no undo
+        case Mode::None:
+            return;
+    }
+    host_.Redraw();
+}
+
+void EditArea::CBAllRESClick(bool checked) {
+    selection_.AllRes = checked;
+    w_.SPEResEnabled = checked;
+    w_.RP = false;
+    host_.FormHide();
+}
+
+}  // namespace opt

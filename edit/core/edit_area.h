@@ -1,0 +1,147 @@
+// The edit area of the control panel without its widgets: the four edit modes (SBHP hardpoints,
+// SBHZED mesh descriptors, SBRes LOD distances, SBRSH rotation/scale blocks), the hit-zone buttons
+// and "All Res". The windows forward each click to the handler of the same name and then mirror
+// Widgets(); every write goes to the opened file through the patcher.
+//
+// Errors are thrown as OptError with the message to show; the handler stops where the error arose,
+// as the event loop's error box does (for example the snapshot and memo of an entry are made before
+// its lookup file is read, and the redraw of that click is skipped).
+//
+// Guards beyond the edit modes' own rules: Update and Undo do nothing at all (no change, no write, no
+// redraw) until an entry has been chosen in the mode that is down, or while RG1 holds the parts of
+// another mode; success messages appear only when bytes were written.
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "edit/core/edit_widgets.h"
+#include "edit/core/hit_zones.h"
+#include "edit/core/patcher.h"
+#include "edit/core/record_editors.h"
+#include "model/store.h"
+#include "ui/selection_state.h"
+
+namespace opt {
+
+// What the edit area needs from the windows around it.
+class EditHost {
+public:
+    virtual ~EditHost() = default;
+    // A modal notice with an OK button.
+    virtual void ShowMessage(const std::string& text) = 0;
+    // ShowHZ: clear the view and run DrawModel, passing EditArea::HitZones() as the hook.
+    virtual void Redraw() = 0;
+    // FormHide: hide the control panel unless "Keep On Top" is checked, then Redraw.
+    virtual void FormHide() = 0;
+    // The lines of the resolution box ResBox ("0", "1", ... as the reader added them).
+    virtual std::vector<std::string> ResBoxLines() const = 0;
+    // Sets the text of ResBox; EditArea has already written it into SelectionState::Resolution.
+    virtual void SetResBoxText(const std::string& text) = 0;
+};
+
+// One run written by the last handler: which block, where, how many bytes.
+struct WrittenRun {
+    std::string Block;
+    int64_t Position = 0;
+    int64_t Length = 0;
+};
+
+class EditArea {
+public:
+    EditArea(ModelStore& store, SelectionState& selection, EditHost& host);
+    ~EditArea();
+
+    // The opened model file (full name) and the lookup directory AppDataDir (with its trailing
+    // separator). The windows set them: FileName after each load, AppDataDir at start.
+    std::string FileName;
+    std::string AppDataDir;
+
+    EditWidgets& Widgets() { return w_; }
+    const EditWidgets& Widgets() const { return w_; }
+    // The hit-zone computation, to pass to DrawModel on every redraw (it is only fed while SBHZ is down).
+    HitZoneComputation& HitZones() { return hitZones_; }
+    bool HitZonesComputed() const { return hitZonesComputed_; }
+    // The runs the last handler wrote, in order (empty when it wrote nothing).
+    const std::vector<WrittenRun>& LastWrites() const { return lastWrites_; }
+    // The editor objects; null until their mode was first entered.
+    const THP* Hardpoints() const { return thp_.get(); }
+    const TEDHZ* Descriptors() const { return tedhz_.get(); }
+    const TRSHED* RotScales() const { return trshed_.get(); }
+
+    // A new load: the edit area hidden and emptied (SBHZ0 keeps its state); HitZonesComputed cleared.
+    void OnLoad();
+
+    // Entering the modes (each puts its button down in the selection's mode group first).
+    void SBHPClick();
+    void SBHZEDClick();
+    void SBResClick();
+    void SBRSHClick();
+
+    // The mode dispatchers. line: the chosen line of LBED; item: the chosen item of RG1.
+    void LBEDClick(int line);
+    void RG1Click(int item);
+    void SBViewClick();
+    void SBUpdateClick();
+    void SBUndoClick();
+
+    // Hit zones.
+    void SBHZClick();
+    void SBHZWriteClick();
+    void SBHZ0Click();
+    void SBCopyCentersClick();
+
+    // "All Res".
+    void CBAllRESClick(bool checked);
+
+private:
+    enum class Mode { None, Hardpoints, Descriptors, Distances, RotScale };
+    Mode ActiveMode() const;
+    bool MayUpdate(Mode mode, RGMode parts) const;
+    void EnterMode(ModeButton button, const char* title);
+    // Applies the writes to FileName and records them in LastWrites; false when there were none.
+    bool Patch(const std::vector<PatchWrite>& writes);
+    // The table entry whose number LBED's line shows.
+    std::optional<int> EntryOfLine(int line) const;
+    int32_t MainOffset() const { return store_.txw.Main_Offset; }
+    bool WriteHZ();
+
+    void ChooseHardpoint(int index);
+    void HardpointPart(int item);
+    void UpdateHardpoint();
+    void UndoHardpoint();
+    void UpdateFile();
+
+    void ChooseDescriptor(int index);
+    void DescriptorPart(int item);
+    void UpdateDescriptor();
+    void UndoDescriptor();
+
+    void ChooseDistances();
+    void DistancePart(int item);
+    void UpdateDistances();
+    void UpdateRes(const std::vector<std::vector<float>>& before);
+
+    void ChooseRotScale(int index);
+    void RotScalePart(int item);
+    void UpdateRotScale();
+    void UndoRotScale();
+    void OutRsh();
+
+    ModelStore& store_;
+    SelectionState& selection_;
+    EditHost& host_;
+    EditWidgets w_;
+    HitZoneComputation hitZones_;
+    bool hitZonesComputed_ = false;
+    bool entryChosen_ = false;  // an entry was chosen in LBED since the mode was entered
+    RGMode rgParts_ = kRGNone;  // whose parts RG1 holds
+    std::vector<WrittenRun> lastWrites_;
+    std::unique_ptr<THP> thp_;
+    std::unique_ptr<TEDHZ> tedhz_;
+    std::unique_ptr<TRSHED> trshed_;
+};
+
+}  // namespace opt

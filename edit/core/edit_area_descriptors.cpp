@@ -1,0 +1,86 @@
+// Mesh-descriptor mode (SBHZED): target box, group, mesh type and the unknown word of one TCB entry;
+// the write-back is WriteHZ, which rewrites every descriptor.
+#include "edit/core/edit_area.h"
+#include "edit/core/edit_numbers.h"
+#include "edit/core/lookup_file.h"
+#include "edit/core/memo_lines.h"
+#include "listings/listings.h"
+
+namespace opt {
+
+void EditArea::SBHZEDClick() {
+    EnterMode(SBHZED, "Mesh Things");
+    if (!tedhz_) tedhz_ = std::make_unique<TEDHZ>();
+    for (int n = 0; n < TCB::Capacity; ++n)
+        if (store_.tcb[n].Type == kMeshDescriptor) w_.LBED.push_back(std::to_string(n));
+    w_.ClearEHPType();
+    w_.SBHZ0 = true;
+}
+
+void EditArea::ChooseDescriptor(int index) {
+    tedhz_->Choose(store_.tcb[index]);
+    selection_.Edit_Index = index;
+    entryChosen_ = true;
+    MemoLines memo(w_.Memo);
+    memo.ClearMemo();
+    w_.SetRG(kRGDescriptors);
+    rgParts_ = kRGDescriptors;
+    tedhz_->ShowSnapshot(memo);
+    tedhz_->ShowNew(memo);
+    w_.EHPTypeItems = ReadLookupFile(AppDataDir + kMeshTypeFile);
+    w_.EHPTypeText = std::string(MeshTypeName(tedhz_->Snapshot.Mesh_Type));
+}
+
+void EditArea::DescriptorPart(int item) {
+    if (item == 4) {
+        w_.SetT();
+        return;
+    }
+    w_.SetE();
+    if (!tedhz_) return;
+    const DescriptorRecord& n = tedhz_->New;
+    if (item <= 2) w_.EText = GeneralText(n.Target[item]);
+    if (item == 3) w_.EText = std::to_string(n.Group_ID);
+    if (item == 5) w_.EText = std::to_string(n.N2);
+}
+
+void EditArea::UpdateDescriptor() {
+    DescriptorRecord& n = tedhz_->New;
+    switch (w_.RG1Index) {
+        case 0:
+        case 1:
+        case 2:
+            n.Target[w_.RG1Index] = ParseReal(w_.EText);
+            break;
+        case 3:
+            n.Group_ID = ParseInteger(w_.EText);
+            break;
+        case 4:
+            n.Mesh_Type = LookupTypeCode(w_.EHPTypeItems, w_.EHPTypeText, n.Mesh_Type);
+            break;
+        case 5:
+            n.N2 = ParseInteger(w_.EText);
+            break;
+        default:
+            break;
+    }
+    MemoLines memo(w_.Memo);
+    memo.ClearMemo();
+    tedhz_->ShowSnapshot(memo);
+    tedhz_->ShowNew(memo);
+    store_.tcb[selection_.Edit_Index] = n;
+    WriteHZ();
+}
+
+void EditArea::UndoDescriptor() {
+    tedhz_->Restore();
+    MemoLines memo(w_.Memo);
+    memo.ClearMemo();
+    tedhz_->ShowSnapshot(memo);
+    tedhz_->ShowNew(memo);
+    store_.tcb[selection_.Edit_Index] = tedhz_->Snapshot;
+    WriteHZ();
+    SBHZEDClick();
+}
+
+}  // namespace opt

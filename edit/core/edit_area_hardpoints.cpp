@@ -1,0 +1,78 @@
+// Hardpoint mode (SBHP): TTBH entries, the THP snapshot, and the 40-byte write at Data_Offset - 24.
+#include "edit/core/block_runs.h"
+#include "edit/core/edit_area.h"
+#include "edit/core/edit_numbers.h"
+#include "edit/core/hardpoint_types.h"
+#include "edit/core/lookup_file.h"
+#include "edit/core/memo_lines.h"
+
+namespace opt {
+
+namespace {
+float* Coordinate(HardpointRecord& r, int item) { return item == 0 ? &r.X : item == 1 ? &r.Y : &r.Z; }
+}  // namespace
+
+void EditArea::SBHPClick() {
+    EnterMode(SBHP, "Hard Points");
+    if (!thp_) thp_ = std::make_unique<THP>();
+    for (int n = 0; n < TTBH::Capacity; ++n)
+        if (store_.ttbh[n].Data_Offset != 0) w_.LBED.push_back(std::to_string(n));
+    w_.SetRG(kRGHardpoints);
+    rgParts_ = kRGHardpoints;
+    w_.ClearEHPType();
+}
+
+void EditArea::ChooseHardpoint(int index) {
+    selection_.Edit_Index = index;
+    thp_->Choose(store_.ttbh[index]);
+    entryChosen_ = true;
+    MemoLines memo(w_.Memo);
+    memo.ClearMemo();
+    w_.SetETF();
+    w_.SetRG(kRGHardpoints);
+    rgParts_ = kRGHardpoints;
+    thp_->ShowSnapshot(memo);
+    thp_->ShowNew(memo);
+    w_.EHPTypeItems = ReadLookupFile(AppDataDir + kHardPointsFile);
+    w_.EHPTypeText = std::string(TypeName(thp_->Snapshot.HP_Type));
+}
+
+void EditArea::HardpointPart(int item) {
+    if (item <= 2) {
+        w_.SetE();
+        if (thp_) w_.EText = GeneralText(*Coordinate(thp_->New, item));
+    } else {
+        w_.SetT();
+    }
+}
+
+void EditArea::UpdateHardpoint() {
+    HardpointRecord& n = thp_->New;
+    const int item = w_.RG1Index;
+    if (item >= 0 && item <= 2) {
+        *Coordinate(n, item) = ParseReal(w_.EText);
+    } else if (item == 3) {
+        n.HP_Type = LookupTypeCode(w_.EHPTypeItems, w_.EHPTypeText, n.HP_Type);
+    }
+    MemoLines memo(w_.Memo);
+    memo.ClearMemo();
+    thp_->ShowSnapshot(memo);
+    thp_->ShowNew(memo);
+    store_.ttbh[selection_.Edit_Index] = n;
+    UpdateFile();
+}
+
+void EditArea::UndoHardpoint() {
+    thp_->Restore();
+    MemoLines memo(w_.Memo);
+    memo.ClearMemo();
+    thp_->ShowSnapshot(memo);
+    thp_->ShowNew(memo);
+    store_.ttbh[selection_.Edit_Index] = thp_->Snapshot;
+    UpdateFile();
+    SBHPClick();
+}
+
+void EditArea::UpdateFile() { Patch({HardpointPatch(selection_.Edit_Index, thp_->New, MainOffset())}); }
+
+}  // namespace opt

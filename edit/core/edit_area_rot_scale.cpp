@@ -1,0 +1,65 @@
+// Rotation/scale mode (SBRSH): the twelve floats of one TRSH entry, written as 72 bytes at
+// Data_Offset - 24 (OutRsh).
+#include "edit/core/block_runs.h"
+#include "edit/core/edit_area.h"
+#include "edit/core/edit_numbers.h"
+#include "edit/core/memo_lines.h"
+
+namespace opt {
+
+void EditArea::SBRSHClick() {
+    EnterMode(SBRSH, "Scale Things");
+    if (!trshed_) trshed_ = std::make_unique<TRSHED>();
+    for (int n = 0; n < TRSH::Capacity; ++n)
+        if (store_.trsh[n].Type == kRotScale) w_.LBED.push_back(std::to_string(n));
+    w_.ClearEHPType();
+}
+
+void EditArea::ChooseRotScale(int index) {
+    trshed_->Choose(store_.trsh[index]);
+    selection_.Edit_Index = index;
+    entryChosen_ = true;
+    MemoLines memo(w_.Memo);
+    memo.ClearMemo();
+    w_.SetRG(kRGRotScale);
+    rgParts_ = kRGRotScale;
+    w_.SetETF();
+    trshed_->ShowSnapshot(memo);
+    trshed_->ShowNew(memo);
+}
+
+void EditArea::RotScalePart(int item) {
+    w_.SetE();
+    if (trshed_) w_.EText = TenDecimalsText(trshed_->New.Float(item));
+}
+
+void EditArea::UpdateRotScale() {
+    const int k = w_.RG1Index;
+    if (k >= 0 && k < 12) trshed_->New.Float(k) = ParseReal(w_.EText);
+    MemoLines memo(w_.Memo);
+    memo.ClearMemo();
+    trshed_->ShowSnapshot(memo);
+    trshed_->ShowNew(memo);
+    store_.trsh[selection_.Edit_Index] = trshed_->New;
+    OutRsh();
+    w_.SetButF();
+}
+
+void EditArea::UndoRotScale() {
+    trshed_->Restore();
+    MemoLines memo(w_.Memo);
+    memo.ClearMemo();
+    trshed_->ShowSnapshot(memo);
+    trshed_->ShowNew(memo);
+    store_.trsh[selection_.Edit_Index] = trshed_->Snapshot;
+    OutRsh();
+}
+
+void EditArea::OutRsh() {
+    const int e = selection_.Edit_Index;
+    if (store_.trsh[e].Type != kRotScale) return;  // nothing written, so no message
+    Patch({RotScalePatch(e, trshed_->New, MainOffset())});
+    host_.ShowMessage("File updated.. ");
+}
+
+}  // namespace opt

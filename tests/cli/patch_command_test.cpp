@@ -1,0 +1,222 @@
+// zedaruz-cli's patch commands: each changes exactly the named field in place, prints what it wrote,
+// and fails with status 1 (message on standard error) or 2 (usage) without touching the file.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+#include <optional>
+
+#include "tests/cli/cli_run.h"
+#include "tests/render/export_temp_dir.h"
+#include "tests/support/opt_builder.h"
+
+namespace {
+
+using cli_testing::RunCli;
+using optb::Face;
+
+float FloatAt(const std::vector<uint8_t>& b, int64_t pos) {
+    float f = 0;
+    std::memcpy(&f, b.data() + pos, 4);
+    return f;
+}
+
+int32_t IntAt(const std::vector<uint8_t>& b, int64_t pos) {
+    int32_t v = 0;
+    std::memcpy(&v, b.data() + pos, 4);
+    return v;
+}
+
+optb::FaceList Faces(std::vector<Face> faces) {
+    return optb::FaceList{
+        .children = {optb::TextureRef{.name = "HULL"}, optb::FaceData{.faces = std::move(faces)}}};
+}
+
+class PatchCommand : public ::testing::Test {
+protected:
+    PatchCommand() {
+        using namespace optb;
+        Model m;
+        m.entries.push_back(
+            Mesh{.children = {
+                     Vertices{.points = {{0, 0, 0}, {2, 0, 0}, {0, 4, -6}}},
+                     Hardpoint{.hp_type = 1, .pos = {1, 2, 3}, .label = "hp0"},
+                     Descriptor{.mesh_type = 5, .group_id = 3, .label = "d0"},
+                     RotScale{.centre = {}, .label = "rs0"},
+                     LodSet{.distances = {100.f, 200.f},
+                            .face_lists = {Faces({Face::tri(0, 1, 2)}), Faces({Face::tri(0, 1, 2)})},
+                            .label = "lod0"},
+                 }});
+        m.entries.push_back(Mesh{
+            .children = {
+                Vertices{.points = {{10, 10, 10}, {12, 10, 10}, {10, 11, 10}, {10, 10, 15}}},
+                Descriptor{.label = "d1"},
+                RotScale{.centre = {}, .label = "rs1"},
+                LodSet{
+                    .distances = {300.f}, .face_lists = {Faces({Face::quad(0, 1, 2, 3)})}, .label = "lod1"},
+            }});
+        built = optb::build(m);
+        optb::write_file(path, built.bytes);
+    }
+    std::vector<uint8_t> Disk() const { return opt::test::ReadFileBytes(path); }
+    int64_t Data(const char* label) const { return built.layout.at(label).data_pos; }
+    int64_t Block(const char* label) const { return built.layout.at(label).pos; }
+    // The bytes that differ from the file as built: every one must lie in [pos, pos + len).
+    void ExpectOnlyWithin(int64_t pos, int64_t len) const {
+        const auto now = Disk();
+        ASSERT_EQ(now.size(), built.bytes.size());
+        bool any = false;
+        for (size_t i = 0; i < now.size(); ++i) {
+            if (now[i] == built.bytes[i]) continue;
+            any = true;
+            EXPECT_TRUE(int64_t(i) >= pos && int64_t(i) < pos + len) << "byte " << i << " changed";
+        }
+        EXPECT_TRUE(any) << "nothing changed";
+    }
+    bool Unchanged() const { return Disk() == built.bytes; }
+
+    opt::test::TempDir dir;
+    std::filesystem::path path = dir.path() / "ship.opt";
+    optb::Built built;
+};
+
+TEST_F(PatchCommand, SetHardpointCoordinate) {
+    const auto run = RunCli({"set-hardpoint", path.string(), "0", "y", "-12.25"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    ExpectOnlyWithin(Data("hp0") + 8, 4);
+    EXPECT_EQ(FloatAt(Disk(), Data("hp0") + 8), -12.25f);
+    EXPECT_NE(run.out.find("Wrote 40 bytes at position " + std::to_string(Block("hp0")) + ": hardpoint 0"),
+              std::string::npos)
+        << run.out;
+    EXPECT_NE(run.out.find("New Hardpoint ********"), std::string::npos);
+}
+
+TEST_F(PatchCommand, SetDescriptorGroupRewritesEveryDescriptorWithOnlyTheFieldChanged) {
+    const auto run = RunCli({"set-descriptor", path.string(), "0", "group", "9"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    ExpectOnlyWithin(Block("d0") + 80, 4);
+    EXPECT_EQ(IntAt(Disk(), Block("d0") + 80), 9);
+    EXPECT_NE(
+        run.out.find("Wrote 96 bytes at position " + std::to_string(Block("d1")) + ": mesh descriptor 1"),
+        std::string::npos);
+}
+
+TEST_F(PatchCommand, SetLodDistanceChangesDistanceKOfEverySet) {
+    const auto run = RunCli({"set-lod-distance", path.string(), "0", "50"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto now = Disk();
+    EXPECT_EQ(FloatAt(now, Data("lod0")), 50.0f);
+    EXPECT_EQ(FloatAt(now, Data("lod0") + 4), 200.0f);
+    EXPECT_EQ(FloatAt(now, Data("lod1")), 50.0f);
+    EXPECT_NE(run.out.find(path.string() + " LOD`s updated"), std::string::npos);
+    EXPECT_EQ(RunCli({"set-lod-distance", path.string(), "3", "50"}).status, 2);
+}
+
+TEST_F(PatchCommand, SetRshFloat) {
+    const auto run = RunCli({"set-rsh", path.string(), "1", "4", "2.5"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    ExpectOnlyWithin(Data("rs1") + 16, 4);
+    EXPECT_EQ(FloatAt(Disk(), Data("rs1") + 16), 2.5f);
+    EXPECT_NE(run.out.find("File updated.. "), std::string::npos);
+}
+
+TEST_F(PatchCommand, HitZonesAreComputedAtResolutionZeroAndWrittenOnRequest) {
+    const auto dry = RunCli({"hitzones", path.string()});
+    ASSERT_EQ(dry.status, 0) << dry.err;
+    EXPECT_TRUE(Unchanged());
+    EXPECT_NE(dry.out.find("descriptor 0  HZ_Min 0 0 -6  HZ_Max 2 4 0  HZ_Span 2 4 6  HZ_Centre 1 2 -3"),
+              std::string::npos)
+        << dry.out;
+    EXPECT_NE(dry.out.find("descriptor 1  HZ_Min 10 10 10  HZ_Max 12 11 15"), std::string::npos) << dry.out;
+    const auto write = RunCli({"hitzones", path.string(), "--write"});
+    ASSERT_EQ(write.status, 0) << write.err;
+    EXPECT_EQ(FloatAt(Disk(), Block("d0") + 56 + 8), -6.0f);  // HZ_Min Z
+    EXPECT_EQ(FloatAt(Disk(), Block("d1") + 68 + 8), 15.0f);  // HZ_Max Z
+    EXPECT_NE(write.out.find(path.string() + " Updated with new HitZone(s)"), std::string::npos);
+    const auto centres = RunCli({"hitzones", path.string(), "--copy-centres"});
+    ASSERT_EQ(centres.status, 0) << centres.err;
+    EXPECT_EQ(FloatAt(Disk(), Data("rs0") + 8), -3.0f);
+    const auto zero = RunCli({"hitzones", path.string(), "--zero"});
+    ASSERT_EQ(zero.status, 0) << zero.err;
+    EXPECT_EQ(FloatAt(Disk(), Block("d0") + 56 + 8), 0.0f);
+    EXPECT_EQ(FloatAt(Disk(), Block("d0") + 32 + 8), 6.0f);  // the span stays
+    EXPECT_EQ(Disk().size(), built.bytes.size());
+}
+
+// The type names come from the AppData folder next to the executable, as in the window. The test
+// puts its own lookup files there and restores whatever was there before.
+class LookupFilesBesideTheProgram {
+public:
+    LookupFilesBesideTheProgram() : dir_(std::filesystem::path(CLI_PATH).parent_path() / "AppData") {
+        made_ = std::filesystem::create_directory(dir_);
+        Put("HardPoints.txt", "None\nRebelLaser\nTurboRebelLaser\nCockpit\n");
+        Put("MeshType.txt", "DEFAULT\nMAINHULL\nWING\nEND\n");
+    }
+    ~LookupFilesBesideTheProgram() {
+        for (auto& [name, old] : saved_) {
+            if (old) {
+                opt::test::WriteBytes(dir_ / name, *old);
+            } else {
+                std::filesystem::remove(dir_ / name);
+            }
+        }
+        if (made_) std::filesystem::remove(dir_);
+    }
+
+private:
+    void Put(const std::string& name, const std::string& text) {
+        std::optional<std::vector<uint8_t>> old;
+        if (std::filesystem::exists(dir_ / name)) old = opt::test::ReadFileBytes(dir_ / name);
+        saved_.emplace_back(name, old);
+        opt::test::WriteBytes(dir_ / name, std::vector<uint8_t>(text.begin(), text.end()));
+    }
+    std::filesystem::path dir_;
+    bool made_ = false;
+    std::vector<std::pair<std::string, std::optional<std::vector<uint8_t>>>> saved_;
+};
+
+TEST_F(PatchCommand, TypeNamesAreResolvedAgainstTheLookupFiles) {
+    LookupFilesBesideTheProgram lookup;
+    auto run = RunCli({"set-hardpoint", path.string(), "0", "type", "TurboRebelLaser"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    ExpectOnlyWithin(Data("hp0"), 4);
+    EXPECT_EQ(IntAt(Disk(), Data("hp0")), 2);
+    run = RunCli({"set-descriptor", path.string(), "1", "type", "WING"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(IntAt(Disk(), Block("d1") + 24), 2);
+    const auto before = Disk();
+    run = RunCli({"set-hardpoint", path.string(), "0", "type", "Cockpit"});  // the last line is never used
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("'Cockpit' is not a type name"), std::string::npos) << run.err;
+    EXPECT_EQ(Disk(), before);
+}
+
+TEST_F(PatchCommand, FailuresLeaveTheFileAsItWas) {
+    struct Case {
+        std::vector<std::string> words;
+        int status;
+        std::string message;
+    };
+    const std::string p = path.string();
+    const std::string missing = (dir.path() / "missing.opt").string();
+    for (const Case& c : {
+             Case{{"set-hardpoint", p, "0", "x"}, 2, "Usage:"},
+             Case{{"set-hardpoint", p, "0", "w", "1"}, 2, "'w' is not a part name."},
+             Case{{"set-hardpoint", p, "-1", "x", "1"}, 2, "'-1' is not an entry number."},
+             Case{{"set-rsh", p, "0", "12", "1"}, 2, "FLOAT_NO must be 0 to 11."},
+             Case{{"hitzones", p, "--all"}, 2, "Unknown option '--all'."},
+             Case{{"set-hardpoint", p, "0", "x", "abc"}, 1, "'abc' is not a valid floating point value"},
+             Case{{"set-descriptor", p, "0", "unknown", "1.5"}, 1, "'1.5' is not a valid integer value"},
+             Case{{"set-hardpoint", p, "5", "x", "1"}, 1, p + " holds no hardpoint 5"},
+             Case{{"set-rsh", p, "7", "0", "1"}, 1, p + " holds no rotation/scale block 7"},
+             Case{{"set-hardpoint", missing, "0", "x", "1"}, 1, "Cannot open file " + missing},
+         }) {
+        const auto run = RunCli(c.words);
+        EXPECT_EQ(run.status, c.status) << c.words[0] << " " << c.message;
+        EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+        EXPECT_TRUE(Unchanged()) << c.message;
+    }
+    EXPECT_FALSE(std::filesystem::exists(missing));
+}
+
+}  // namespace
