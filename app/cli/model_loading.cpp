@@ -3,17 +3,11 @@
 #include <cstdio>
 
 #include "app/cli/commands.h"
+#include "app/cli/stdout_sink.h"
 #include "model/errors.h"
 #include "model/reader.h"
 
 namespace cli {
-
-namespace {
-class StderrSink : public opt::LineSink {
-public:
-    void AddLine(const std::string& line) override { std::fprintf(stderr, "%s\n", line.c_str()); }
-};
-}  // namespace
 
 int RunOnModel(const std::string& file, const std::function<int(opt::ModelStore&)>& work) {
     auto& store = opt::TheStore();

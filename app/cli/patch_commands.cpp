@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "app/cli/commands.h"
+#include "app/cli/stdout_sink.h"
 #include "edit/core/edit_numbers.h"
 #include "edit/core/lookup_file.h"
 #include "model/errors.h"
@@ -12,16 +13,6 @@
 #include "render/core/frame_builder.h"
 
 namespace cli {
-
-namespace {
-
-// Reader notes go to standard error, so that standard output holds only what was written.
-class StderrSink : public opt::LineSink {
-public:
-    void AddLine(const std::string& line) override { std::fprintf(stderr, "%s\n", line.c_str()); }
-};
-
-}  // namespace
 
 std::string ProgramAppDataDir() {
     std::error_code ec;

@@ -1,4 +1,4 @@
-// Writes each line to standard output followed by "\n".
+// Line sinks on the standard streams: each line followed by "\n".
 #pragma once
 
 #include <cstdio>
@@ -8,12 +8,28 @@
 
 namespace cli {
 
-class StdoutSink : public opt::LineSink {
+class StreamSink : public opt::LineSink {
 public:
+    explicit StreamSink(std::FILE* stream) : stream_(stream) {}
     void AddLine(const std::string& line) override {
-        std::fwrite(line.data(), 1, line.size(), stdout);
-        std::fputc('\n', stdout);
+        std::fwrite(line.data(), 1, line.size(), stream_);
+        std::fputc('\n', stream_);
     }
+
+private:
+    std::FILE* stream_;
+};
+
+// The listings' lines.
+class StdoutSink : public StreamSink {
+public:
+    StdoutSink() : StreamSink(stdout) {}
+};
+
+// The reader's notes, so that standard output holds only what a command made.
+class StderrSink : public StreamSink {
+public:
+    StderrSink() : StreamSink(stderr) {}
 };
 
 }  // namespace cli
