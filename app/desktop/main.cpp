@@ -1,0 +1,64 @@
+// zedaruz [FILE]: the viewer window, the control panel and their small windows. With FILE the
+// program opens that model at start as "Read OPt" does once the dialog has given it.
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QStringList>
+#include <cstdio>
+
+#include "render/gl/gl_view.h"
+#include "screenshot.h"
+#include "ui/windows/error_guard.h"
+#include "ui/windows/startup.h"
+#include "ui/windows/viewer_window.h"
+
+namespace {
+
+struct Arguments {
+    QString modelFile;
+    QString screenshot;  // --screenshot PATH: picture of both windows, then exit
+    bool ok = true;
+};
+
+Arguments ParseArguments(const QStringList& args) {
+    Arguments a;
+    for (qsizetype i = 1; i < args.size(); ++i) {
+        if (args[i] == QStringLiteral("--screenshot") && i + 1 < args.size())
+            a.screenshot = args[++i];
+        else if (a.modelFile.isEmpty() && !args[i].startsWith(QStringLiteral("--")))
+            a.modelFile = args[i];
+        else
+            a.ok = false;
+    }
+    return a;
+}
+
+// The GL view makes its context when the window first appears; a model opened before that would
+// have nothing to draw on.
+void WaitForView(opt::TGLW& viewer) {
+    QElapsedTimer waited;
+    waited.start();
+    while (!viewer.View().isValid() && waited.elapsed() < 5000)
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    opt::InitApplication(app);
+    const Arguments args = ParseArguments(QApplication::arguments());
+    if (!args.ok) {
+        std::fprintf(stderr, "usage: zedaruz [FILE]\n");
+        return 2;
+    }
+    opt::AppWindows windows =
+        opt::CreateWindows(QApplication::applicationDirPath().toLocal8Bit().toStdString());
+    windows.glw->show();
+    WaitForView(*windows.glw);
+    if (!args.modelFile.isEmpty()) {
+        const std::string path = args.modelFile.toLocal8Bit().toStdString();
+        opt::RunGuarded([&] { windows.glw->OpenModelFile(path); });
+    }
+    if (!args.screenshot.isEmpty()) return opt::TakeScreenshot(windows, args.screenshot) ? 0 : 1;
+    return QApplication::exec();
+}

@@ -1,0 +1,147 @@
+// Start-up: the windows in their order, the working folders and their one-time notice, the counters,
+// the About box, the help page and the small conversions the windows rely on.
+#include <QLabel>
+#include <QTextBrowser>
+
+#include "gui_fixture.h"
+#include "render/core/view_state.h"
+#include "ui/selection_state.h"
+#include "ui/windows/about_box.h"
+#include "ui/windows/control_panel.h"
+#include "ui/windows/flag_edit.h"
+#include "ui/windows/help_window.h"
+#include "ui/windows/palette_panel.h"
+#include "ui/windows/program_dirs.h"
+#include "ui/windows/view_key_map.h"
+
+using namespace opt;
+using namespace opt::guitest;
+
+namespace {
+
+// Notes, for each notice, whether any window was already on the screen.
+class StartDialogs : public ScriptedDialogs {
+public:
+    std::vector<bool> windowShown;
+    void Message(const std::string& text) override {
+        bool shown = false;
+        for (QWidget* w : QApplication::topLevelWidgets()) shown = shown || w->isVisible();
+        windowShown.push_back(shown);
+        ScriptedDialogs::Message(text);
+    }
+};
+
+}  // namespace
+
+class StartupTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { InitApplication(App()); }
+    void cleanup() { SetDialogs(nullptr); }
+
+    void freshFolderGetsBothDirectoriesAndTheNoticeOnce() {
+        QTemporaryDir folder;
+        const std::filesystem::path dir = Local(folder.path());
+        StartDialogs dialogs;
+        SetDialogs(&dialogs);
+        {
+            AppWindows first = CreateWindows(dir);
+            const std::string appData = (dir / "AppData").string() + "/";
+            QCOMPARE(dialogs.messages,
+                     std::vector<std::string>{"Directory and files missing. The directory " + appData +
+                                              " will be created .Please put the files Hardpoint.txt and "
+                                              "MeshType.txt in this directory"});
+            QCOMPARE(dialogs.windowShown, std::vector<bool>{false});  // before the main window
+            QCOMPARE(TheDirs().AppDataDir, appData);
+            QCOMPARE(TheDirs().SaveDataDir, (dir / "SaveData").string() + "/");
+            QVERIFY(std::filesystem::is_directory(dir / "AppData"));
+            QVERIFY(std::filesystem::is_directory(dir / "SaveData"));
+            QVERIFY(std::filesystem::is_empty(dir / "AppData"));  // no lookup files are shipped
+        }
+        {
+            AppWindows second = CreateWindows(dir);
+            QCOMPARE(dialogs.messages.size(), size_t{1});
+        }
+        // SaveData alone missing: created without a word.
+        std::filesystem::remove_all(dir / "SaveData");
+        AppWindows third = CreateWindows(dir);
+        QCOMPARE(dialogs.messages.size(), size_t{1});
+        QVERIFY(std::filesystem::is_directory(dir / "SaveData"));
+    }
+
+    void windowsAreCreatedHiddenWithTheCountersReset() {
+        ImageShown() = 5;
+        TheView().LoadCount = 3;
+        TheView().TexUploads = 2;
+        TheView().PanX = 7;
+        TheView().ResizeGuard = false;
+        TheSelection().ModelLoaded = true;
+        RunningApp app;
+        QCOMPARE(ImageShown(), 0);
+        QCOMPARE(TheView().TexUploads, 0);
+        QCOMPARE(TheView().PanX, 0);
+        QVERIFY(TheView().ResizeGuard);
+        QVERIFY(!TheSelection().ModelLoaded);
+        QCOMPARE(QApplication::applicationName(), QStringLiteral("OPT_Zedaruz_V4"));
+        QCOMPARE(ApplicationHelpFile(), std::string("Opt_zedaruz.hlp"));
+        QCOMPARE(app.windows.ml->windowTitle(), QStringLiteral("Opt_Zedaruz"));
+        QCOMPARE(app.windows.about->windowTitle(), QStringLiteral("About"));
+        QCOMPARE(app.windows.flagEdit->windowTitle(), QStringLiteral("Flag Editor"));
+        QCOMPARE(app.windows.pa->windowTitle(), QStringLiteral("Palettes"));
+        for (QWidget* w : std::initializer_list<QWidget*>{app.windows.ml.get(), app.windows.about.get(),
+                                                          app.windows.flagEdit.get(), app.windows.pa.get()})
+            QVERIFY(!w->isVisible());
+        QVERIFY(app.viewer().isVisible());
+        QCOMPARE(app.viewer().size(), QSize(623, 324));
+        QCOMPARE(app.windows.ml->size(), QSize(511, 437));
+        // The open dialog starts at home while the designed folder does not exist.
+        QCOMPARE(app.viewer().OpenDialogStartDir(), Local(QDir::homePath()));
+    }
+
+    void aboutBoxComposesItsVersionOnce() {
+        RunningApp app;
+        TAboutBox& about = *app.windows.about;
+        QCOMPARE(about.Version()->text(), QStringLiteral("Version  4.0a"));
+        app.viewer().Item(QStringLiteral("About1"))->trigger();
+        app.viewer().Item(QStringLiteral("About1"))->trigger();
+        QCOMPARE(app.dialogs.modalWindows.size(), size_t{2});
+        QCOMPARE(about.Version()->text(), QStringLiteral("Version  4.0a"));
+        QCOMPARE(about.Label1()->text(),
+                 QStringLiteral(
+                     "This is not meant to be an editor it was a tool used in finding most of the structure "
+                     "of Opt files. For this reason  things were patched and hacked into it. So it may be "
+                     "somewhat tempermental at times.  "));
+        QVERIFY(about.Label2()->text().startsWith(QStringLiteral(
+            "As we have a good idea of whats in the Opt files work will now begin on an  editor .")));
+        QCOMPARE(about.ProgramIcon()->pixmap().size(), QSize(100, 67));  // our own picture, shipped inside
+        about.show();
+        about.OKButtonClick();
+        QVERIFY(!about.isVisible());
+        QCOMPARE(about.result(), int{QDialog::Accepted});
+    }
+
+    void helpOpensTheShippedPageAtItsSection() {
+        QCOMPARE(HelpWindow::PageFor("Opt_zedaruz.hlp"), QStringLiteral("qrc:/help/Opt_zedaruz.html"));
+        HelpWindow help;
+        help.ShowContext(kHelpFileName, kHelpContext);
+        QCOMPARE(help.Browser()->source().fragment(), QStringLiteral("section10"));
+        QVERIFY(help.Browser()->toPlainText().contains(QStringLiteral("10 Getting started")));
+        QVERIFY(help.isVisible());
+    }
+
+    void openFilterAndKeysInQtTerms() {
+        QCOMPARE(QtFileFilter("*.opt|*.opt|*.op1|*.op1"), QStringLiteral("*.opt (*.opt);;*.op1 (*.op1)"));
+        QCOMPARE(ToViewKey(Qt::Key_Minus, Qt::NoModifier), ViewKey::Minus);
+        QCOMPARE(ToViewKey(Qt::Key_Minus, Qt::KeypadModifier), ViewKey::Other);
+        QCOMPARE(ToViewKey(Qt::Key_Plus, Qt::ShiftModifier), ViewKey::EqualPlus);
+        QCOMPARE(ToViewKey(Qt::Key_Plus, Qt::KeypadModifier), ViewKey::Other);
+        QCOMPARE(ToViewKey(Qt::Key_PageUp, Qt::ControlModifier), ViewKey::PageUp);
+        QCOMPARE(ToViewKey(Qt::Key_A, Qt::NoModifier), ViewKey::Other);
+        const KeyModifiers m = ToKeyModifiers(Qt::ShiftModifier | Qt::AltModifier);
+        QVERIFY(m.Shift && m.Alt && !m.Ctrl);
+    }
+};
+
+QTEST_MAIN(StartupTest)
+#include "startup_test.moc"

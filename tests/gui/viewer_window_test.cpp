@@ -1,0 +1,281 @@
+// The viewer window: menus and their enabling, the open and reload sequences, listings in the list
+// box, saving it, and the commands that reach the other windows.
+#include <QAction>
+#include <QComboBox>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSplitter>
+#include <QUrl>
+#include <fstream>
+#include <iterator>
+
+#include "gui_fixture.h"
+#include "listings/text_format.h"
+#include "model/store.h"
+#include "render/core/view_state.h"
+#include "ui/selection_state.h"
+#include "ui/windows/control_panel.h"
+#include "ui/windows/list_file.h"
+#include "ui/windows/palette_panel.h"
+
+using namespace opt;
+using namespace opt::guitest;
+
+namespace {
+
+std::string ReadBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+bool Enabled(TGLW& w, const char* name) { return w.Item(QString::fromLatin1(name))->isEnabled(); }
+
+// The items that need a model, and the three that are always there.
+constexpr const char* kModelItems[] = {"View1", "Lists1", "SaveBMP1", "SavePal1", "SaveVxs1"};
+constexpr const char* kAlwaysItems[] = {"ReadVxfromOPt1", "Contents1", "About1"};
+
+void CheckMenus(TGLW& w, bool loaded) {
+    for (const char* name : kModelItems) QVERIFY2(Enabled(w, name) == loaded, name);
+    for (const char* name : kAlwaysItems) QVERIFY2(Enabled(w, name), name);
+}
+
+}  // namespace
+
+class ViewerWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { InitApplication(App()); }
+
+    void menuCaptionsAndHints() {
+        RunningApp app;
+        struct Row {
+            const char* name;
+            const char* caption;
+            const char* hint;
+        };
+        const Row rows[] = {
+            {"Render1", "File", ""},
+            {"ReadVxfromOPt1", "Read OPt", "Open Opt file for viewing."},
+            {"SaveBMP1", "Save Bmp", "Saves curretnt texture to bmp file"},
+            {"SavePal1", "Save Pals", "Saves all palettes"},
+            {"SaveVxs1", "Save  Vxs", "Saves The contents of list box to file"},
+            {"Lists1", "Lists", ""},
+            {"ClearListBox1", "Clear List Box", ""},
+            {"MainFileInfoList1", "Main File Info ", ""},
+            {"MeshInfo1", "Mesh Info", ""},
+            {"MeshDataHeader1", "Mesh Data Header", ""},
+            {"MeshFaceHeader1", "Mesh Face Header", ""},
+            {"FaceData1", "Face Data ", ""},
+            {"Collisionboxlist1", "Collision box ", ""},
+            {"RotationPointlist1", "Rotation Point ", ""},
+            {"HardPointlist1", "HardPoint ", ""},
+            {"VertexList1", "Vertex ", ""},
+            {"TextureVertexList1", "Texture Vertex ", ""},
+            {"VertexNormal1", "Vertex Normal", ""},
+            {"ListTextures1", "List Textures", ""},
+            {"View1", "View   ", ""},
+            {"Panel1", "Panel     &SpaceBar", "Press Spacebar when model loaded"},
+            {"Help", "Help", ""},
+            {"Contents1", "Contents", ""},
+            {"About1", "About", ""},
+        };
+        for (const Row& r : rows) {
+            QAction* item = app.viewer().Item(QString::fromLatin1(r.name));
+            QVERIFY2(item != nullptr, r.name);
+            QCOMPARE(item->text(), QString::fromLatin1(r.caption));
+            QCOMPARE(item->statusTip(), QString::fromLatin1(r.hint));
+        }
+        QCOMPARE(app.viewer().Item(QStringLiteral("Contents1"))->shortcut(), QKeySequence(Qt::Key_F1));
+        // Menu order of the File menu: the separator N3 is its last item.
+        const auto fileItems = app.viewer().findChild<QMenu*>(QStringLiteral("Render1Menu"))->actions();
+        QCOMPARE(fileItems.size(), 6);
+        QCOMPARE(fileItems.back()->objectName(), QStringLiteral("N3"));
+        QVERIFY(fileItems.back()->isSeparator());
+        QCOMPARE(app.viewer().windowTitle(), QStringLiteral("OPT_Zedaruz_V4a"));
+        QVERIFY(app.viewer().menuBar()->isVisible());
+    }
+
+    void menusFollowTheLoad() {
+        RunningApp app;
+        CheckMenus(app.viewer(), false);
+        const std::string path = app.OpenModel(GapModel(), "ship.opt");
+        QVERIFY(app.dialogs.errors.empty());
+        QVERIFY(TheSelection().ModelLoaded);
+        CheckMenus(app.viewer(), true);
+        QCOMPARE(app.viewer().Bar().Text(1), QStringLiteral("Size=     20   Meters"));
+        QCOMPARE(app.viewer().windowTitle(), QString::fromStdString(path));
+        QCOMPARE(app.dialogs.openFilters.back(), std::string("*.opt|*.opt|*.op1|*.op1"));
+
+        // A cancelled open after a model was shown: no-model state, lists emptied, except the
+        // mesh and face lists, which only a completed load refills.
+        app.viewer().Item(QStringLiteral("MainFileInfoList1"))->trigger();
+        QVERIFY(app.viewer().SB().Count() > 0);
+        app.viewer().Item(QStringLiteral("ReadVxfromOPt1"))->trigger();
+        QVERIFY(!TheSelection().ModelLoaded);
+        CheckMenus(app.viewer(), false);
+        QCOMPARE(app.viewer().SB().Count(), 0);
+        QCOMPARE(app.panel().ResBox()->count(), 0);
+        QCOMPARE(app.panel().ResBox()->currentText(), QString());
+        QCOMPARE(app.panel().LB()->count(), 0);
+        QCOMPARE(app.panel().LBMESH()->count(), 2);
+        QCOMPARE(app.panel().LBFACE()->count(), 2);
+        // The dialog starts in the folder of the last file.
+        QCOMPARE(app.dialogs.openStartDirs.back(), Local(app.programDir.path()));
+    }
+
+    void unreadableFileLeavesTheNoModelStateWithItsCaption() {
+        RunningApp app;
+        app.OpenModel(GapModel(), "ship.opt");
+        const std::string missing = (app.ProgramPath() / "gone.opt").string();
+        app.dialogs.openAnswers.push_back(missing);
+        app.viewer().Item(QStringLiteral("ReadVxfromOPt1"))->trigger();
+        QCOMPARE(app.dialogs.errors, std::vector<std::string>{"Cannot open file " + missing});
+        QCOMPARE(app.viewer().windowTitle(), QString::fromStdString(missing));
+        QVERIFY(!TheSelection().ModelLoaded);
+        CheckMenus(app.viewer(), false);
+        QCOMPARE(app.panel().LBMESH()->count(), 2);  // still the previous model's
+        // The program goes on: the next open works.
+        app.OpenModel(GapModel(), "ship2.opt");
+        QVERIFY(TheSelection().ModelLoaded);
+        QCOMPARE(app.dialogs.errors.size(), size_t{1});
+    }
+
+    void listingsAppendInOrderAndClearEmpties() {
+        RunningApp app;
+        app.OpenModel(GapModel(), "ship.opt");
+        QCOMPARE(app.viewer().SB().Count(), 0);
+        app.viewer().Item(QStringLiteral("HardPointlist1"))->trigger();  // no hardpoints: adds nothing
+        QCOMPARE(app.viewer().SB().Count(), 0);
+        app.viewer().Item(QStringLiteral("ListTextures1"))->trigger();
+        const std::vector<std::string> first = app.viewer().SB().Lines();
+        QVERIFY(!first.empty());
+        app.viewer().Item(QStringLiteral("VertexList1"))->trigger();
+        const std::vector<std::string> both = app.viewer().SB().Lines();
+        QVERIFY(both.size() > first.size());
+        QVERIFY(std::equal(first.begin(), first.end(), both.begin()));
+        // The view shows every line once the listing is done.
+        QCOMPARE(app.viewer().SB().model()->rowCount(), static_cast<int>(both.size()));
+        app.viewer().Item(QStringLiteral("ClearListBox1"))->trigger();
+        QCOMPARE(app.viewer().SB().Count(), 0);
+        QCOMPARE(app.viewer().SB().model()->rowCount(), 0);
+    }
+
+    void saveVxsWritesEveryLineWithCrLf() {
+        RunningApp app;
+        app.OpenModel(GapModel(), "ship.op1");
+        app.viewer().Item(QStringLiteral("ListTextures1"))->trigger();
+        app.viewer().Item(QStringLiteral("SaveVxs1"))->trigger();
+        const std::string saved = app.SaveDataDir() + "ship.vxs";
+        QCOMPARE(app.dialogs.messages.back(), " File saved to  " + saved);
+        std::string expected;
+        for (const auto& line : app.viewer().SB().Lines()) expected += line + "\r\n";
+        QCOMPARE(ReadBytes(saved), expected);
+
+        // A model file without extension saves as ship.vxs too; an empty list box, an empty file.
+        app.OpenModel(GapModel(), "ship");
+        app.viewer().Item(QStringLiteral("SaveVxs1"))->trigger();
+        QCOMPARE(app.dialogs.messages.back(), " File saved to  " + saved);
+        QCOMPARE(ReadBytes(saved), std::string());
+        QCOMPARE(VxsFileName("/a.b/ship"), std::string("ship.vxs"));
+        QCOMPARE(VxsFileName("d:\\models\\ship.op1"), std::string("ship.vxs"));
+    }
+
+    void saveVxsWithoutSaveDataDirReportsTheFile() {
+        RunningApp app;
+        app.OpenModel(GapModel(), "ship.opt");
+        std::filesystem::remove_all(app.ProgramPath() / "SaveData");
+        const size_t messages = app.dialogs.messages.size();
+        app.viewer().Item(QStringLiteral("SaveVxs1"))->trigger();
+        QCOMPARE(app.dialogs.errors,
+                 std::vector<std::string>{"Cannot create file " + app.SaveDataDir() + "ship.vxs"});
+        QCOMPARE(app.dialogs.messages.size(), messages);  // no success message
+    }
+
+    void helpAboutAndPanelCommands() {
+        RunningApp app;
+        app.viewer().Item(QStringLiteral("Contents1"))->trigger();
+        QCOMPARE(app.dialogs.helpCalls.size(), size_t{1});
+        QCOMPARE(app.dialogs.helpCalls[0].first, std::string("Opt_zedaruz.hlp"));
+        QCOMPARE(app.dialogs.helpCalls[0].second, 10);
+        app.viewer().Item(QStringLiteral("About1"))->trigger();
+        QCOMPARE(app.dialogs.modalWindows, std::vector<QString>{QStringLiteral("About")});
+
+        app.OpenModel(GapModel(), "ship.opt");
+        QVERIFY(!app.panel().isVisible());
+        app.viewer().Item(QStringLiteral("Panel1"))->trigger();
+        QVERIFY(app.panel().isVisible());
+        QVERIFY(app.windows.pa->isVisible());
+    }
+
+    void spaceShowsTheControlPanelOnlyWithAModel() {
+        SetDecimalSeparator('.');
+        RunningApp app;
+        QTest::keyClick(&app.viewer(), Qt::Key_Space);
+        QVERIFY(!app.panel().isVisible());
+        app.OpenModel(GapModel(), "ship.opt");
+        QTest::keyClick(&app.viewer(), Qt::Key_Space);
+        QVERIFY(app.panel().isVisible());
+        QVERIFY(!app.windows.pa->isVisible());
+        // A zoom key writes the scale into panel 0.
+        QTest::keyClick(&app.viewer(), Qt::Key_Minus);
+        QCOMPARE(app.viewer().Bar().Text(0), QStringLiteral("Scale= 0.889999985694885"));
+    }
+
+    void droppedModelOpensAndOtherFilesAreRefused() {
+        RunningApp app;
+        const std::string path = app.WriteModel(GapModel(), "drop.op1");
+        QVERIFY(IsModelFileName(QStringLiteral("x/y/ship.OPT")));
+        QVERIFY(!IsModelFileName(QStringLiteral("ship.txt")));
+        const QString text = app.programDir.filePath(QStringLiteral("notes.txt"));
+        QVERIFY(!app.viewer().DropFiles({QUrl::fromLocalFile(text)}));
+        QVERIFY(!app.viewer().DropFiles(
+            {QUrl::fromLocalFile(QString::fromStdString(path)), QUrl::fromLocalFile(text)}));
+        QVERIFY(!TheSelection().ModelLoaded);
+        QVERIFY(app.viewer().DropFiles({QUrl::fromLocalFile(QString::fromStdString(path))}));
+        QVERIFY(TheSelection().ModelLoaded);
+        QCOMPARE(app.viewer().windowTitle(), QString::fromStdString(path));
+        QVERIFY(app.dialogs.openStartDirs.empty());  // no dialog
+    }
+
+    void resizesReloadTheModelAndKeepThePanelSquare() {
+        RunningApp app;
+        // Before the first "Read OPt" a resize only keeps the panel square.
+        app.viewer().resize(700, 360);
+        QTest::qWait(20);
+        QCOMPARE(app.viewer().p()->width(), app.viewer().p()->height());
+        QCOMPARE(TheView().LoadCount, 0);
+
+        app.OpenModel(GapModel(), "ship.opt");
+        QCOMPARE(app.viewer().p()->width(), app.viewer().p()->height());
+        app.viewer().Item(QStringLiteral("ListTextures1"))->trigger();
+        QVERIFY(app.viewer().SB().Count() > 0);
+        app.viewer().resize(720, 420);  // reloads from disk: the load empties the list box
+        QTest::qWait(20);
+        QCOMPARE(app.viewer().SB().Count(), 0);
+        QVERIFY(TheSelection().ModelLoaded);
+        QCOMPARE(app.viewer().p()->width(), app.viewer().p()->height());
+        QCOMPARE(TheView().LoadCount, 1);  // the context was remade after the reload
+
+        // Dragging the splitter reloads too, and the reload squares the panel again.
+        app.viewer().Item(QStringLiteral("ListTextures1"))->trigger();
+        app.viewer().Splitter1()->setSizes({100, 500});
+        QTest::qWait(20);
+        QCOMPARE(app.viewer().SB().Count(), 0);
+        QCOMPARE(app.viewer().p()->width(), app.viewer().p()->height());
+    }
+
+    void closingGuardsResizesAndFreesTheEditors() {
+        RunningApp app;
+        app.OpenModel(GapModel(), "ship.opt");
+        int released = 0;
+        app.viewer().SetEditorRelease([&] { ++released; });
+        app.viewer().close();
+        QCOMPARE(released, 1);
+        QVERIFY(TheView().ResizeGuard);
+    }
+};
+
+QTEST_MAIN(ViewerWindowTest)
+#include "viewer_window_test.moc"

@@ -1,0 +1,259 @@
+#include "ui/windows/control_panel.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QHideEvent>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPixmap>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QShortcut>
+#include <QSpinBox>
+#include <QToolButton>
+
+#include "model/store.h"
+#include "render/core/bmp_image.h"
+#include "render/core/texture_load.h"
+#include "ui/windows/error_guard.h"
+#include "ui/windows/list_click.h"
+#include "ui/windows/palette_listing.h"
+#include "ui/windows/palette_panel.h"
+#include "ui/windows/radio_group.h"
+#include "ui/windows/viewer_window.h"
+
+namespace opt {
+
+int32_t& ImageShown() {
+    static int32_t shown = 0;
+    return shown;
+}
+
+namespace {
+
+// The texture record of entry i of the texture list: the record its name was first read from
+// (record i whenever no texture name of the file repeats).
+int TextureRecordOfEntry(const ModelStore& store, int i) {
+    if (i < 0 || i >= kMaxUniqueNames) return i;
+    const int32_t r = store.ttx.Texture_Index[i];
+    return r != kUnsetIndex && store.ttx.Textures.InRange(r) ? r : i;
+}
+
+}  // namespace
+
+TML::~TML() = default;
+
+void TML::ConnectHandlers() {
+    QObject::connect(modeGroup_, &QButtonGroup::idClicked, this,
+                     [this](int id) { RunGuarded([&] { ModeButtonClick(static_cast<ModeButton>(id)); }); });
+    OnListClick(LBMESH_, [this](int i) { LBMESHClick(i); });
+    OnListClick(LBFACE_, [this](int i) { LBFACEClick(i); });
+    OnListClick(LBVx_, [this](int i) { LBVxClick(i); });
+    OnListClick(LB_, [this](int i) { LBClick(i); });
+    // The resolution box follows its text at all times; only the user's typing or choice redraws.
+    connect(ResBox_, &QComboBox::editTextChanged, this,
+            [](const QString& text) { TheSelection().Resolution = FromLatin1(text); });
+    connect(ResBox_->lineEdit(), &QLineEdit::textEdited, this, Guarded([this] { ResBoxChange(); }));
+    connect(ResBox_, &QComboBox::activated, this, Guarded([this] { ResBoxChange(); }));
+    connect(CBAllRES_, &QCheckBox::toggled, this, [](bool on) { TheSelection().AllRes = on; });
+    connect(CBAllRES_, &QCheckBox::clicked, this, Guarded([this] { CBAllRESClick(); }));
+    connect(CBTop_, &QCheckBox::clicked, this, Guarded([this] { CBTopClick(); }));
+    connect(BBCancel_, &QPushButton::clicked, this, Guarded([this] { BBCancelClick(); }));
+    connect(edit_.SBView, &QToolButton::clicked, this, Guarded([this] { SBViewClick(); }));
+    connect(SBPal_, &QToolButton::clicked, this, Guarded([this] { SBPalClick(); }));
+    // The panel's cancel button: Esc presses it.
+    auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(esc, &QShortcut::activated, BBCancel_, &QPushButton::click);
+    FE1_->installEventFilter(this);
+}
+
+bool TML::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == FE1_ && event->type() == QEvent::MouseButtonDblClick && fe1DblClick_) {
+        RunGuarded(fe1DblClick_);
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TML::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    // The platform asks for the redraw whenever the panel becomes hidden (its close box included).
+    if (!event->spontaneous() && !hidingItself_ && viewer_ != nullptr) RunGuarded([this] { FormHide(); });
+}
+
+void TML::PutDown(ModeButton b) {
+    TheSelection().DisplayMode.PutDown(b);
+    SyncModeButtons();
+}
+
+void TML::SyncModeButtons() {
+    const ModeButton down = TheSelection().DisplayMode.Down();
+    modeButtons_[static_cast<size_t>(down)]->setChecked(true);
+}
+
+void TML::SetModeClickHook(ModeButton b, std::function<void()> hook) {
+    if (b >= 0 && b < kModeButtonCount) modeHooks_[static_cast<size_t>(b)] = std::move(hook);
+}
+
+void TML::HideRP() { edit_.RP->hide(); }
+
+void TML::FormHide() {
+    if (!CBTop_->isChecked()) {
+        hidingItself_ = true;
+        hide();
+        hidingItself_ = false;
+    }
+    if (viewer_ == nullptr) return;
+    viewer_->p()->repaint();
+    viewer_->ShowHZ(0);
+}
+
+void TML::EmptyLoadLists() {
+    ResBox_->clear();
+    ResBox_->setEditText(QString());
+    LB_->clear();
+}
+
+void TML::OnLoad() {
+    edit_.RLabel->hide();
+    HideRP();
+    hitZonesComputed_ = false;
+
+    LBMESH_->clear();
+    LBFACE_->clear();
+    LBVx_->clear();
+    edit_.LBED->clear();
+    Memo_->clear();
+    edit_.RG1->ClearItems();
+    edit_.LabED->setText(QString());
+
+    edit_.EHPType->hide();
+    edit_.EHPType->clear();
+    for (QWidget* w : std::initializer_list<QWidget*>{edit_.E, edit_.SBView, edit_.SBUndo, edit_.SBUpdate,
+                                                      edit_.SBHZWrite})
+        w->hide();
+
+    const ModelStore& store = TheStore();
+    for (int m = 0; m < kMaxTopLevel; ++m)
+        if (store.txw.Meshes[static_cast<size_t>(m)].Num_Jumps != 0) LBMESH_->addItem(QString::number(m));
+    for (int b = 0; b < TTFD::Capacity; ++b)
+        if (store.ttfd[b].Type != 0) LBFACE_->addItem(QString::number(b));
+
+    ResBox_->setEditText(QStringLiteral("0"));
+    if (!TheSelection().DisplayMode.IsDown(SBWire)) PutDown(SBMESH);
+}
+
+void TML::LBMESHClick(int i) {
+    LBVx_->clear();
+    TheSelection().SelectedMesh = i;
+    const TVX& tvx = TheStore().tvx;
+    if (TVX::InRange(i)) {
+        const VertexRecord& block = tvx[i];
+        for (int v = 0; v < kMaxElements; ++v)
+            if (block.X[v] != kUnsetReal) LBVx_->addItem(QString::number(v));
+    }
+    if (TheSelection().DisplayMode.IsDown(SBMESH)) FormHide();
+}
+
+void TML::LBFACEClick(int i) {
+    if (!TheSelection().DisplayMode.IsDown(SBFace)) return;
+    TheSelection().SelectedFaceData = i;
+    FormHide();
+}
+
+void TML::LBVxClick(int i) {
+    if (!TheSelection().DisplayMode.IsDown(SBVx)) return;
+    TheSelection().SelectedVertex = i;
+    FormHide();
+}
+
+void TML::LBClick(int i) {
+    if (ImageShown() >= 1) {
+        Image_->clear();
+        preview_.clear();
+    }
+    const ModelStore& store = TheStore();
+    const int record = TextureRecordOfEntry(store, i);
+    TheSelection().SelectedTexture = record;
+    const int p = PreviewPaletteNumber(store, record);
+    ShowTexture(record);
+    ++ImageShown();
+    Bar_->SetText(3, "Palette  num " + std::to_string(p));
+}
+
+void TML::ShowTexture(int record) {
+    const ModelStore& store = TheStore();
+    preview_ = PreviewBmp(viewer_ != nullptr ? viewer_->ModelPath() : std::string(), store, record);
+    if (store.ttx.Textures.InRange(record)) Bar_->SetText(2, BmpSizeText(store.ttx.Textures[record]));
+    QImage image;
+    image.loadFromData(preview_.data(), static_cast<int>(preview_.size()), "BMP");
+    Image_->setPixmap(QPixmap::fromImage(image));
+    Image_->setFixedSize(image.size());
+}
+
+void TML::ResBoxChange() {
+    // The line edit tells of the user's typing before the box tells of its new text.
+    TheSelection().Resolution = FromLatin1(ResBox_->currentText());
+    FormHide();
+}
+
+void TML::ModeButtonClick(ModeButton b) {
+    // A click puts the button down before its handler runs.
+    PutDown(b);
+    switch (b) {
+        case SBMESH:
+        case SBFace:
+        case SBVx:
+            HideRP();
+            break;
+        case SBSHoHP:
+        case SBShoHZ:
+        case SBShoCenters:
+            HideRP();
+            FormHide();
+            break;
+        case SBWire:
+            HideRP();
+            FormHide();
+            if (viewer_ != nullptr) viewer_->LoadWireTex();
+            break;
+        default:
+            if (modeHooks_[static_cast<size_t>(b)]) modeHooks_[static_cast<size_t>(b)]();
+            break;
+    }
+}
+
+void TML::SBViewClick() { FormHide(); }
+
+void TML::BBCancelClick() { FormHide(); }
+
+void TML::CBTopClick() {
+    const bool wasVisible = isVisible();
+    // Changing the window's style hides it for a moment; that is no redraw request.
+    hidingItself_ = true;
+    setWindowFlag(Qt::WindowStaysOnTopHint, CBTop_->isChecked());
+    hidingItself_ = false;
+    if (wasVisible) show();
+}
+
+void TML::CBAllRESClick() {
+    SPERes_->setEnabled(CBAllRES_->isChecked());
+    HideRP();
+    FormHide();
+}
+
+void TML::SBPalClick() {
+    Memo_->clear();
+    if (palettes_ == nullptr || viewer_ == nullptr) return;
+    palettes_->show();
+    palettes_->LB()->clear();
+    ListItemsSink numbers(palettes_->LB());
+    ListPalettes(TheStore(), viewer_->SB(), numbers);
+    viewer_->SB().Flush();
+}
+
+}  // namespace opt

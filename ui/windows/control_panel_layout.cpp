@@ -1,0 +1,255 @@
+// The control panel's controls and their places: tool bars on top, the lists on the left, the
+// picture and the memo in the centre, the edit area on the right, the status bar below.
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "edit/core/edit_widgets.h"
+#include "ui/windows/control_panel.h"
+#include "ui/windows/radio_group.h"
+
+namespace opt {
+
+namespace {
+
+constexpr int kToolBarHeight = 24;
+constexpr int kSpeedButtonSize = 22;
+constexpr int kLeftPanelWidth = 89;
+constexpr int kRightPanelWidth = 148;
+
+// Short glyph texts of the mode buttons, in tool-bar order; the hints say what each one does.
+constexpr const char* kModeGlyphs[kModeButtonCount] = {"Ms", "Fc", "Vx", "sHP", "HP",  "sHZ", "HZ",
+                                                       "ED", "sC", "cC", "Res", "RSH", "Tx"};
+
+QToolButton* SpeedButton(QWidget* parent, const QString& name, const QString& text, const QString& hint) {
+    auto* b = new QToolButton(parent);
+    b->setObjectName(name);
+    b->setText(text);
+    b->setToolTip(hint);
+    b->setAutoRaise(true);  // flat
+    b->setFixedHeight(kSpeedButtonSize);
+    b->setMinimumWidth(kSpeedButtonSize);
+    b->setFocusPolicy(Qt::NoFocus);
+    return b;
+}
+
+QListWidget* ListBoxNamed(QWidget* parent, const QString& name) {
+    auto* list = new QListWidget(parent);
+    list->setObjectName(name);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    return list;
+}
+
+QHBoxLayout* Row(QWidget* parent) {
+    auto* row = new QHBoxLayout(parent);
+    row->setContentsMargins(2, 1, 2, 1);
+    row->setSpacing(1);
+    return row;
+}
+
+}  // namespace
+
+void TML::BuildToolBars(QVBoxLayout* outer) {
+    auto* TP = new QWidget(this);
+    TP->setObjectName(QStringLiteral("TP"));
+    TP->setFixedHeight(kToolBarHeight);
+    auto* top = Row(TP);
+    modeGroup_ = new QButtonGroup(this);
+    modeGroup_->setExclusive(true);
+    for (int i = 0; i < kModeButtonCount; ++i) {
+        const auto b = static_cast<ModeButton>(i);
+        auto* button =
+            SpeedButton(TP, QString::fromLatin1(ModeButtonName(b)), QString::fromLatin1(kModeGlyphs[i]),
+                        QString::fromLatin1(ModeButtonHint(b)));
+        button->setCheckable(true);
+        modeGroup_->addButton(button, i);
+        modeButtons_[static_cast<size_t>(i)] = button;
+        top->addWidget(button);
+    }
+    CBTop_ = new QCheckBox(QStringLiteral("Keep On Top"), TP);
+    CBTop_->setObjectName(QStringLiteral("CBTop"));
+    CBTop_->setToolTip(QStringLiteral("Form does not hide"));
+    top->addWidget(CBTop_);
+    top->addStretch(1);
+    BBCancel_ = new QPushButton(QStringLiteral("Close"), TP);
+    BBCancel_->setObjectName(QStringLiteral("BBCancel"));
+    top->addWidget(BBCancel_);
+    outer->addWidget(TP);
+
+    auto* Panel3 = new QWidget(this);
+    Panel3->setObjectName(QStringLiteral("Panel3"));
+    Panel3->setFixedHeight(kToolBarHeight);
+    auto* second = Row(Panel3);
+    auto text = [](const char* t) { return QString::fromLatin1(t); };
+    edit_.SBView = SpeedButton(Panel3, text("SBView"), text(kSBViewCaption), text(kSBViewHint));
+    edit_.SBUpdate = SpeedButton(Panel3, text("SBUpdate"), text(kSBUpdateCaption), text(kSBUpdateHint));
+    edit_.SBUndo = SpeedButton(Panel3, text("SBUndo"), text(kSBUndoCaption), text(kSBUndoHint));
+    edit_.SBHZWrite = SpeedButton(Panel3, text("SBHZWrite"), text(kSBHZWriteCaption), text(kSBHZWriteHint));
+    edit_.SBHZ0 = SpeedButton(Panel3, text("SBHZ0"), text(kSBHZ0Caption), {});
+    for (auto* b : {edit_.SBView, edit_.SBUpdate, edit_.SBUndo, edit_.SBHZWrite, edit_.SBHZ0}) {
+        b->hide();
+        second->addWidget(b);
+    }
+    second->addStretch(1);
+    outer->addWidget(Panel3);
+}
+
+QWidget* TML::BuildLeftPanel() {
+    auto* LP = new QWidget(this);
+    LP->setObjectName(QStringLiteral("LP"));
+    LP->setFixedWidth(kLeftPanelWidth);
+    auto* col = new QVBoxLayout(LP);
+    col->setContentsMargins(2, 2, 2, 2);
+    col->setSpacing(2);
+
+    auto* resRow = new QHBoxLayout;
+    resRow->addWidget(new QLabel(QStringLiteral("Res"), LP));
+    ResBox_ = new QComboBox(LP);
+    ResBox_->setObjectName(QStringLiteral("ResBox"));
+    ResBox_->setEditable(true);
+    ResBox_->setInsertPolicy(QComboBox::NoInsert);
+    ResBox_->setEditText(QStringLiteral("0"));
+    resRow->addWidget(ResBox_, 1);
+    col->addLayout(resRow);
+
+    CBAllRES_ = new QCheckBox(QStringLiteral("All Res"), LP);
+    CBAllRES_->setObjectName(QStringLiteral("CBAllRES"));
+    col->addWidget(CBAllRES_);
+    SPERes_ = new QSpinBox(LP);
+    SPERes_->setObjectName(QStringLiteral("SPERes"));
+    SPERes_->setRange(0, kSPEResMax);
+    SPERes_->setSingleStep(kSPEResStep);
+    SPERes_->setEnabled(false);
+    col->addWidget(SPERes_);
+    FE1_ = new QLineEdit(QString::fromLatin1(kFE1Text), LP);
+    FE1_->setObjectName(QStringLiteral("FE1"));
+    FE1_->setToolTip(QString::fromLatin1(kFE1Hint));
+    col->addWidget(FE1_);
+
+    auto* Panel1 = new QWidget(LP);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    auto* lists = new QVBoxLayout(Panel1);
+    lists->setContentsMargins(0, 0, 0, 0);
+    lists->setSpacing(1);
+    lists->addWidget(new QLabel(QStringLiteral("Mesh"), Panel1));
+    LBMESH_ = ListBoxNamed(Panel1, QStringLiteral("LBMESH"));
+    lists->addWidget(LBMESH_, 1);
+    lists->addWidget(new QLabel(QStringLiteral("Face"), Panel1));
+    LBFACE_ = ListBoxNamed(Panel1, QStringLiteral("LBFACE"));
+    lists->addWidget(LBFACE_, 1);
+    lists->addWidget(new QLabel(QStringLiteral("Vertex"), Panel1));
+    LBVx_ = ListBoxNamed(Panel1, QStringLiteral("LBVx"));
+    lists->addWidget(LBVx_, 1);
+    auto* texRow = new QHBoxLayout;
+    texRow->addWidget(new QLabel(QStringLiteral("Texture"), Panel1));
+    SBPal_ = SpeedButton(Panel1, QStringLiteral("SBPal"), QStringLiteral("P"),
+                         QStringLiteral("display  palette info"));
+    SBPal_->setFixedSize(16, 16);
+    texRow->addWidget(SBPal_);
+    texRow->addStretch(1);
+    lists->addLayout(texRow);
+    LB_ = ListBoxNamed(Panel1, QStringLiteral("LB"));
+    QFont mono(QStringLiteral("Courier New"));
+    mono.setStyleHint(QFont::TypeWriter);
+    mono.setPixelSize(12);
+    LB_->setFont(mono);
+    lists->addWidget(LB_, 1);
+    col->addWidget(Panel1, 1);
+    return LP;
+}
+
+QWidget* TML::BuildCentrePanel() {
+    auto* CP = new QWidget(this);
+    CP->setObjectName(QStringLiteral("CP"));
+    auto* col = new QVBoxLayout(CP);
+    col->setContentsMargins(2, 2, 2, 2);
+    col->setSpacing(2);
+    Image_ = new QLabel(CP);
+    Image_->setObjectName(QStringLiteral("Image"));
+    Image_->setFixedSize(0, 0);  // sizes itself to the texture shown
+    col->addWidget(Image_, 0, Qt::AlignTop | Qt::AlignLeft);
+    Memo_ = new QPlainTextEdit(CP);
+    Memo_->setObjectName(QStringLiteral("Memo"));
+    Memo_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Memo_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Memo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    QPalette grey = Memo_->palette();
+    grey.setColor(QPalette::Base, QColor(192, 192, 192));
+    Memo_->setPalette(grey);
+    col->addWidget(Memo_, 1);
+    return CP;
+}
+
+QWidget* TML::BuildRightPanel() {
+    auto* RP = new QWidget(this);
+    RP->setObjectName(QStringLiteral("RP"));
+    RP->setFixedWidth(kRightPanelWidth);
+    auto* col = new QVBoxLayout(RP);
+    col->setContentsMargins(2, 2, 2, 2);
+    col->setSpacing(2);
+    edit_.RP = RP;
+    edit_.RG1 = new RadioGroup(QString::fromLatin1(kRG1Caption), RP);
+    edit_.RG1->setObjectName(QStringLiteral("RG1"));
+    col->addWidget(edit_.RG1);
+    edit_.EHPType = new QComboBox(RP);
+    edit_.EHPType->setObjectName(QStringLiteral("EHPType"));
+    col->addWidget(edit_.EHPType);
+    edit_.E = new QLineEdit(RP);
+    edit_.E->setObjectName(QStringLiteral("E"));
+    edit_.E->setToolTip(QString::fromLatin1(kEHint));
+    col->addWidget(edit_.E);
+    edit_.LabED = new QLabel(RP);
+    edit_.LabED->setObjectName(QStringLiteral("LabED"));
+    col->addWidget(edit_.LabED);
+    edit_.LBED = ListBoxNamed(RP, QStringLiteral("LBED"));
+    col->addWidget(edit_.LBED, 1);
+    edit_.RLabel = new QLabel(QString::fromLatin1(kRLabelCaption), RP);
+    edit_.RLabel->setWordWrap(true);
+    edit_.RLabel->setObjectName(QStringLiteral("RLabel"));
+    col->addWidget(edit_.RLabel);
+    for (QWidget* w : std::initializer_list<QWidget*>{edit_.EHPType, edit_.E, edit_.RLabel}) w->hide();
+    RP->hide();
+    return RP;
+}
+
+TML::TML(QWidget* parent) : QWidget(parent, Qt::Window) {
+    setObjectName(QStringLiteral("TML"));
+    setWindowTitle(QStringLiteral("Opt_Zedaruz"));
+    setAttribute(Qt::WA_QuitOnClose, false);
+    resize(511, 437);
+
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
+    BuildToolBars(outer);
+    auto* middle = new QHBoxLayout;
+    middle->setContentsMargins(0, 0, 0, 0);
+    middle->setSpacing(0);
+    middle->addWidget(BuildLeftPanel());
+    middle->addWidget(BuildCentrePanel(), 1);
+    middle->addWidget(BuildRightPanel());
+    outer->addLayout(middle, 1);
+    auto* bar = new QStatusBar(this);
+    bar->setObjectName(QStringLiteral("Bar"));
+    outer->addWidget(bar);
+    Bar_ = std::make_unique<StatusPanels>(bar, std::initializer_list<int>{100, 74, 150, 50});
+
+    resolutionSink_ = ComboItemsSink(ResBox_);
+    textureSink_ = ListItemsSink(LB_);
+    memoSink_ = MemoWidgetSink(Memo_);
+    PutDown(SBMESH);
+    ConnectHandlers();
+}
+
+}  // namespace opt

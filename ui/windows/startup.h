@@ -1,0 +1,50 @@
+// Program start: the application's title and help file, and the five windows in their order.
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+class QApplication;
+class QWidget;
+
+namespace opt {
+
+class TAboutBox;
+class TFlagEdit;
+class TGLW;
+class TML;
+class TPa;
+
+inline constexpr const char* kApplicationTitle = "OPT_Zedaruz_V4";
+inline constexpr const char* kHelpFileName = "Opt_zedaruz.hlp";
+inline constexpr int kHelpContext = 10;
+
+// Step 1: the title, the help file, the locale's decimal separator and the shipped resources.
+void InitApplication(QApplication& app);
+// The help file the application was given.
+const std::string& ApplicationHelpFile();
+
+// The five windows, created in this order: viewer (the main window), control panel, About box,
+// flag editor, palette panel. All but the viewer are created hidden; the viewer is not shown yet.
+struct AppWindows {
+    std::unique_ptr<TGLW> glw;
+    std::unique_ptr<TML> ml;
+    std::unique_ptr<TAboutBox> about;
+    std::unique_ptr<TFlagEdit> flagEdit;
+    std::unique_ptr<TPa> pa;
+    AppWindows();
+    AppWindows(AppWindows&&) noexcept;
+    AppWindows& operator=(AppWindows&& other) noexcept;
+    ~AppWindows();
+    // Destroys the windows: the others before the viewer they point into.
+    void Reset();
+};
+
+// Step 2. programDir is where SaveData and AppData live (the executable's directory).
+AppWindows CreateWindows(const std::filesystem::path& programDir);
+
+// Places a window in the middle of the screen it is on.
+void CentreOnScreen(QWidget& window);
+
+}  // namespace opt

@@ -1,0 +1,27 @@
+// A status bar of fixed-width text panels, as the viewer window and the control panel have.
+#pragma once
+
+#include <QString>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+class QLabel;
+class QStatusBar;
+
+namespace opt {
+
+class StatusPanels {
+public:
+    // Adds one panel per width to the bar, left to right.
+    StatusPanels(QStatusBar* bar, std::initializer_list<int> widths);
+    void SetText(int panel, const std::string& text);
+    QString Text(int panel) const;
+    QStatusBar* Bar() const { return bar_; }
+
+private:
+    QStatusBar* bar_;
+    std::vector<QLabel*> panels_;
+};
+
+}  // namespace opt

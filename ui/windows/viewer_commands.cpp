@@ -1,0 +1,53 @@
+// The viewer window's commands besides opening: listings, saving, help, the other windows.
+#include <QListWidget>
+
+#include "listings/registry.h"
+#include "model/store.h"
+#include "render/core/image_export.h"
+#include "ui/windows/about_box.h"
+#include "ui/windows/control_panel.h"
+#include "ui/windows/dialogs.h"
+#include "ui/windows/list_file.h"
+#include "ui/windows/palette_panel.h"
+#include "ui/windows/program_dirs.h"
+#include "ui/windows/startup.h"
+#include "ui/windows/viewer_window.h"
+#include "ui/windows/widget_sinks.h"
+
+namespace opt {
+
+void TGLW::ListClick(const ListingEntry& listing) {
+    listing.run(TheStore(), *SB_);
+    SB_->Flush();
+}
+
+void TGLW::ClearListBox1Click() { SB_->Clear(); }
+
+void TGLW::SaveVxs1Click() {
+    const std::string path = TheDirs().SaveDataDir + VxsFileName(modelPath_);
+    SaveListLines(path, SB_->Lines());
+    TheDialogs().Message(" File saved to  " + path);
+}
+
+void TGLW::SaveBMP1Click() {
+    if (ml_ == nullptr) return;
+    const auto selected = ml_->LB()->selectedItems();
+    if (selected.isEmpty() || ml_->PreviewBytes().empty()) return;  // nothing selected: nothing written
+    TheDialogs().Message(SaveBmp(TheDirs().SaveDataDir, FromLatin1(selected.front()->text()), modelPath_,
+                                 ml_->PreviewBytes()));
+}
+
+void TGLW::SavePal1Click() { TheDialogs().Message(SavePals(TheDirs().SaveDataDir, TheStore(), modelPath_)); }
+
+void TGLW::Panel1Click() {
+    if (ml_ != nullptr) ml_->show();
+    if (pa_ != nullptr) pa_->show();
+}
+
+void TGLW::HelpClick() { TheDialogs().ShowHelp(ApplicationHelpFile(), kHelpContext); }
+
+void TGLW::About1Click() {
+    if (about_ != nullptr) TheDialogs().RunModal(*about_);
+}
+
+}  // namespace opt

@@ -1,0 +1,101 @@
+// Opening and reloading a model: the order of the steps is fixed, and every step before the read
+// takes effect even when the read fails or the user cancels the dialog.
+#include <QComboBox>
+#include <QDir>
+#include <QListWidget>
+#include <filesystem>
+#include <system_error>
+
+#include "model/reader.h"
+#include "model/store.h"
+#include "render/core/view_state.h"
+#include "render/gl/gl_view.h"
+#include "ui/selection_state.h"
+#include "ui/windows/control_panel.h"
+#include "ui/windows/dialogs.h"
+#include "ui/windows/viewer_window.h"
+
+namespace opt {
+
+namespace {
+
+// Marks the window as loading for the length of one open or reload.
+class LoadingScope {
+public:
+    explicit LoadingScope(bool& flag) : flag_(flag), before_(flag) { flag_ = true; }
+    ~LoadingScope() { flag_ = before_; }
+    LoadingScope(const LoadingScope&) = delete;
+    LoadingScope& operator=(const LoadingScope&) = delete;
+
+private:
+    bool& flag_;
+    bool before_;
+};
+
+bool IsDirectory(const std::string& dir) {
+    std::error_code ec;
+    return std::filesystem::is_directory(dir, ec);
+}
+
+}  // namespace
+
+std::string TGLW::OpenDialogStartDir() const {
+    if (!lastDir_.empty() && IsDirectory(lastDir_)) return lastDir_;
+    if (IsDirectory(kDesignedOpenDir)) return kDesignedOpenDir;
+    return QDir::homePath().toLocal8Bit().toStdString();
+}
+
+// Steps 1 to 3 of an open or reload: square panel, no-model state, empty lists.
+void TGLW::BeginLoad() {
+    SquarePanel();
+    TheSelection().ModelLoaded = false;
+    SetMenu();
+    if (ml_ != nullptr) ml_->EmptyLoadLists();
+    SB_->Clear();
+}
+
+void TGLW::ReadVxfromOPt1Click() {
+    LoadingScope loading(loading_);
+    BeginLoad();
+    TheView().ResizeGuard = false;
+    const auto path = TheDialogs().ChooseOpenFile(OpenDialogStartDir(), kOpenFilter);
+    if (!path) return;  // stays in the no-model state
+    ReadChosenFile(*path);
+}
+
+void TGLW::OpenModelFile(const std::string& path) {
+    LoadingScope loading(loading_);
+    BeginLoad();
+    TheView().ResizeGuard = false;
+    ReadChosenFile(path);
+}
+
+void TGLW::ReadChosenFile(const std::string& path) {
+    setWindowTitle(QString::fromLocal8Bit(path.data(), static_cast<qsizetype>(path.size())));
+    modelPath_ = path;
+    const std::filesystem::path folder = std::filesystem::path(path).parent_path();
+    if (!folder.empty()) lastDir_ = folder.string();
+    ReadAndShow();
+}
+
+void TGLW::LoadWireTex() {
+    LoadingScope loading(loading_);
+    BeginLoad();
+    ReadAndShow();
+}
+
+// Steps 7 and 8: read the file into the store, then LoadOrtho.
+void TGLW::ReadAndShow() {
+    if (ml_ == nullptr) return;
+    Load(TheStore(), modelPath_, {*SB_, ml_->ResolutionSink(), ml_->TextureSink()});
+    SB_->Flush();
+    GLView::LoadHooks hooks{
+        .OnLoad = [this] { ml_->OnLoad(); },
+        .TextureListCount = [this] { return ml_->LB()->count(); },
+        .SetMenu = [this] { SetMenu(); },
+        .SetSizeText = [this](const std::string& text) { Bar_->SetText(1, text); },
+    };
+    view_->LoadOrtho(modelPath_, hooks);
+}
+
+}  // namespace opt

@@ -1,0 +1,129 @@
+// The viewer window TGLW ("OPT_Zedaruz_V4a"), the main window: the square OpenGL panel p, the list
+// box SB that receives every listing, the status bar and the menus. It owns the opening and
+// reloading of a model file, the Lists menu, saving the list box, the menu-enabling rule and the
+// redraw entry point of the control panel.
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+#include <QUrl>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "ui/windows/list_box.h"
+#include "ui/windows/status_panels.h"
+
+class QAction;
+class QFrame;
+class QMenu;
+class QSplitter;
+
+namespace opt {
+
+class GLView;
+class TAboutBox;
+class TML;
+class TPa;
+struct ListingEntry;
+
+// The open dialog's filter and the folder it was designed to start in.
+inline constexpr const char* kOpenFilter = "*.opt|*.opt|*.op1|*.op1";
+inline constexpr const char* kDesignedOpenDir = "d:\\rora\\ivfiles";
+
+class TGLW : public QMainWindow {
+public:
+    // Creation runs FormCreate: the working directories beside the program (programDir), the
+    // counters, and the menus for the no-model state.
+    explicit TGLW(const std::filesystem::path& programDir, QWidget* parent = nullptr);
+    ~TGLW() override;
+
+    // The windows it commands, set once at start-up.
+    void SetPeers(TML* controlPanel, TPa* palettePanel, TAboutBox* aboutBox);
+    // FormClose frees the editor objects through this (the rotation/scale, hardpoint and
+    // target-box editors, in that order).
+    void SetEditorRelease(std::function<void()> release) { releaseEditors_ = std::move(release); }
+
+    // ---- Interfaces ----
+    // Appends one line at the end of SB: the only way text reaches it.
+    void AddListLine(const std::string& line) { SB_->AddListLine(line); }
+    ListBox& SB() { return *SB_; }
+    GLView& View() { return *view_; }
+    QFrame* p() const { return p_; }
+    QSplitter* Splitter1() const { return Splitter1_; }
+    StatusPanels& Bar() { return *Bar_; }
+    // Enables View, Lists and the three save commands exactly when a model is loaded.
+    void SetMenu();
+    // Redraws the view with the current selection (the argument is ignored).
+    void ShowHZ(int ignored = 0);
+    // Reloads the current model file without a dialog.
+    void LoadWireTex();
+    // Writes palette `palette` (0 .. 127) of the store to the file as 768 bytes.
+    void WP(int palette, const std::string& fileName);
+    // The full path last chosen: the file a reload reads and the editors patch.
+    const std::string& ModelPath() const { return modelPath_; }
+    // The menu item or menu of that component name ("SaveVxs1", "Lists1", ...).
+    QAction* Item(const QString& name) const;
+
+    // ---- Menu commands ----
+    void ReadVxfromOPt1Click();
+    // Opens the file as "Read OPt" does once the dialog has given it (command line, drag and drop).
+    void OpenModelFile(const std::string& path);
+    void SaveBMP1Click();
+    void SavePal1Click();
+    void SaveVxs1Click();
+    void ClearListBox1Click();
+    void ListClick(const ListingEntry& listing);
+    void Panel1Click();
+    void HelpClick();
+    void About1Click();
+
+    // A drop of one .opt or .op1 file opens it; returns whether the drop was taken.
+    bool DropFiles(const QList<QUrl>& urls);
+
+    // The folder the open dialog starts in: the last one used, else the designed folder where it
+    // exists, else the user's home.
+    std::string OpenDialogStartDir() const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;    // FormClose
+    void resizeEvent(QResizeEvent* event) override;  // FormResize
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void BuildLayout();
+    void BuildMenus();
+    void FormCreate(const std::filesystem::path& programDir);
+    void SquarePanel();
+    void BeginLoad();
+    void ReadChosenFile(const std::string& path);
+    void ReadAndShow();
+    void FormKeyDown(const class QKeyEvent& key);
+    void pResize();
+    bool FirstDelivery(const QEvent* event, QWidget* receiver);
+
+    QFrame* p_ = nullptr;
+    GLView* view_ = nullptr;
+    QSplitter* Splitter1_ = nullptr;
+    ListBox* SB_ = nullptr;
+    std::unique_ptr<StatusPanels> Bar_;
+
+    TML* ml_ = nullptr;
+    TPa* pa_ = nullptr;
+    TAboutBox* about_ = nullptr;
+    std::function<void()> releaseEditors_;
+
+    std::string modelPath_;
+    std::string lastDir_;
+    const QEvent* lastKey_ = nullptr;  // the key press handled last, while it travels to the parents
+    QPointer<QWidget> lastKeyReceiver_;
+    bool loading_ = false;  // an open or reload is running: the panel's resizes it makes are its own
+};
+
+// Whether a dropped file is a model the open dialog would offer (.opt or .op1).
+bool IsModelFileName(const QString& fileName);
+
+}  // namespace opt
