@@ -47,7 +47,5 @@ TEST(SelectionState, ButtonsHaveTheirNamesAndHintsInToolBarOrder) {
     EXPECT_EQ(std::string(ModeButtonName(static_cast<ModeButton>(-1))), "");
 }
 
-TEST(SelectionState, TheSharedInstanceIsOne) { EXPECT_EQ(&TheSelection(), &TheSelection()); }
-
 }  // namespace
 }  // namespace opt
