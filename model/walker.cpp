@@ -1,0 +1,164 @@
+// The walk itself: header pass, top-level entries, meshes and the dispatch of their children, with
+// the checks that keep damaged files harmless (capacities, offsets outside the file, cycles, 0 entries).
+#include "model/walker.h"
+
+#include <algorithm>
+
+namespace opt::walk {
+
+void Walker::Peek() {
+    auto& peek = s_.txw.Peek;
+    std::fill(std::begin(peek), std::end(peek), 0);
+    const int64_t at = cur_.Pos();
+    cur_.Read(peek[0]);
+    cur_.Read(peek[1]);
+    cur_.Read(peek[2]);
+    cur_.Seek(at);
+}
+
+int Walker::NextRecord(Counter c, int capacity, FullTable table) {
+    const int32_t n = s_.Counters[c];
+    if (n >= capacity) {
+        warn_.NoteFull(table);
+        return -1;
+    }
+    return n;
+}
+
+int Walker::Fit(int32_t count, int capacity, LoadProblem overflow) {
+    if (count < 0) {
+        warn_.Note(LoadProblem::kNegativeCount);
+        return 0;
+    }
+    if (count > capacity) {
+        warn_.Note(overflow);
+        return capacity;
+    }
+    return count;
+}
+
+void Walker::ReadJumpList(int n, int32_t* out, int32_t* raw, bool convert_all) {
+    for (int k = 0; k < n; ++k) {
+        raw[k] = out[k];
+        cur_.Read(raw[k]);
+        out[k] = (convert_all || raw[k] != 0) ? Convert(raw[k]) : raw[k];
+    }
+}
+
+bool Walker::Followable(int32_t raw, int32_t pos) {
+    if (raw == 0) {
+        warn_.Note(LoadProblem::kZeroEntry);
+        return false;
+    }
+    if (!cur_.Inside(pos)) {
+        warn_.Note(LoadProblem::kOffsetOutside);
+        return false;
+    }
+    return true;
+}
+
+void Walker::FollowChild(int32_t pos, int mesh) {
+    if (!cur_.Inside(pos)) {
+        warn_.Note(LoadProblem::kOffsetOutside);
+        return;
+    }
+    if (std::find(active_.begin(), active_.end(), pos) != active_.end()) {
+        warn_.Note(LoadProblem::kCycle);
+        return;
+    }
+    cur_.Seek(pos);
+    Peek();
+    Dispatch(mesh);
+}
+
+void Walker::Run() {
+    auto& txw = s_.txw;
+    // Header pass.
+    int32_t unused = 0;
+    cur_.Seek(4);
+    cur_.Read(unused);
+    int32_t global_offset = 0;
+    cur_.Seek(8);
+    cur_.Read(global_offset);
+    txw.Main_Offset = Wrap(int64_t{global_offset} - 8);
+    cur_.Seek(14);
+    cur_.Read(txw.Num_Jumps);
+    cur_.Read(txw.Jump_List_Offset);
+    txw.Jump_List_Offset = Convert(txw.Jump_List_Offset);
+    cur_.Seek(txw.Jump_List_Offset);
+    const int top = Fit(txw.Num_Jumps, kMaxTopLevel, LoadProblem::kTopLevelFull);
+    int32_t raw[kMaxTopLevel] = {};
+    ReadJumpList(top, txw.Jumps, raw, /*convert_all=*/true);
+
+    // Walk pass.
+    s_.ResetModelValues();
+    for (int i = 0; i < top; ++i) {
+        if (!Followable(raw[i], txw.Jumps[i])) continue;
+        cur_.Seek(txw.Jumps[i]);
+        Peek();
+        if (txw.IsBlock(kTexture)) {
+            sinks_.listing.AddLine("Warning ***");
+            sinks_.listing.AddLine("HiLites may Not be Correct");
+            ReadTextureCounted();
+            s_.Top_Textures = 1;
+        } else {
+            ReadMesh(i);
+        }
+    }
+
+    if (cur_.RanPastEnd()) warn_.Note(LoadProblem::kTruncated);
+    if (cur_.ReadOutside()) warn_.Note(LoadProblem::kOffsetOutside);
+    for (const auto& line : warn_.Lines()) sinks_.listing.AddLine(line);
+}
+
+void Walker::ReadMesh(int m) {
+    auto& rec = s_.txw.Meshes[static_cast<size_t>(m)];
+    const int32_t start = static_cast<int32_t>(cur_.Pos());
+    ReadHeader(rec);
+    rec.Jump_List_Offset = Convert(rec.Jump_List_Offset);
+    cur_.Seek(rec.Jump_List_Offset);
+    const int n = Fit(rec.Num_Jumps, kMaxMeshChildren, LoadProblem::kJumpListFull);
+    active_.push_back(start);
+    for (int k = 0; k < n; ++k) {
+        cur_.Read(rec.Jumps[k]);
+        if (rec.Jumps[k] == 0) continue;
+        const int64_t after = cur_.Pos();
+        rec.Jumps[k] = Convert(rec.Jumps[k]);
+        FollowChild(rec.Jumps[k], m);
+        cur_.Seek(after);
+    }
+    active_.pop_back();
+}
+
+void Walker::Dispatch(int mesh) {
+    switch (s_.txw.Peek[1]) {
+        case kLodSet:
+            ReadLodSet(mesh);
+            break;
+        case kHardpoint:
+            ReadHardpoint(mesh);
+            break;
+        case kRotScale:
+            ReadRotScale(mesh);
+            break;
+        case kMeshDescriptor:
+            ReadDescriptor(mesh);
+            break;
+        case kVertices:
+            ReadVertices(mesh);
+            break;
+        case kNode:
+            ReadNode(mesh);
+            break;
+        case kTextureVertices:
+            ReadTexVertices(mesh);
+            break;
+        case kVertexNormals:
+            ReadNormals(mesh);
+            break;
+        default:
+            break;  // another kind: skipped with everything below it
+    }
+}
+
+}  // namespace opt::walk
