@@ -15,16 +15,23 @@ void EditArea::OnLoad() {
     const bool hz0 = w_.SBHZ0;
     const bool speEnabled = w_.SPEResEnabled;
     const int speValue = w_.SPEResValue;
-    const std::string title = w_.LabED;
     w_ = EditWidgets{};
     w_.SBHZ0 = hz0;
     w_.SPEResEnabled = speEnabled;
     w_.SPEResValue = speValue;
-    w_.LabED = title;
     hitZonesComputed_ = false;
     entryChosen_ = false;
     rgParts_ = kRGNone;
     lastWrites_.clear();
+}
+
+void EditArea::ReleaseEditors() {
+    trshed_.reset();
+    thp_.reset();
+    tedhz_.reset();
+    // No line of LBED may reach a freed editor: a mode is entered again (creating it) before a choice.
+    w_.ClearLBED();
+    entryChosen_ = false;
 }
 
 EditArea::Mode EditArea::ActiveMode() const {

@@ -74,6 +74,10 @@ public:
     // A new load: the edit area hidden and emptied (SBHZ0 keeps its state); HitZonesComputed cleared.
     void OnLoad();
 
+    // The viewer window closes: the rotation/scale, hardpoint and target-box editors are freed, in
+    // that order (freeing one never created does nothing).
+    void ReleaseEditors();
+
     // Entering the modes (each puts its button down in the selection's mode group first).
     void SBHPClick();
     void SBHZEDClick();

@@ -19,6 +19,7 @@
 #include "model/store.h"
 #include "render/core/bmp_image.h"
 #include "render/core/texture_load.h"
+#include "ui/windows/edit_area_binding.h"
 #include "ui/windows/error_guard.h"
 #include "ui/windows/list_click.h"
 #include "ui/windows/palette_listing.h"
@@ -69,6 +70,8 @@ void TML::ConnectHandlers() {
     auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(esc, &QShortcut::activated, BBCancel_, &QPushButton::click);
     FE1_->installEventFilter(this);
+    // The edit area: its buttons, lists and mode hooks are driven by the editing core.
+    editArea_ = std::make_unique<EditAreaBinding>(*this);
 }
 
 bool TML::eventFilter(QObject* watched, QEvent* event) {
@@ -145,6 +148,7 @@ void TML::OnLoad() {
 
     ResBox_->setEditText(QStringLiteral("0"));
     if (!TheSelection().DisplayMode.IsDown(SBWire)) PutDown(SBMESH);
+    editArea_->OnLoad(viewer_ != nullptr ? viewer_->ModelPath() : std::string());
 }
 
 void TML::LBMESHClick(int i) {
@@ -227,7 +231,9 @@ void TML::ModeButtonClick(ModeButton b) {
     }
 }
 
-void TML::SBViewClick() { FormHide(); }
+void TML::SBViewClick() {
+    editArea_->Run([this] { editArea_->Area().SBViewClick(); });
+}
 
 void TML::BBCancelClick() { FormHide(); }
 
@@ -241,9 +247,7 @@ void TML::CBTopClick() {
 }
 
 void TML::CBAllRESClick() {
-    SPERes_->setEnabled(CBAllRES_->isChecked());
-    HideRP();
-    FormHide();
+    editArea_->Run([this] { editArea_->Area().CBAllRESClick(CBAllRES_->isChecked()); });
 }
 
 void TML::SBPalClick() {

@@ -29,6 +29,7 @@ class QToolButton;
 
 namespace opt {
 
+class EditAreaBinding;
 class TGLW;
 class TPa;
 
@@ -43,6 +44,9 @@ public:
     // The windows it works with, set once at start-up.
     void SetViewer(TGLW* viewer) { viewer_ = viewer; }
     void SetPalettePanel(TPa* palettes) { palettes_ = palettes; }
+    TGLW* Viewer() const { return viewer_; }
+    // The edit area (hardpoints, mesh descriptors, LOD distances, rotation/scale, hit zones).
+    EditAreaBinding& EditBinding() { return *editArea_; }
 
     // ---- What the viewer window calls ----
     // Refills the panel after the model store has been filled (LoadOrtho).
@@ -137,6 +141,7 @@ private:
     QPlainTextEdit* Memo_ = nullptr;
     std::unique_ptr<StatusPanels> Bar_;
     EditControls edit_;
+    std::unique_ptr<EditAreaBinding> editArea_;
 
     ComboItemsSink resolutionSink_{nullptr};
     ListItemsSink textureSink_{nullptr};

@@ -17,6 +17,7 @@
 
 #include "edit/core/edit_widgets.h"
 #include "ui/windows/control_panel.h"
+#include "ui/windows/edit_area_binding.h"  // TML owns it
 #include "ui/windows/radio_group.h"
 
 namespace opt {

@@ -1,15 +1,20 @@
 #include "ui/windows/startup.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QLocale>
 #include <QScreen>
 
 #include "listings/text_format.h"
+#include "render/gl/gl_view.h"
 #include "ui/windows/about_box.h"
 #include "ui/windows/control_panel.h"
+#include "ui/windows/edit_area_binding.h"
 #include "ui/windows/flag_edit.h"
 #include "ui/windows/palette_panel.h"
+#include "ui/windows/program_dirs.h"
 #include "ui/windows/viewer_window.h"
+#include "ui/windows/widget_sinks.h"
 
 // The help page and the About picture are built into the library (zedaruz.qrc).
 static void InitShippedResources() { Q_INIT_RESOURCE(zedaruz); }
@@ -53,6 +58,12 @@ AppWindows& AppWindows::operator=(AppWindows&& other) noexcept {
 AppWindows::~AppWindows() { Reset(); }
 
 void AppWindows::Reset() {
+    // The editors live in the control panel; nothing may point into it once it is gone.
+    if (glw) {
+        glw->View().SetHitZoneHook(nullptr);
+        glw->SetEditorRelease({});
+    }
+    if (ml) ml->SetFE1DblClick({});
     pa.reset();
     flagEdit.reset();
     about.reset();
@@ -68,6 +79,22 @@ void CentreOnScreen(QWidget& window) {
     window.move(frame.topLeft());
 }
 
+namespace {
+
+// The editors between the windows: the lookup folder the viewer prepared, the hit-zone computation on
+// the view's draws, the editors freed when the viewer closes, and FE1's double-click.
+void ConnectEditors(AppWindows& w) {
+    EditArea& edit = w.ml->EditBinding().Area();
+    edit.AppDataDir = TheDirs().AppDataDir;
+    w.glw->View().SetHitZoneHook(&edit.HitZones());
+    w.glw->SetEditorRelease([&edit] { edit.ReleaseEditors(); });
+    TML* ml = w.ml.get();
+    TFlagEdit* flags = w.flagEdit.get();
+    ml->SetFE1DblClick([ml, flags] { ShowFlagsOf(*flags, FromLatin1(ml->FE1()->text())); });
+}
+
+}  // namespace
+
 AppWindows CreateWindows(const std::filesystem::path& programDir) {
     AppWindows w;
     w.glw = std::make_unique<TGLW>(programDir);
@@ -78,6 +105,7 @@ AppWindows CreateWindows(const std::filesystem::path& programDir) {
     w.glw->SetPeers(w.ml.get(), w.pa.get(), w.about.get());
     w.ml->SetViewer(w.glw.get());
     w.ml->SetPalettePanel(w.pa.get());
+    ConnectEditors(w);
     CentreOnScreen(*w.glw);
     CentreOnScreen(*w.ml);
     CentreOnScreen(*w.about);
