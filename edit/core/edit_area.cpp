@@ -43,8 +43,25 @@ EditArea::Mode EditArea::ActiveMode() const {
     return Mode::None;
 }
 
-bool EditArea::MayUpdate(Mode mode, RGMode parts) const {
-    if (!entryChosen_ || rgParts_ != parts) return false;
+// The RG1 parts each edit mode fills in.
+RGMode EditArea::PartsOf(Mode mode) {
+    switch (mode) {
+        case Mode::Hardpoints:
+            return kRGHardpoints;
+        case Mode::Descriptors:
+            return kRGDescriptors;
+        case Mode::Distances:
+            return kRGDistances;
+        case Mode::RotScale:
+            return kRGRotScale;
+        case Mode::None:
+            break;
+    }
+    return kRGNone;
+}
+
+bool EditArea::MayUpdate(Mode mode) const {
+    if (!entryChosen_ || mode == Mode::None || rgParts_ != PartsOf(mode)) return false;
     const int e = selection_.Edit_Index;
     switch (mode) {
         case Mode::Hardpoints:
@@ -134,21 +151,19 @@ void EditArea::SBViewClick() { host_.FormHide(); }
 
 void EditArea::SBUpdateClick() {
     lastWrites_.clear();
-    switch (ActiveMode()) {
+    const Mode mode = ActiveMode();
+    if (!MayUpdate(mode)) return;
+    switch (mode) {
         case Mode::Hardpoints:
-            if (!MayUpdate(Mode::Hardpoints, kRGHardpoints)) return;
             UpdateHardpoint();
             break;
         case Mode::Descriptors:
-            if (!MayUpdate(Mode::Descriptors, kRGDescriptors)) return;
             UpdateDescriptor();
             break;
         case Mode::Distances:
-            if (!MayUpdate(Mode::Distances, kRGDistances)) return;
             UpdateDistances();
             break;
         case Mode::RotScale:
-            if (!MayUpdate(Mode::RotScale, kRGRotScale)) return;
             UpdateRotScale();
             break;
         case Mode::None:
@@ -159,17 +174,16 @@ void EditArea::SBUpdateClick() {
 
 void EditArea::SBUndoClick() {
     lastWrites_.clear();
-    switch (ActiveMode()) {
+    const Mode mode = ActiveMode();
+    if (!MayUpdate(mode)) return;
+    switch (mode) {
         case Mode::Hardpoints:
-            if (!MayUpdate(Mode::Hardpoints, kRGHardpoints)) return;
             UndoHardpoint();
             break;
         case Mode::Descriptors:
-            if (!MayUpdate(Mode::Descriptors, kRGDescriptors)) return;
             UndoDescriptor();
             break;
         case Mode::RotScale:
-            if (!MayUpdate(Mode::RotScale, kRGRotScale)) return;
             UndoRotScale();
             break;
         case Mode::Distances:  // the LOD mode has no undo

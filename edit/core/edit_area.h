@@ -19,6 +19,7 @@
 
 #include "edit/core/edit_widgets.h"
 #include "edit/core/hit_zones.h"
+#include "edit/core/memo_lines.h"
 #include "edit/core/patcher.h"
 #include "edit/core/record_editors.h"
 #include "model/store.h"
@@ -103,7 +104,17 @@ public:
 private:
     enum class Mode { None, Hardpoints, Descriptors, Distances, RotScale };
     Mode ActiveMode() const;
-    bool MayUpdate(Mode mode, RGMode parts) const;
+    static RGMode PartsOf(Mode mode);
+    // Update and Undo act only on an entry chosen in this mode, with RG1 holding this mode's parts.
+    bool MayUpdate(Mode mode) const;
+    // Memo = the snapshot's text block, then the working copy's.
+    template <class Editor>
+    void ShowSnapshotAndNew(const Editor& editor) {
+        MemoLines memo(w_.Memo);
+        memo.ClearMemo();
+        editor.ShowSnapshot(memo);
+        editor.ShowNew(memo);
+    }
     void EnterMode(ModeButton button, const char* title);
     // Applies the writes to FileName and records them in LastWrites; false when there were none.
     bool Patch(const std::vector<PatchWrite>& writes);

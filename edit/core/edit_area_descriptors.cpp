@@ -64,20 +64,14 @@ void EditArea::UpdateDescriptor() {
         default:
             break;
     }
-    MemoLines memo(w_.Memo);
-    memo.ClearMemo();
-    tedhz_->ShowSnapshot(memo);
-    tedhz_->ShowNew(memo);
+    ShowSnapshotAndNew(*tedhz_);
     store_.tcb[selection_.Edit_Index] = n;
     WriteHZ();
 }
 
 void EditArea::UndoDescriptor() {
     tedhz_->Restore();
-    MemoLines memo(w_.Memo);
-    memo.ClearMemo();
-    tedhz_->ShowSnapshot(memo);
-    tedhz_->ShowNew(memo);
+    ShowSnapshotAndNew(*tedhz_);
     store_.tcb[selection_.Edit_Index] = tedhz_->Snapshot;
     WriteHZ();
     SBHZEDClick();

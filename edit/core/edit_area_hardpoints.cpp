@@ -54,20 +54,14 @@ void EditArea::UpdateHardpoint() {
     } else if (item == 3) {
         n.HP_Type = LookupTypeCode(w_.EHPTypeItems, w_.EHPTypeText, n.HP_Type);
     }
-    MemoLines memo(w_.Memo);
-    memo.ClearMemo();
-    thp_->ShowSnapshot(memo);
-    thp_->ShowNew(memo);
+    ShowSnapshotAndNew(*thp_);
     store_.ttbh[selection_.Edit_Index] = n;
     UpdateFile();
 }
 
 void EditArea::UndoHardpoint() {
     thp_->Restore();
-    MemoLines memo(w_.Memo);
-    memo.ClearMemo();
-    thp_->ShowSnapshot(memo);
-    thp_->ShowNew(memo);
+    ShowSnapshotAndNew(*thp_);
     store_.ttbh[selection_.Edit_Index] = thp_->Snapshot;
     UpdateFile();
     SBHPClick();

@@ -36,10 +36,7 @@ void EditArea::RotScalePart(int item) {
 void EditArea::UpdateRotScale() {
     const int k = w_.RG1Index;
     if (k >= 0 && k < 12) trshed_->New.Float(k) = ParseReal(w_.EText);
-    MemoLines memo(w_.Memo);
-    memo.ClearMemo();
-    trshed_->ShowSnapshot(memo);
-    trshed_->ShowNew(memo);
+    ShowSnapshotAndNew(*trshed_);
     store_.trsh[selection_.Edit_Index] = trshed_->New;
     OutRsh();
     w_.SetButF();
@@ -47,10 +44,7 @@ void EditArea::UpdateRotScale() {
 
 void EditArea::UndoRotScale() {
     trshed_->Restore();
-    MemoLines memo(w_.Memo);
-    memo.ClearMemo();
-    trshed_->ShowSnapshot(memo);
-    trshed_->ShowNew(memo);
+    ShowSnapshotAndNew(*trshed_);
     store_.trsh[selection_.Edit_Index] = trshed_->Snapshot;
     OutRsh();
 }

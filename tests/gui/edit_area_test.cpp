@@ -69,7 +69,7 @@ QStringList Items(const RadioGroup* group) {
     return out;
 }
 
-QStringList MemoLines(const TML& panel) { return panel.Memo()->toPlainText().split(QLatin1Char('\n')); }
+QStringList PanelMemo(const TML& panel) { return panel.Memo()->toPlainText().split(QLatin1Char('\n')); }
 
 // The panel as the user works in it: shown, "Keep On Top" checked so that redraws leave it open.
 struct EditSession {
@@ -142,7 +142,7 @@ private slots:
         const int entry = s.EntryOnLine(0);
         QCOMPARE(TheSelection().Edit_Index, entry);
         const int64_t payload = TheStore().ttbh[entry].Data_Offset;
-        QCOMPARE(MemoLines(s.panel()).front(), QStringLiteral("Orginal Hardpoint ********"));
+        QCOMPARE(PanelMemo(s.panel()).front(), QStringLiteral("Orginal Hardpoint ********"));
         QCOMPARE(s.panel().Memo()->toPlainText().toStdString(), [&] {
             std::string all;
             for (const auto& line : s.area().Widgets().Memo) all += (all.empty() ? "" : "\n") + line;
@@ -198,7 +198,7 @@ private slots:
         const int64_t payload = TheStore().tcb[entry].Data_Offset;
         QCOMPARE(Items(s.edit().RG1),
                  (QStringList{"X offset", "Y offset", "Z offset", "Group Id", "Type", "Unknown"}));
-        QCOMPARE(MemoLines(s.panel()).front(), QStringLiteral("Orginal Target Box point ********"));
+        QCOMPARE(PanelMemo(s.panel()).front(), QStringLiteral("Orginal Target Box point ********"));
         QCOMPARE(s.edit().EHPType->currentText(), QStringLiteral("WING"));
 
         s.Part(3);
@@ -229,7 +229,7 @@ private slots:
         QVERIFY(!s.edit().RLabel->isHidden());
         s.Choose(1);
         QCOMPARE(Items(s.edit().RG1), (QStringList{"Distance 0", "Distance 1"}));
-        const QStringList table = MemoLines(s.panel());
+        const QStringList table = PanelMemo(s.panel());
         QVERIFY(!table.isEmpty());
 
         s.Part(1);
@@ -264,7 +264,7 @@ private slots:
         const int entry = s.EntryOnLine(2);
         const int64_t payload = TheStore().trsh[entry].Data_Offset;
         QCOMPARE(s.edit().RG1->Count(), 12);
-        QCOMPARE(MemoLines(s.panel()).front(), QStringLiteral("Orginal Scales ********"));
+        QCOMPARE(PanelMemo(s.panel()).front(), QStringLiteral("Orginal Scales ********"));
 
         s.Part(4);  // Scale_1 Y
         QCOMPARE(s.edit().E->text(),
@@ -432,7 +432,7 @@ private slots:
         std::filesystem::remove(s.app.ProgramPath() / "AppData" / "HardPoints.txt");
         s.Choose(0);
         QCOMPARE(s.app.dialogs.errors.back(), "Cannot open file " + s.AppDataDir() + "HardPoints.txt");
-        QCOMPARE(MemoLines(s.panel()).front(), QStringLiteral("Orginal Hardpoint ********"));
+        QCOMPARE(PanelMemo(s.panel()).front(), QStringLiteral("Orginal Hardpoint ********"));
         QCOMPARE(s.edit().EHPType->count(), 5);
     }
 
