@@ -260,5 +260,3 @@ void BM_VertexListing(benchmark::State& state) {
 BENCHMARK(BM_VertexListing)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-

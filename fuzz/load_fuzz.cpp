@@ -6,8 +6,8 @@
 
 #include "listings/listings.h"
 #include "listings/registry.h"
-#include "model/reader.h"
 #include "model/errors.h"
+#include "model/reader.h"
 #include "model/store.h"
 #include "render/core/frame_builder.h"
 #include "render/core/view_state.h"

@@ -25,7 +25,23 @@ enum class LoadProblem {
 };
 
 // Tables whose records can run out.
-enum class FullTable { TTMIH, TTMFH, TTFD, TVX, TTVX, TTVN, Textures, Groups, Refs, TTMDH, TTBH, TRSH, TCB, Unique_Names, kTableKinds };
+enum class FullTable {
+    TTMIH,
+    TTMFH,
+    TTFD,
+    TVX,
+    TTVX,
+    TTVN,
+    Textures,
+    Groups,
+    Refs,
+    TTMDH,
+    TTBH,
+    TRSH,
+    TCB,
+    Unique_Names,
+    kTableKinds
+};
 
 class LoadWarnings {
 public:

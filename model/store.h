@@ -82,7 +82,9 @@ struct RotScaleRecord : BlockHeader {  // Data_Offset converted
     float Scale_3[3] = {};
     int32_t Mesh = 0;
     // The 12 floats in file order: Centre, Scale_1, Scale_2, Scale_3.
-    float& Float(int k) { return k < 3 ? Centre[k] : k < 6 ? Scale_1[k - 3] : k < 9 ? Scale_2[k - 6] : Scale_3[k - 9]; }
+    float& Float(int k) {
+        return k < 3 ? Centre[k] : k < 6 ? Scale_1[k - 3] : k < 9 ? Scale_2[k - 6] : Scale_3[k - 9];
+    }
     float Float(int k) const { return const_cast<RotScaleRecord*>(this)->Float(k); }
     void Clear() { *this = RotScaleRecord{}; }
 };
@@ -164,8 +166,8 @@ struct FaceDataRecord : BlockHeader {  // Count = faces as read; Data_Offset con
     // Index(group, k)[i] is index k of group `group` of face i.
     int32_t Indices[16][kMaxFaces];
     float Normal_I[kMaxFaces], Normal_J[kMaxFaces], Normal_K[kMaxFaces];
-    float F[6][kMaxFaces];        // f0 .. f5
-    uint8_t Quad[4][kMaxFaces];   // per group: 1 = quadrilateral, 0 = triangle
+    float F[6][kMaxFaces];       // f0 .. f5
+    uint8_t Quad[4][kMaxFaces];  // per group: 1 = quadrilateral, 0 = triangle
     int32_t Mesh = kUnsetFaceMesh;
     int32_t LOD = 0;
     std::string Tex_Names[kMaxPendingNames];
@@ -276,6 +278,8 @@ struct ModelStore {
 ModelStore& TheStore();
 
 // Number of stored elements of a block: its Count clamped to 0 .. capacity.
-inline int Clamped(int32_t count, int capacity) { return count < 0 ? 0 : count > capacity ? capacity : count; }
+inline int Clamped(int32_t count, int capacity) {
+    return count < 0 ? 0 : count > capacity ? capacity : count;
+}
 
 }  // namespace opt

@@ -11,8 +11,10 @@ namespace cli {
 std::string Usage() {
     std::string text =
         "Usage:\n"
-        "  zedaruz-cli list FILE [NAME...]   print the reader's notes, then the named listings (all when none)\n"
-        "  zedaruz-cli export-bmp FILE TEXTURE_NAME OUT_DIR   write the texture's picture as \"Save Bmp\" does\n"
+        "  zedaruz-cli list FILE [NAME...]   print the reader's notes, then the named listings (all when "
+        "none)\n"
+        "  zedaruz-cli export-bmp FILE TEXTURE_NAME OUT_DIR   write the texture's picture as \"Save Bmp\" "
+        "does\n"
         "  zedaruz-cli export-pals FILE OUT_DIR               write the palettes as \"Save Pals\" does\n"
         "  zedaruz-cli set-hardpoint FILE INDEX x|y|z|type VALUE\n"
         "      patch hardpoint INDEX in place (type: a name in AppData/HardPoints.txt)\n"

@@ -14,10 +14,14 @@ namespace {
 
 GLenum ToGL(PrimitiveKind kind) {
     switch (kind) {
-        case PrimitiveKind::Points: return GL_POINTS;
-        case PrimitiveKind::Lines: return GL_LINES;
-        case PrimitiveKind::Quads: return GL_QUADS;
-        case PrimitiveKind::Triangles: return GL_TRIANGLES;
+        case PrimitiveKind::Points:
+            return GL_POINTS;
+        case PrimitiveKind::Lines:
+            return GL_LINES;
+        case PrimitiveKind::Quads:
+            return GL_QUADS;
+        case PrimitiveKind::Triangles:
+            return GL_TRIANGLES;
     }
     return GL_POINTS;
 }

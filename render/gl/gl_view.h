@@ -26,9 +26,9 @@ public:
 
     // What LoadOrtho asks of the windows between its steps.
     struct LoadHooks {
-        std::function<void()> OnLoad;              // control panel refills its lists
-        std::function<int()> TextureListCount;     // entries of the control panel's texture list
-        std::function<void()> SetMenu;             // viewer window enables its menus
+        std::function<void()> OnLoad;                         // control panel refills its lists
+        std::function<int()> TextureListCount;                // entries of the control panel's texture list
+        std::function<void()> SetMenu;                        // viewer window enables its menus
         std::function<void(const std::string&)> SetSizeText;  // status panel 1
     };
 

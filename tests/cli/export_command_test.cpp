@@ -1,6 +1,5 @@
 // zedaruz-cli export-bmp and export-pals write the bytes and names of "Save Bmp" and "Save Pals".
 #include <gtest/gtest.h>
-
 #include <unistd.h>
 
 #include <memory>
@@ -16,7 +15,8 @@ using cli_testing::RunCli;
 using cli_testing::Slurp;
 
 struct ExportTest : ::testing::Test {
-    std::filesystem::path dir = std::filesystem::temp_directory_path() / ("zedaruz_export_" + std::to_string(::getpid()));
+    std::filesystem::path dir =
+        std::filesystem::temp_directory_path() / ("zedaruz_export_" + std::to_string(::getpid()));
     std::unique_ptr<opt::ModelStore> store = std::make_unique<opt::ModelStore>();
     void SetUp() override {
         std::filesystem::create_directories(dir);

@@ -1,6 +1,5 @@
 // zedaruz-cli list: what it prints, in which order, and how it fails.
 #include <gtest/gtest.h>
-
 #include <unistd.h>
 
 #include <memory>
@@ -39,8 +38,9 @@ TEST(ListCommand, WithoutNamesPrintsEveryListingOfTheDemoModelInOrder) {
     EXPECT_EQ(lines.front().rfind("Main_Offset=", 0), 0u);
     EXPECT_EQ(run.out.back(), '\n');
     // Every kind of block of the demo model shows up.
-    for (const char* head : {"MIH (004) ", "MDH (021) ", "MFaceH  ", "Face_Data  ", "MDB (025) ", "RSH (023) ",
-                             "TBH (022)", "VX (03) ", "TVX (13) ", "VXN (11) ", " index =", "Mesh= "}) {
+    for (const char* head :
+         {"MIH (004) ", "MDH (021) ", "MFaceH  ", "Face_Data  ", "MDB (025) ", "RSH (023) ", "TBH (022)",
+          "VX (03) ", "TVX (13) ", "VXN (11) ", " index =", "Mesh= "}) {
         bool found = false;
         for (const auto& l : lines) found = found || l.find(head) != std::string::npos;
         EXPECT_TRUE(found) << head;
@@ -57,7 +57,8 @@ TEST(ListCommand, NamedListingsComeInTheOrderGivenAndMayRepeat) {
 }
 
 TEST(ListCommand, ReaderWarningsComeFirst) {
-    const auto path = std::filesystem::temp_directory_path() / ("zedaruz_cli_cut_" + std::to_string(::getpid()) + ".opt");
+    const auto path =
+        std::filesystem::temp_directory_path() / ("zedaruz_cli_cut_" + std::to_string(::getpid()) + ".opt");
     auto bytes = cli_testing::Slurp(DEMO_MODEL_PATH);
     bytes.resize(bytes.size() / 3);
     std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
@@ -90,7 +91,8 @@ TEST(ListCommand, FailuresSayWhyAndExitWithTheirStatus) {
 TEST(ListCommand, HelpNamesEveryListing) {
     const auto run = RunCli({"--help"});
     EXPECT_EQ(run.status, 0);
-    for (const auto& name : AllNames()) EXPECT_NE(run.out.find("  " + name + "\n"), std::string::npos) << name;
+    for (const auto& name : AllNames())
+        EXPECT_NE(run.out.find("  " + name + "\n"), std::string::npos) << name;
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 // The GL view on a real context (Mesa under Xvfb): the demo model as a wireframe, turned by keys,
 // and textured with the palette-6 colours of its textures.
+#include "render/gl/gl_view.h"
+
 #include <QElapsedTimer>
 #include <QImage>
 #include <QOpenGLContext>
@@ -12,7 +14,6 @@
 #include "render/core/palette_colours.h"
 #include "render/core/texture_load.h"
 #include "render/core/view_state.h"
-#include "render/gl/gl_view.h"
 #include "ui/selection_state.h"
 
 using namespace opt;
@@ -55,7 +56,8 @@ private:
         textures_ = VectorLookupSink{};
         Load(TheStore(), DEMO_MODEL_PATH, {listing_, resolutions_, textures_});
         TheSelection().Resolution = "0";
-        view_->LoadOrtho(DEMO_MODEL_PATH, {nullptr, [this] { return int(textures_.lines.size()); }, nullptr, nullptr});
+        view_->LoadOrtho(DEMO_MODEL_PATH,
+                         {nullptr, [this] { return int(textures_.lines.size()); }, nullptr, nullptr});
     }
 
 private slots:
@@ -123,7 +125,8 @@ private slots:
         // where the extension is missing, so the same colours show either way).
         QSet<QRgb> texColours;
         for (const auto& entry : TextureUploadList(TheStore())) {
-            const auto t = LoadTexture(DEMO_MODEL_PATH, TheStore(), entry.Record, UploadPaletteNumber(TheStore(), entry.Record));
+            const auto t = LoadTexture(DEMO_MODEL_PATH, TheStore(), entry.Record,
+                                       UploadPaletteNumber(TheStore(), entry.Record));
             for (uint8_t i : t.Pixels.Indices) {
                 const auto* c = &t.Colours.GLPalette[size_t(i) * 3];
                 texColours.insert(qRgb(c[0], c[1], c[2]) & 0xFFFFFF);

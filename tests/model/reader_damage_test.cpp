@@ -16,7 +16,9 @@ std::vector<uint8_t> ReadFile(const char* path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-void Poke(std::vector<uint8_t>& bytes, int64_t pos, int32_t value) { ASSERT_TRUE(write_at(std::span(bytes), pos, value)); }
+void Poke(std::vector<uint8_t>& bytes, int64_t pos, int32_t value) {
+    ASSERT_TRUE(write_at(std::span(bytes), pos, value));
+}
 
 TEST_F(ReaderTest, TheDemoModelTruncatedAtEveryByteLoads) {
     const auto demo = ReadFile(DEMO_MODEL_PATH);
@@ -57,7 +59,8 @@ TEST_F(ReaderTest, ShortReadsKeepUnsetValuesAndReplaceOnlyTheBytesRead) {
 TEST_F(ReaderTest, CyclesAreNotFollowed) {
     optb::Model m;
     m.entries.push_back(optb::Mesh{
-        .children = {optb::Node{.children = {optb::Ref{"self"}, optb::Vertices{.points = {{1, 1, 1}}}}, .label = "self"},
+        .children = {optb::Node{.children = {optb::Ref{"self"}, optb::Vertices{.points = {{1, 1, 1}}}},
+                                .label = "self"},
                      optb::Node{.children = {optb::Node{.children = {optb::Ref{"outer"}}}}, .label = "outer"},
                      optb::Node{.children = {optb::Ref{"mesh[0]"}}}}});
     LoadModel(m);
@@ -75,7 +78,8 @@ TEST_F(ReaderTest, SharedChildrenAreReadOncePerReferenceUntilTheTableIsFull) {
     for (int n = 19; n >= 0; --n) {
         optb::Node node{.label = "n" + std::to_string(n)};
         for (int k = 0; k < 20; ++k)
-            node.children.push_back(n == 19 ? optb::MeshChild{optb::Hardpoint{}} : optb::MeshChild{optb::Ref{"n" + std::to_string(n + 1)}});
+            node.children.push_back(n == 19 ? optb::MeshChild{optb::Hardpoint{}}
+                                            : optb::MeshChild{optb::Ref{"n" + std::to_string(n + 1)}});
         chain.push_back(node);
     }
     mesh.children = chain;  // all twenty nodes are children of the mesh too
@@ -97,12 +101,14 @@ TEST_F(ReaderTest, CountsPastEveryCapacityAreCutWithOneWarningPerKind) {
     optb::LodSet lods;
     for (int j = 0; j < 33; ++j) {
         lods.distances.push_back(float(j));
-        lods.face_lists.push_back(optb::FaceList{.children = {optb::Texture{.name = "T"}, optb::FaceData{.faces = faces}}});
+        lods.face_lists.push_back(
+            optb::FaceList{.children = {optb::Texture{.name = "T"}, optb::FaceData{.faces = faces}}});
     }
     mesh.children.push_back(lods);
     for (int k = 0; k < 20; ++k) mesh.children.push_back(optb::Hardpoint{});
     m.entries.push_back(mesh);
-    for (int i = 1; i < 53; ++i) m.entries.push_back(optb::Mesh{.children = {optb::Vertices{.points = {{float(i), 0, 0}}}}});
+    for (int i = 1; i < 53; ++i)
+        m.entries.push_back(optb::Mesh{.children = {optb::Vertices{.points = {{float(i), 0, 0}}}}});
     LoadModel(m);
     EXPECT_EQ(store->txw.Num_Jumps, 53);  // kept as read
     EXPECT_EQ(store->Counters[kCountVertices], kMaxVertexBlocks);
@@ -119,7 +125,9 @@ TEST_F(ReaderTest, CountsPastEveryCapacityAreCutWithOneWarningPerKind) {
     EXPECT_TRUE(HasDamage("more elements than its table keeps"));
     EXPECT_TRUE(HasDamage("more entries than its table keeps"));
     const auto lines = DamageLines();
-    EXPECT_EQ(std::count_if(lines.begin(), lines.end(), [](const auto& l) { return l.find("elements") != std::string::npos; }), 1);
+    EXPECT_EQ(std::count_if(lines.begin(), lines.end(),
+                            [](const auto& l) { return l.find("elements") != std::string::npos; }),
+              1);
 }
 
 TEST_F(ReaderTest, NormalsOfABigFaceBlockAreReadFromTheirTruePlace) {
@@ -128,10 +136,11 @@ TEST_F(ReaderTest, NormalsOfABigFaceBlockAreReadFromTheirTruePlace) {
     std::vector<optb::Face> faces(60, optb::Face::tri(0, 1, 2));
     faces[3].normal = {0, 0.5f, 0};
     faces[3].mapping[4] = 44.f;
-    m.entries.push_back(optb::Mesh{.children = {optb::LodSet{
-                                       .distances = {1},
-                                       .face_lists = {optb::FaceList{.children = {optb::Texture{.name = "T"},
-                                                                                  optb::FaceData{.faces = faces}}}}}}});
+    m.entries.push_back(
+        optb::Mesh{.children = {optb::LodSet{
+                       .distances = {1},
+                       .face_lists = {optb::FaceList{
+                           .children = {optb::Texture{.name = "T"}, optb::FaceData{.faces = faces}}}}}}});
     LoadModel(m);
     EXPECT_FLOAT_EQ(store->ttfd[0].Normal_J[3], 0.5f);
     EXPECT_FLOAT_EQ(store->ttfd[0].F[4][3], 44.f);
@@ -141,11 +150,15 @@ TEST_F(ReaderTest, ZeroEntriesOfListsWithoutAZeroTestAreSkipped) {
     optb::Model m;
     m.palettes.push_back(optb::PaletteBlock::ramp(0));
     m.entries.push_back(optb::Zero{});
-    m.entries.push_back(optb::Mesh{.children = {optb::LodSet{
-                                       .distances = {1, 2},
-                                       .face_lists = {optb::Zero{}, optb::FaceList{.children = {
-                                                                        optb::Zero{}, optb::TextureGroup{.children = {optb::Zero{}, optb::Texture{.name = "G"}}},
-                                                                        optb::FaceData{.faces = {optb::Face::tri(0, 1, 2)}}}}}}}});
+    m.entries.push_back(optb::Mesh{
+        .children = {optb::LodSet{
+            .distances = {1, 2},
+            .face_lists = {
+                optb::Zero{},
+                optb::FaceList{
+                    .children = {optb::Zero{},
+                                 optb::TextureGroup{.children = {optb::Zero{}, optb::Texture{.name = "G"}}},
+                                 optb::FaceData{.faces = {optb::Face::tri(0, 1, 2)}}}}}}}});
     LoadModel(m);
     EXPECT_EQ(store->Counters[kCountFaceLists], 1);
     EXPECT_EQ(resolutions.lines, std::vector<std::string>{"1"});
@@ -172,8 +185,9 @@ TEST_F(ReaderTest, OffsetsOutsideTheFileAreNotFollowed) {
 
 TEST_F(ReaderTest, NegativeCountsReadNothing) {
     optb::Model m;
-    m.entries.push_back(optb::Mesh{.children = {optb::Vertices{.points = {{1, 1, 1}}, .header = {.count = -5}},
-                                                optb::Node{.children = {optb::Hardpoint{}}, .header = {.num_jumps = INT32_MIN}}}});
+    m.entries.push_back(optb::Mesh{
+        .children = {optb::Vertices{.points = {{1, 1, 1}}, .header = {.count = -5}},
+                     optb::Node{.children = {optb::Hardpoint{}}, .header = {.num_jumps = INT32_MIN}}}});
     m.num_jumps = 1;
     LoadModel(m);
     EXPECT_EQ(store->tvx[0].Count, -5);
@@ -199,9 +213,11 @@ TEST_F(ReaderTest, TooManyPendingNamesAreDropped) {
     for (int k = 0; k < 10; ++k) group.children.push_back(optb::Texture{.name = "N" + std::to_string(k)});
     optb::Model m;
     m.palettes.push_back(optb::PaletteBlock::ramp(0));
-    m.entries.push_back(optb::Mesh{.children = {optb::LodSet{
-                                       .distances = {1},
-                                       .face_lists = {optb::FaceList{.children = {group, optb::FaceData{.faces = {optb::Face::tri(0, 1, 2)}}}}}}}});
+    m.entries.push_back(
+        optb::Mesh{.children = {optb::LodSet{
+                       .distances = {1},
+                       .face_lists = {optb::FaceList{
+                           .children = {group, optb::FaceData{.faces = {optb::Face::tri(0, 1, 2)}}}}}}}});
     LoadModel(m);
     EXPECT_EQ(store->ttfd[0].Tex_Names[6], "N6");
     EXPECT_EQ(store->Counters[kCountTextures], 10);

@@ -47,17 +47,21 @@ protected:
 
 // A small mesh: a square of four vertices drawn as one quad face in one LOD.
 inline optb::Mesh SquareMesh(const std::string& texture = "SKIN") {
-    return optb::Mesh{.children = {
-                          optb::Vertices{.points = {{0, 0, 0}, {10, 0, 0}, {10, 10, 0}, {0, 10, 0}}},
-                          optb::LodSet{.distances = {100.f},
-                                       .face_lists = {optb::FaceList{.children = {
-                                                          optb::Texture{.name = texture,
-                                                                        .width = 2,
-                                                                        .height = 2,
-                                                                        .pixels = {1, 2, 3, 4}},
-                                                          optb::FaceData{.faces = {optb::Face::quad(0, 1, 2, 3)}},
-                                                      }}}},
-                      }};
+    return optb::Mesh{.children =
+                          {
+                              optb::Vertices{.points = {{0, 0, 0}, {10, 0, 0}, {10, 10, 0}, {0, 10, 0}}},
+                              optb::LodSet{
+                                  .distances = {100.f},
+                                  .face_lists =
+                                      {
+                                          optb::FaceList{.children =
+                                                             {
+                                                                 optb::Texture{
+                                                                     .name = texture, .width = 2, .height = 2, .pixels = {1, 2, 3, 4}},
+                                                                 optb::FaceData{.faces =
+                                                                                    {optb::Face::quad(0, 1, 2, 3)}},
+                                                             }}}},
+                          }};
 }
 
 inline optb::Model OneMeshModel(int32_t global_offset = optb::kDefaultGlobalOffset) {

@@ -16,8 +16,8 @@ optb::FaceData Tri() { return optb::FaceData{.faces = {optb::Face::tri(0, 1, 2)}
 optb::Model FaceListModel(std::vector<optb::FaceListChild> children, int palettes = 1) {
     optb::Model m;
     for (int p = 0; p < palettes; ++p) m.palettes.push_back(optb::PaletteBlock::ramp(p));
-    m.entries.push_back(optb::Mesh{.children = {optb::LodSet{
-                                       .distances = {1}, .face_lists = {optb::FaceList{.children = children}}}}});
+    m.entries.push_back(optb::Mesh{
+        .children = {optb::LodSet{.distances = {1}, .face_lists = {optb::FaceList{.children = children}}}}});
     return m;
 }
 
@@ -39,7 +39,8 @@ TEST_F(ReaderTest, PendingCountRestartsAtEachChildSoOnlyTheLastTextureCounts) {
 
 TEST_F(ReaderTest, AGroupContributesOneNamePerChildInOrder) {
     LoadModel(FaceListModel(
-        {optb::TextureGroup{.children = {Tex("A"), optb::TextureRef{.name = "REFNAME12"}, Tex("B")}}, Tri()}));
+        {optb::TextureGroup{.children = {Tex("A"), optb::TextureRef{.name = "REFNAME12"}, Tex("B")}},
+         Tri()}));
     EXPECT_EQ(store->ttfd[0].Tex_Names[0], "A");
     EXPECT_EQ(store->ttfd[0].Tex_Names[1], "REFNAME12");  // a reference's name has all nine bytes
     EXPECT_EQ(store->ttfd[0].Tex_Names[2], "B");
@@ -52,8 +53,9 @@ TEST_F(ReaderTest, FaceDataWithoutAnythingBeforeItIsOverwrittenByTheNext) {
     optb::Model m = FaceListModel({optb::FaceData{.faces = {optb::Face::tri(0, 1, 2)}}});
     auto& lod = std::get<optb::LodSet>(std::get<optb::Mesh>(m.entries[0]).children[0]);
     lod.distances.push_back(2);
-    lod.face_lists.push_back(optb::FaceList{.children = {optb::TextureRef{.name = "R"},
-                                                         optb::FaceData{.faces = {optb::Face::quad(4, 5, 6, 7)}}}});
+    lod.face_lists.push_back(
+        optb::FaceList{.children = {optb::TextureRef{.name = "R"},
+                                    optb::FaceData{.faces = {optb::Face::quad(4, 5, 6, 7)}}}});
     LoadModel(m);
     EXPECT_EQ(store->Counters[kCountFaceData], 1);
     EXPECT_EQ(store->ttfd[0].Vertex(0)[0], 4);
@@ -116,7 +118,11 @@ TEST_F(ReaderTest, TheNinthNameByteIsNotPartOfATextureName) {
 }
 
 TEST_F(ReaderTest, TextureDescriptorWordsAreRead) {
-    optb::Texture t{.name = "W", .width = 3, .height = 2, .pixels = {1, 2, 3, 4, 5, 6}, .tex_spare_1 = 11,
+    optb::Texture t{.name = "W",
+                    .width = 3,
+                    .height = 2,
+                    .pixels = {1, 2, 3, 4, 5, 6},
+                    .tex_spare_1 = 11,
                     .tex_spare_2 = 22};
     auto built = LoadModel(FaceListModel({t, Tri()}));
     const auto& x = store->ttx.Textures[0];
@@ -135,10 +141,10 @@ TEST_F(ReaderTest, PaletteEntriesExpandFromRgb565) {
     auto& colours = m.palettes[0].colours;
     colours.assign(16 * 256, 0);
     colours[0] = 0xFFFF;
-    colours[1] = 0xF800;                 // pure red
-    colours[2] = 0x07E0;                 // pure green
-    colours[3 * 256 + 5] = 0x001F;       // palette 3, entry 5: pure blue
-    colours[15 * 256 + 255] = 0x8410;    // 10000 100000 10000
+    colours[1] = 0xF800;               // pure red
+    colours[2] = 0x07E0;               // pure green
+    colours[3 * 256 + 5] = 0x001F;     // palette 3, entry 5: pure blue
+    colours[15 * 256 + 255] = 0x8410;  // 10000 100000 10000
     LoadModel(m);
     const auto& p = store->Palettes;
     EXPECT_EQ(p[0][0][0], 248);
@@ -155,7 +161,8 @@ TEST_F(ReaderTest, PaletteEntriesExpandFromRgb565) {
 }
 
 TEST_F(ReaderTest, TexturesSharingAPaletteBlockShareOneSlot) {
-    LoadModel(FaceListModel({Tex("A", 0), Tri(), Tex("B", 1), Tri(), Tex("C", 0), Tri(), Tex("D", 2), Tri()}, 3));
+    LoadModel(
+        FaceListModel({Tex("A", 0), Tri(), Tex("B", 1), Tri(), Tex("C", 0), Tri(), Tex("D", 2), Tri()}, 3));
     EXPECT_EQ(store->ttx.Textures[0].Palette_Set, 0);
     EXPECT_EQ(store->ttx.Textures[1].Palette_Set, 1);
     EXPECT_EQ(store->ttx.Textures[2].Palette_Set, 0);

@@ -2,8 +2,8 @@
 // second loads.
 #include <cstdio>
 #include <cstring>
-#include <tuple>
 #include <filesystem>
+#include <tuple>
 
 #include "model/errors.h"
 #include "tests/model/reader_fixture.h"
@@ -98,8 +98,8 @@ TEST_F(ReaderTest, TopLevelTexturesWarnAndShiftMeshIndices) {
     m.entries.push_back(optb::Texture{.name = "T1", .width = 1, .height = 1, .pixels = {2}});
     m.entries.push_back(SquareMesh("A"));
     LoadModel(m);
-    EXPECT_EQ(listing.lines, (std::vector<std::string>{"Warning ***", "HiLites may Not be Correct", "Warning ***",
-                                                       "HiLites may Not be Correct"}));
+    EXPECT_EQ(listing.lines, (std::vector<std::string>{"Warning ***", "HiLites may Not be Correct",
+                                                       "Warning ***", "HiLites may Not be Correct"}));
     EXPECT_EQ(store->Top_Textures, 1);
     EXPECT_EQ(TextureName(store->ttx.Textures[0]), "T0");
     EXPECT_EQ(TextureName(store->ttx.Textures[1]), "T1");
@@ -114,8 +114,9 @@ TEST_F(ReaderTest, TopLevelTexturesWarnAndShiftMeshIndices) {
 TEST_F(ReaderTest, LodNumbersAboveThreeCountAsThreeAndAreListedOnce) {
     optb::LodSet five{.distances = {1, 2, 3, 4, 5}};
     for (int j = 0; j < 5; ++j)
-        five.face_lists.push_back(optb::FaceList{.children = {optb::Texture{.name = "L" + std::to_string(j)},
-                                                              optb::FaceData{.faces = {optb::Face::tri(0, 1, 2)}}}});
+        five.face_lists.push_back(
+            optb::FaceList{.children = {optb::Texture{.name = "L" + std::to_string(j)},
+                                        optb::FaceData{.faces = {optb::Face::tri(0, 1, 2)}}}});
     optb::Model m;
     m.palettes.push_back(optb::PaletteBlock::ramp(0));
     m.entries.push_back(optb::Mesh{.children = {five}});
@@ -151,10 +152,10 @@ TEST_F(ReaderTest, DistanceSummaryTakesTheLastSetOfEachSize) {
 
 TEST_F(ReaderTest, NestedNodesTakeRecordsOuterFirstAndKeepReadingAfterTheInner) {
     optb::Model m;
-    m.entries.push_back(optb::Mesh{.children = {optb::Node{
-                                       .children = {optb::Node{.children = {optb::Vertices{.points = {{1, 1, 1}}}}},
-                                                    optb::Vertices{.points = {{2, 2, 2}}},
-                                                    optb::Hardpoint{.hp_type = 3}}}}});
+    m.entries.push_back(
+        optb::Mesh{.children = {optb::Node{
+                       .children = {optb::Node{.children = {optb::Vertices{.points = {{1, 1, 1}}}}},
+                                    optb::Vertices{.points = {{2, 2, 2}}}, optb::Hardpoint{.hp_type = 3}}}}});
     auto built = LoadModel(m);
     EXPECT_EQ(store->Counters[kCountNodes], 2);
     EXPECT_EQ(store->ttmih[0].Num_Jumps, 3);  // the outer node
@@ -167,8 +168,8 @@ TEST_F(ReaderTest, NestedNodesTakeRecordsOuterFirstAndKeepReadingAfterTheInner) 
 
 TEST_F(ReaderTest, MeshAndNodeZeroEntriesMeanNoChildAndAreNotDamage) {
     optb::Model m;
-    m.entries.push_back(optb::Mesh{.children = {optb::Zero{}, optb::Node{.children = {optb::Zero{}}},
-                                                optb::Hardpoint{}}});
+    m.entries.push_back(
+        optb::Mesh{.children = {optb::Zero{}, optb::Node{.children = {optb::Zero{}}}, optb::Hardpoint{}}});
     LoadModel(m);
     EXPECT_EQ(store->txw.Meshes[0].Jumps[0], 0);
     EXPECT_EQ(store->Counters[kCountNodes], 1);
@@ -178,7 +179,8 @@ TEST_F(ReaderTest, MeshAndNodeZeroEntriesMeanNoChildAndAreNotDamage) {
 
 TEST_F(ReaderTest, UnknownKindsAreSkippedWithTheirSubtree) {
     optb::Model m;
-    m.entries.push_back(optb::Mesh{.children = {optb::RawBlock{.type = 99}, optb::Vertices{.points = {{5, 5, 5}}}}});
+    m.entries.push_back(
+        optb::Mesh{.children = {optb::RawBlock{.type = 99}, optb::Vertices{.points = {{5, 5, 5}}}}});
     m.entries.push_back(optb::RawBlock{.type = 42});  // a top-level entry that is no texture is a mesh
     LoadModel(m);
     EXPECT_EQ(store->Counters[kCountVertices], 1);
@@ -188,7 +190,8 @@ TEST_F(ReaderTest, UnknownKindsAreSkippedWithTheirSubtree) {
 
 TEST_F(ReaderTest, SecondLoadOfASmallerModelLeavesNothingOfTheFirst) {
     auto big = OneMeshModel();
-    big.entries.push_back(optb::Mesh{.children = {optb::Hardpoint{.hp_type = 9}, optb::Descriptor{.mesh_type = 2}}});
+    big.entries.push_back(
+        optb::Mesh{.children = {optb::Hardpoint{.hp_type = 9}, optb::Descriptor{.mesh_type = 2}}});
     LoadModel(big);
     ASSERT_EQ(store->ttbh[0].HP_Type, 9);
     optb::Model small;
@@ -221,8 +224,9 @@ TEST_F(ReaderTest, LoadingTheSameFileTwiceGivesTheSameTablesAndLists) {
     EXPECT_EQ(0, std::memcmp(&first->tvx[0], &store->tvx[0], sizeof(VertexRecord)));
     const auto& a = first->ttx.Textures[0];
     const auto& b = store->ttx.Textures[0];  // (compared field by field: the record has padding)
-    EXPECT_EQ(std::tie(a.Lead, a.Data_Offset, a.Name, a.Palette_Offset, a.Size, a.Width, a.Height, a.Palette_Set),
-              std::tie(b.Lead, b.Data_Offset, b.Name, b.Palette_Offset, b.Size, b.Width, b.Height, b.Palette_Set));
+    EXPECT_EQ(
+        std::tie(a.Lead, a.Data_Offset, a.Name, a.Palette_Offset, a.Size, a.Width, a.Height, a.Palette_Set),
+        std::tie(b.Lead, b.Data_Offset, b.Name, b.Palette_Offset, b.Size, b.Width, b.Height, b.Palette_Set));
     EXPECT_EQ(0, std::memcmp(first->Palettes, store->Palettes, sizeof(PaletteStore)));
     EXPECT_EQ(first->ttfd[0].Tex_Names[0], store->ttfd[0].Tex_Names[0]);
 }
@@ -230,7 +234,8 @@ TEST_F(ReaderTest, LoadingTheSameFileTwiceGivesTheSameTablesAndLists) {
 TEST_F(ReaderTest, AFileThatCannotBeOpenedNamesItsPathAfterClearingTheTables) {
     LoadModel(OneMeshModel());
     ASSERT_NE(store->tvx[0].Type, 0);
-    const std::string path = (std::filesystem::temp_directory_path() / "no_such_dir" / "missing.opt").string();
+    const std::string path =
+        (std::filesystem::temp_directory_path() / "no_such_dir" / "missing.opt").string();
     try {
         Load(*store, path, {listing, resolutions, textures});
         FAIL() << "no error";
@@ -238,8 +243,9 @@ TEST_F(ReaderTest, AFileThatCannotBeOpenedNamesItsPathAfterClearingTheTables) {
         EXPECT_EQ(std::string(e.what()), "Cannot open file " + path);
     }
     EXPECT_EQ(store->tvx[0].Type, 0);
-    EXPECT_THROW(Load(*store, std::filesystem::temp_directory_path().string(), {listing, resolutions, textures}),
-                 OptError);
+    EXPECT_THROW(
+        Load(*store, std::filesystem::temp_directory_path().string(), {listing, resolutions, textures}),
+        OptError);
 }
 
 TEST_F(ReaderTest, LoadsFromDiskLikeFromMemory) {

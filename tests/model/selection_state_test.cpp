@@ -1,9 +1,9 @@
 // The selection state and the mode group of the tool bar.
+#include "ui/selection_state.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
-
-#include "ui/selection_state.h"
 
 namespace opt {
 namespace {
@@ -42,7 +42,8 @@ TEST(SelectionState, ExactlyOneButtonIsDownWhateverIsPutDownOrUp) {
 TEST(SelectionState, ButtonsHaveTheirNamesAndHintsInToolBarOrder) {
     EXPECT_EQ(std::string(ModeButtonName(SBMESH)), "SBMESH");
     EXPECT_EQ(std::string(ModeButtonHint(SBHZED)), "Edit Mesh Type ,Targeting box location etc.");
-    EXPECT_EQ(std::string(ModeButtonHint(SBCopyCenters)), "Copies autocalculted hitzone centers to mesh centers.");
+    EXPECT_EQ(std::string(ModeButtonHint(SBCopyCenters)),
+              "Copies autocalculted hitzone centers to mesh centers.");
     EXPECT_EQ(std::string(ModeButtonHint(SBWire)), "Switch to textured display");
     EXPECT_EQ(std::string(ModeButtonName(static_cast<ModeButton>(-1))), "");
 }

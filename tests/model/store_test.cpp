@@ -1,9 +1,9 @@
 // The store's unset values, the hit-zone reset and the block test.
+#include "model/store.h"
+
 #include <gtest/gtest.h>
 
 #include <memory>
-
-#include "model/store.h"
 
 namespace opt {
 namespace {
