@@ -13,10 +13,7 @@ namespace {
 using opt::test::ReadFileBytes;
 using opt::test::TempDir;
 
-void WriteBytes(const std::filesystem::path& p, const std::vector<uint8_t>& bytes) {
-    std::ofstream(p, std::ios::binary | std::ios::trunc)
-        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-}
+using opt::test::WriteBytes;
 
 // Runs every handler of the edit area over the file, checking the file after each one; returns how
 // many bytes the editors changed in all.
@@ -50,6 +47,7 @@ size_t ExerciseEditors(const std::filesystem::path& file, const std::string& app
             failed = true;
             return;
         }
+        if (after == before) return;
         for (size_t i = 0; i < after.size(); ++i) {
             if (after[i] == before[i]) continue;
             ++changed;

@@ -37,9 +37,14 @@ private:
     std::filesystem::path path_;
 };
 
+// The whole file in one read; empty when it cannot be opened.
 inline std::vector<uint8_t> ReadFileBytes(const std::filesystem::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::ifstream in(p, std::ios::binary | std::ios::ate);
+    if (!in) return {};
+    std::vector<uint8_t> bytes(static_cast<size_t>(in.tellg()));
+    in.seekg(0);
+    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    return bytes;
 }
 
 inline void WriteBytes(const std::filesystem::path& p, const std::vector<uint8_t>& bytes) {
