@@ -235,16 +235,20 @@ private:
 
     // ---- blocks ----
 
+    // A block whose only content is its child list: mesh, node, face list, texture group.
+    template <class Container>
+    size_t write_container(Kind kind, int32_t type, const Container& c, const std::string& path) {
+        const size_t i = begin(kind, type, path, c.label);
+        write_children(i, c.children);
+        return finish(i, c.header);
+    }
+
     size_t write(const Mesh& m, const std::string& path) {
-        const size_t i = begin(Kind::Mesh, m.type, path, m.label);
-        write_children(i, m.children);
-        return finish(i, m.header);
+        return write_container(Kind::Mesh, m.type, m, path);
     }
 
     size_t write(const Node& n, const std::string& path) {
-        const size_t i = begin(Kind::Node, opt::kNode, path, n.label);
-        write_children(i, n.children);
-        return finish(i, n.header);
+        return write_container(Kind::Node, opt::kNode, n, path);
     }
 
     template <class Element, class PutElement>
@@ -328,15 +332,11 @@ private:
     }
 
     size_t write(const FaceList& f, const std::string& path) {
-        const size_t i = begin(Kind::FaceList, f.type, path, f.label);
-        write_children(i, f.children);
-        return finish(i, f.header);
+        return write_container(Kind::FaceList, f.type, f, path);
     }
 
     size_t write(const TextureGroup& g, const std::string& path) {
-        const size_t i = begin(Kind::TextureGroup, opt::kTextureGroup, path, g.label);
-        write_children(i, g.children);
-        return finish(i, g.header);
+        return write_container(Kind::TextureGroup, opt::kTextureGroup, g, path);
     }
 
     size_t write(const FaceData& d, const std::string& path) {
