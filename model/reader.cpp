@@ -45,13 +45,15 @@ void Walk(ModelStore& store, std::span<const uint8_t> bytes, ReaderSinks sinks) 
 
 void Load(ModelStore& store, const std::string& path, ReaderSinks sinks) {
     store.ClearTables();
-    const auto bytes = ReadWholeFile(path);
-    Walk(store, bytes, sinks);
+    store.File_Image.clear();
+    store.File_Image = ReadWholeFile(path);
+    Walk(store, store.File_Image, sinks);
 }
 
 void LoadBytes(ModelStore& store, std::span<const uint8_t> bytes, ReaderSinks sinks) {
     store.ClearTables();
-    Walk(store, bytes, sinks);
+    store.File_Image.assign(bytes.begin(), bytes.end());
+    Walk(store, store.File_Image, sinks);
 }
 
 }  // namespace opt

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 #include <string>
 
 #include "model/format.h"
@@ -267,6 +268,9 @@ struct ModelStore {
     int32_t Current_Palette_Set = 0;
     float Dist_1 = kUnsetReal, Dist_2 = kUnsetReal, Dist_3 = kUnsetReal;
     uint8_t Top_Textures = 0;
+    // The bytes of the file as the load read them, kept up to date by every verified write: what the
+    // editors check a run against before they replace it (the tables may already hold new values).
+    std::vector<uint8_t> File_Image;
 
     // Clears all twelve tables.
     void ClearTables();

@@ -1,6 +1,5 @@
 #include "edit/core/block_runs.h"
 
-#include <algorithm>
 
 #include "model/bytes.h"
 
@@ -45,7 +44,7 @@ PatchWrite HeaderPatch(std::string block, const BlockHeader& h, std::vector<uint
     PatchWrite w;
     w.Block = std::move(block);
     w.Position = int64_t{h.Data_Offset} - kHeaderBytes;
-    w.Expected.assign(run.begin(), run.begin() + kHeaderBytes);
+    w.Kept = kHeaderBytes;  // no editor changes a header word
     w.Bytes = std::move(run);
     return w;
 }
@@ -100,12 +99,11 @@ PatchWrite DescriptorPatch(int index, const DescriptorRecord& r, int32_t mainOff
 
 int LodDistanceCount(const LodSetRecord& r) { return Clamped(r.Num_Jumps, kMaxLods); }
 
-PatchWrite LodDistancePatch(int index, const LodSetRecord& r, std::span<const float> before) {
+PatchWrite LodDistancePatch(int index, const LodSetRecord& r) {
     const auto n = static_cast<size_t>(LodDistanceCount(r));
     PatchWrite w;
     w.Block = "the distances of LOD set " + std::to_string(index);
     w.Position = r.Data_Offset;
-    w.Expected = FloatRun(before.first(std::min(n, before.size())));
     w.Bytes = FloatRun(std::span<const float>(r.Distance, n));
     return w;
 }

@@ -1,8 +1,7 @@
 // The fixed runs the editors write back, encoded from table records, and the patch writes built from
 // them. A header run starts at Data_Offset - 24 with the record's header in stored form (Data_Offset
-// plus Main_Offset); its first 24 bytes are also what the patcher expects to find there, because no
-// editor changes a header word. LOD distances carry no header: they are checked against the
-// distances the table held before the edit, which the reader read from the same place.
+// plus Main_Offset); LOD distances carry no header. The patcher checks every byte a run replaces
+// against the file image, so a run never overwrites bytes the load did not read there.
 #pragma once
 
 #include <cstdint>
@@ -27,13 +26,12 @@ std::vector<uint8_t> DescriptorRun(const DescriptorRecord& r, int32_t mainOffset
 // Little-endian floats, 4 bytes each.
 std::vector<uint8_t> FloatRun(std::span<const float> values);
 
-// Patch writes at Data_Offset - 24 that expect the record's own header there.
+// Patch writes at Data_Offset - 24 whose 24 header bytes must already be there.
 PatchWrite HardpointPatch(int index, const HardpointRecord& r, int32_t mainOffset);
 PatchWrite RotScalePatch(int index, const RotScaleRecord& r, int32_t mainOffset);
 PatchWrite DescriptorPatch(int index, const DescriptorRecord& r, int32_t mainOffset);
-// The first n distances of a LOD set at its Data_Offset; `before` are the distances the file is
-// expected to hold there.
-PatchWrite LodDistancePatch(int index, const LodSetRecord& r, std::span<const float> before);
+// The first n distances of a LOD set at its Data_Offset.
+PatchWrite LodDistancePatch(int index, const LodSetRecord& r);
 
 // Number of distances a LOD set writes: its Num_Jumps within 0..30.
 int LodDistanceCount(const LodSetRecord& r);

@@ -4,6 +4,9 @@
 
 #include <charconv>
 
+#include "edit/core/image_records.h"
+#include "model/errors.h"
+
 namespace opt {
 
 EditArea::EditArea(ModelStore& store, SelectionState& selection, EditHost& host)
@@ -97,10 +100,26 @@ std::optional<int> EditArea::EntryOfLine(int line) const {
 
 bool EditArea::Patch(const std::vector<PatchWrite>& writes) {
     if (writes.empty()) return false;
-    ApplyPatches(FileName, writes);
-    for (const auto& w : writes)
-        lastWrites_.push_back({w.Block, w.Position, static_cast<int64_t>(w.Bytes.size())});
-    return true;
+    std::vector<PatchRun> runs;
+    try {
+        runs = ApplyPatches({FileName, store_.File_Image, JournalPath, SyncWrites, std::nullopt}, writes);
+    } catch (const OptError&) {
+        RestoreFromImage(store_, writes);
+        MemoLines(w_.Memo).AddLine("Not written: the tables hold the values of the file again.");
+        throw;
+    }
+    for (const auto& r : runs) lastWrites_.push_back({r.What, r.Position, static_cast<int64_t>(r.New.size())});
+    if (runs.empty()) NothingWritten(FileName + " already holds these values");
+    return !runs.empty();
+}
+
+void EditArea::NothingWritten(const std::string& why) { host_.ShowMessage("Nothing written: " + why + "."); }
+
+void EditArea::KeepEntryChosen() {
+    entryChosen_ = true;
+    const std::string entry = std::to_string(selection_.Edit_Index);
+    for (size_t i = 0; i < w_.LBED.size(); ++i)
+        if (w_.LBED[i] == entry) w_.LBEDIndex = static_cast<int>(i);
 }
 
 void EditArea::LBEDClick(int line) {

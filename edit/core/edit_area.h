@@ -59,12 +59,18 @@ public:
     // separator). The windows set them: FileName after each load, AppDataDir at start.
     std::string FileName;
     std::string AppDataDir;
+    // The write journal every write is recorded in first (empty: none, for tests and benchmarks),
+    // and whether a write without a journal still flushes the model file to disk.
+    std::string JournalPath;
+    bool SyncWrites = true;
 
     EditWidgets& Widgets() { return w_; }
     const EditWidgets& Widgets() const { return w_; }
     // The hit-zone computation, to pass to DrawModel on every redraw (it is only fed while SBHZ is down).
     HitZoneComputation& HitZones() { return hitZones_; }
     bool HitZonesComputed() const { return hitZonesComputed_; }
+    // After a computation: one line naming the mesh descriptors that got no box, or empty.
+    std::string MeshesWithoutBox() const;
     // The runs the last handler wrote, in order (empty when it wrote nothing).
     const std::vector<WrittenRun>& LastWrites() const { return lastWrites_; }
     // The editor objects; null until their mode was first entered.
@@ -116,12 +122,20 @@ private:
         editor.ShowNew(memo);
     }
     void EnterMode(ModeButton button, const char* title);
-    // Applies the writes to FileName and records them in LastWrites; false when there were none.
+    // Applies the writes to FileName and records the runs that changed bytes in LastWrites; false
+    // when none did (with a message saying so when there were writes). When the write fails, the
+    // tables take the file image's values again before the error goes on.
     bool Patch(const std::vector<PatchWrite>& writes);
+    // Says in one line that a click wrote nothing, and why.
+    void NothingWritten(const std::string& why);
+    // After Undo re-entered the mode: the entry Edit_Index stays chosen, so Update acts on it.
+    void KeepEntryChosen();
     // The table entry whose number LBED's line shows.
     std::optional<int> EntryOfLine(int line) const;
     int32_t MainOffset() const { return store_.txw.Main_Offset; }
     bool WriteHZ();
+    // False, saying that nothing is written, when the table holds no mesh descriptor.
+    bool HasDescriptors();
 
     void ChooseHardpoint(int index);
     void HardpointPart(int item);
@@ -137,7 +151,7 @@ private:
     void ChooseDistances();
     void DistancePart(int item);
     void UpdateDistances();
-    void UpdateRes(const std::vector<std::vector<float>>& before);
+    void UpdateRes();
 
     void ChooseRotScale(int index);
     void RotScalePart(int item);

@@ -4,6 +4,7 @@
 #include "edit/core/edit_numbers.h"
 #include "edit/core/lookup_file.h"
 #include "edit/core/memo_lines.h"
+#include "edit/core/shared_blocks.h"
 #include "listings/listings.h"
 
 namespace opt {
@@ -65,16 +66,17 @@ void EditArea::UpdateDescriptor() {
             break;
     }
     ShowSnapshotAndNew(*tedhz_);
-    store_.tcb[selection_.Edit_Index] = n;
+    StoreIntoBlock(store_.tcb, selection_.Edit_Index, n);
     WriteHZ();
 }
 
 void EditArea::UndoDescriptor() {
     tedhz_->Restore();
     ShowSnapshotAndNew(*tedhz_);
-    store_.tcb[selection_.Edit_Index] = tedhz_->Snapshot;
+    StoreIntoBlock(store_.tcb, selection_.Edit_Index, tedhz_->Snapshot);
     WriteHZ();
     SBHZEDClick();
+    KeepEntryChosen();
 }
 
 }  // namespace opt

@@ -41,27 +41,23 @@ void EditArea::UpdateDistances() {
     const int k = w_.RG1Index;
     const bool editable = k >= 0 && k < kEditableDistances;
     const float value = editable ? ParseReal(w_.EText) : 0.0f;
-    // What the file holds at each set's Data_Offset: the distances as they were before this edit.
-    std::vector<std::vector<float>> before(kEditedLodSets);
     for (int e = 0; e < kEditedLodSets; ++e) {
         LodSetRecord& r = store_.ttmdh[e];
-        if (r.Type != kLodSet) continue;
-        before[static_cast<size_t>(e)].assign(r.Distance, r.Distance + LodDistanceCount(r));
-        if (editable) r.Distance[k] = value;
+        if (r.Type == kLodSet && editable) r.Distance[k] = value;
     }
     MemoLines memo(w_.Memo);
     memo.ClearMemo();
     ListDistances(store_.ttmdh, memo);
-    UpdateRes(before);
+    UpdateRes();
     w_.SetButF();
 }
 
-void EditArea::UpdateRes(const std::vector<std::vector<float>>& before) {
+void EditArea::UpdateRes() {
     std::vector<PatchWrite> writes;
     for (int e = 0; e < kEditedLodSets; ++e) {
         const LodSetRecord& r = store_.ttmdh[e];
         if (r.Type == kLodSet && LodDistanceCount(r) > 0)
-            writes.push_back(LodDistancePatch(e, r, before[static_cast<size_t>(e)]));
+            writes.push_back(LodDistancePatch(e, r));
     }
     if (Patch(writes)) host_.ShowMessage(FileName + " LOD`s updated");
 }

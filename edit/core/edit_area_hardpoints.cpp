@@ -5,6 +5,7 @@
 #include "edit/core/hardpoint_types.h"
 #include "edit/core/lookup_file.h"
 #include "edit/core/memo_lines.h"
+#include "edit/core/shared_blocks.h"
 
 namespace opt {
 
@@ -55,16 +56,17 @@ void EditArea::UpdateHardpoint() {
         n.HP_Type = LookupTypeCode(w_.EHPTypeItems, w_.EHPTypeText, n.HP_Type);
     }
     ShowSnapshotAndNew(*thp_);
-    store_.ttbh[selection_.Edit_Index] = n;
+    StoreIntoBlock(store_.ttbh, selection_.Edit_Index, n);
     UpdateFile();
 }
 
 void EditArea::UndoHardpoint() {
     thp_->Restore();
     ShowSnapshotAndNew(*thp_);
-    store_.ttbh[selection_.Edit_Index] = thp_->Snapshot;
+    StoreIntoBlock(store_.ttbh, selection_.Edit_Index, thp_->Snapshot);
     UpdateFile();
     SBHPClick();
+    KeepEntryChosen();
 }
 
 void EditArea::UpdateFile() { Patch({HardpointPatch(selection_.Edit_Index, thp_->New, MainOffset())}); }

@@ -3,6 +3,7 @@
 #include "edit/core/block_runs.h"
 #include "edit/core/edit_area.h"
 #include "edit/core/hit_zone_writes.h"
+#include "edit/core/memo_lines.h"
 
 namespace opt {
 
@@ -17,6 +18,15 @@ void EditArea::SBHZClick() {
     w_.SBHZWrite = true;
     selection_.DisplayMode.PutDown(SBShoHZ);
     hitZonesComputed_ = true;
+    if (const std::string missed = MeshesWithoutBox(); !missed.empty()) MemoLines(w_.Memo).AddLine(missed);
+}
+
+std::string EditArea::MeshesWithoutBox() const {
+    std::string list;
+    for (int k : hitZones_.DescriptorsWithoutBox()) list += (list.empty() ? "" : ", ") + std::to_string(k);
+    if (list.empty()) return list;
+    return "No hit zone computed for mesh descriptor(s) " + list +
+           ": no face of that mesh is drawn at resolution 0, so they keep the values they hold.";
 }
 
 bool EditArea::WriteHZ() {
@@ -25,14 +35,26 @@ bool EditArea::WriteHZ() {
     return wrote;
 }
 
+bool EditArea::HasDescriptors() {
+    for (int k = 0; k < TCB::Capacity; ++k)
+        if (store_.tcb[k].Type == kMeshDescriptor) return true;
+    NothingWritten(FileName + " holds no mesh descriptor (block type 25)");
+    return false;
+}
+
 void EditArea::SBHZWriteClick() {
     lastWrites_.clear();
+    if (!HasDescriptors()) return;
     if (WriteHZ() && !selection_.DisplayMode.IsDown(SBHZED))
         host_.ShowMessage(FileName + " Updated with new HitZone(s)");
 }
 
 void EditArea::SBHZ0Click() {
     lastWrites_.clear();
+    if (!HasDescriptors()) {
+        w_.SBHZ0 = false;
+        return;
+    }
     // The corners become zero in memory only once the file has taken them.
     TCB zeroed = store_.tcb;
     zeroed.ZeroHitZones();
@@ -51,6 +73,10 @@ void EditArea::SBCopyCentersClick() {
         return;
     }
     const std::vector<int> pairs = CentrePairs(store_.tcb, store_.trsh);
+    if (pairs.empty()) {
+        NothingWritten("no mesh descriptor has a rotation/scale block of the same number to take its centre");
+        return;
+    }
     std::vector<PatchWrite> writes;
     std::vector<RotScaleRecord> moved;
     for (int k : pairs) {

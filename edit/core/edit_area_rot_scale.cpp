@@ -4,6 +4,7 @@
 #include "edit/core/edit_area.h"
 #include "edit/core/edit_numbers.h"
 #include "edit/core/memo_lines.h"
+#include "edit/core/shared_blocks.h"
 
 namespace opt {
 
@@ -37,7 +38,7 @@ void EditArea::UpdateRotScale() {
     const int k = w_.RG1Index;
     if (k >= 0 && k < 12) trshed_->New.Float(k) = ParseReal(w_.EText);
     ShowSnapshotAndNew(*trshed_);
-    store_.trsh[selection_.Edit_Index] = trshed_->New;
+    StoreIntoBlock(store_.trsh, selection_.Edit_Index, trshed_->New);
     OutRsh();
     w_.SetButF();
 }
@@ -45,15 +46,17 @@ void EditArea::UpdateRotScale() {
 void EditArea::UndoRotScale() {
     trshed_->Restore();
     ShowSnapshotAndNew(*trshed_);
-    store_.trsh[selection_.Edit_Index] = trshed_->Snapshot;
+    StoreIntoBlock(store_.trsh, selection_.Edit_Index, trshed_->Snapshot);
     OutRsh();
 }
 
 void EditArea::OutRsh() {
     const int e = selection_.Edit_Index;
-    if (store_.trsh[e].Type != kRotScale) return;  // nothing written, so no message
-    Patch({RotScalePatch(e, trshed_->New, MainOffset())});
-    host_.ShowMessage("File updated.. ");
+    if (store_.trsh[e].Type != kRotScale) {
+        NothingWritten("entry " + std::to_string(e) + " is not a rotation/scale block (type 23)");
+        return;
+    }
+    if (Patch({RotScalePatch(e, trshed_->New, MainOffset())})) host_.ShowMessage("File updated.. ");
 }
 
 }  // namespace opt

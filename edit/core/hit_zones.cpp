@@ -1,5 +1,7 @@
 #include "edit/core/hit_zones.h"
 
+#include <tuple>
+
 namespace opt {
 
 namespace {
@@ -20,6 +22,9 @@ void TheHZ::Reset() {
 void HitZoneComputation::Begin() {
     current_ = std::make_unique<TheHZ>();
     current_->Reset();
+    runEntry_ = -1;
+    runFilled_ = false;
+    filled_.fill(false);
 }
 
 TheHZ& HitZoneComputation::Box() {
@@ -28,16 +33,42 @@ TheHZ& HitZoneComputation::Box() {
 }
 
 void HitZoneComputation::FaceHZ(int a, const CurFace& face, bool meshChanged, int32_t /*mesh*/) {
-    if (meshChanged) {
-        if (a - 1 >= 0) StoreHZ(a - 1);
+    if (meshChanged || a != runEntry_) {
+        CloseRun();
         Box().Reset();
+        runEntry_ = a;
     }
     AccumulateHZ(a, face);
 }
 
-void HitZoneComputation::Finish(std::optional<int> lastVertexEntry) {
-    if (lastVertexEntry && current_) StoreHZ(*lastVertexEntry);
+void HitZoneComputation::Finish(std::optional<int> /*lastVertexEntry*/) {
+    if (current_) CloseRun();
     current_.reset();
+    runEntry_ = -1;
+}
+
+void HitZoneComputation::CloseRun() {
+    const int k = runEntry_;
+    if (!runFilled_ || !TCB::InRange(k)) return;
+    runFilled_ = false;
+    const TheHZ& run = Box();
+    TheHZ& u = unions_[static_cast<size_t>(k)];
+    if (!filled_[static_cast<size_t>(k)]) u.Reset();
+    filled_[static_cast<size_t>(k)] = true;
+    for (const auto& [lo, hi, runLo, runHi] : {std::tie(u.Min_X, u.Max_X, run.Min_X, run.Max_X),
+                                               std::tie(u.Min_Y, u.Max_Y, run.Min_Y, run.Max_Y),
+                                               std::tie(u.Min_Z, u.Max_Z, run.Min_Z, run.Max_Z)}) {
+        Widen(runLo, lo, hi);
+        Widen(runHi, lo, hi);
+    }
+    StoreHZ(k, u);
+}
+
+std::vector<int> HitZoneComputation::DescriptorsWithoutBox() const {
+    std::vector<int> missed;
+    for (int k = 0; k < TCB::Capacity; ++k)
+        if (store_.tcb[k].Type == kMeshDescriptor && !filled_[static_cast<size_t>(k)]) missed.push_back(k);
+    return missed;
 }
 
 void HitZoneComputation::AccumulateHZ(int a, const CurFace& face) {
@@ -52,13 +83,13 @@ void HitZoneComputation::AccumulateHZ(int a, const CurFace& face) {
             const int32_t index = face[static_cast<size_t>(k)];
             if (index < 0 || index >= kMaxElements) continue;
             Widen(values[index], *bounds.first, *bounds.second);
+            runFilled_ = true;
         }
     }
 }
 
-void HitZoneComputation::StoreHZ(int k) {
+void HitZoneComputation::StoreHZ(int k, const TheHZ& hz) {
     if (!TCB::InRange(k)) return;
-    const TheHZ& hz = Box();
     DescriptorRecord& d = store_.tcb[k];
     const float mins[3] = {hz.Min_X, hz.Min_Y, hz.Min_Z};
     const float maxs[3] = {hz.Max_X, hz.Max_Y, hz.Max_Z};

@@ -1,68 +1,150 @@
 #include "edit/core/patcher.h"
 
-#include <algorithm>
-#include <cstdio>
-#include <memory>
+#include <fcntl.h>
+#include <unistd.h>
 
+#include <algorithm>
+
+#include "edit/core/write_journal.h"
 #include "model/errors.h"
 
 namespace opt {
 
 namespace {
 
-struct FileCloser {
-    void operator()(std::FILE* f) const { std::fclose(f); }
+// The model file opened for reading and writing (never created or truncated); closed on destruction.
+class ModelFile {
+public:
+    explicit ModelFile(const std::string& path) : fd_(::open(path.c_str(), O_RDWR | O_CLOEXEC)) {
+        if (fd_ < 0) throw OptError("Cannot open file " + path);
+    }
+    ~ModelFile() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    ModelFile(const ModelFile&) = delete;
+    ModelFile& operator=(const ModelFile&) = delete;
+
+    int64_t Length() const { return ::lseek(fd_, 0, SEEK_END); }
+    bool Read(int64_t pos, std::vector<uint8_t>& out) const { return Transfer(pos, out.data(), out.size(), false); }
+    bool Write(int64_t pos, const std::vector<uint8_t>& in) const {
+        return Transfer(pos, const_cast<uint8_t*>(in.data()), in.size(), true);
+    }
+    bool Sync() const { return ::fsync(fd_) == 0; }
+    bool Close() {
+        const int fd = fd_;
+        fd_ = -1;
+        return ::close(fd) == 0;
+    }
+
+private:
+    bool Transfer(int64_t pos, uint8_t* p, size_t n, bool write) const {
+        while (n > 0) {
+            const ssize_t done = write ? ::pwrite(fd_, p, n, pos) : ::pread(fd_, p, n, pos);
+            if (done <= 0) return false;
+            p += done;
+            n -= static_cast<size_t>(done);
+            pos += done;
+        }
+        return true;
+    }
+    int fd_;
 };
-using File = std::unique_ptr<std::FILE, FileCloser>;
 
-std::string Where(const PatchWrite& w, const std::string& path) {
-    return w.Block + " in " + path + " (file position " + std::to_string(w.Position) + ")";
+std::string Where(const std::string& block, int64_t position, const std::string& path) {
+    return block + " in " + path + " (file position " + std::to_string(position) + ")";
 }
 
-bool ReadRun(std::FILE* f, int64_t pos, std::vector<uint8_t>& out) {
-    if (std::fseek(f, static_cast<long>(pos), SEEK_SET) != 0) return false;
-    return out.empty() || std::fread(out.data(), 1, out.size(), f) == out.size();
-}
-
-int64_t FileLength(std::FILE* f) {
-    if (std::fseek(f, 0, SEEK_END) != 0) return -1;
-    return std::ftell(f);
-}
-
-// Refuses a write whose run does not lie wholly inside the file or whose expected bytes are not there.
-void Check(std::FILE* f, int64_t length, const PatchWrite& w, const std::string& path) {
-    const auto size = static_cast<int64_t>(w.Bytes.size());
-    if (w.Position < 0 || w.Position > length - size || w.Expected.size() > w.Bytes.size()) {
-        throw OptError("Nothing was written: " + Where(w, path) + " lies outside the file (" +
-                       std::to_string(length) + " bytes). The file does not match the model in memory.");
-    }
-    std::vector<uint8_t> found(w.Expected.size());
-    if (!ReadRun(f, w.Position, found) || found != w.Expected) {
-        throw OptError("Nothing was written: " + Where(w, path) +
-                       " no longer holds the bytes read there at load time. The file changed on disk "
-                       "since it was loaded, or the block's data does not directly follow its header. "
-                       "Reload the file before editing it.");
+// Refuses two writes that give a byte they share different values.
+void CheckAgreement(const PatchWrite& a, const PatchWrite& b, const std::string& path) {
+    const int64_t from = std::max(a.Position, b.Position);
+    const int64_t to = std::min(a.Position + static_cast<int64_t>(a.Bytes.size()),
+                                b.Position + static_cast<int64_t>(b.Bytes.size()));
+    for (int64_t p = from; p < to; ++p) {
+        if (a.Bytes[static_cast<size_t>(p - a.Position)] == b.Bytes[static_cast<size_t>(p - b.Position)]) continue;
+        throw OptError("Nothing was written: " + a.Block + " and " + b.Block + " describe the same bytes of " +
+                       path + " (file position " + std::to_string(p) +
+                       ") but hold different values there. Reload the file before editing it.");
     }
 }
 
-void WriteAndVerify(std::FILE* f, const PatchWrite& w, const std::string& path) {
-    bool ok = std::fseek(f, static_cast<long>(w.Position), SEEK_SET) == 0 &&
-              std::fwrite(w.Bytes.data(), 1, w.Bytes.size(), f) == w.Bytes.size() && std::fflush(f) == 0;
-    std::vector<uint8_t> back(w.Bytes.size());
-    ok = ok && ReadRun(f, w.Position, back) && back == w.Bytes;
-    if (!ok) throw OptError("Writing " + Where(w, path) + " failed: the bytes read back differ.");
+// The runs of the writes with the bytes each replaces, checked against the image: inside it, and no
+// two runs giving a shared byte different values. Identical runs are kept once; runs that change
+// nothing are dropped.
+std::vector<PatchRun> RunsOf(const PatchTarget& t, std::span<const PatchWrite> writes) {
+    const auto length = static_cast<int64_t>(t.Image.size());
+    std::vector<PatchRun> runs;
+    for (size_t k = 0; k < writes.size(); ++k) {
+        const PatchWrite& w = writes[k];
+        const auto size = static_cast<int64_t>(w.Bytes.size());
+        if (w.Position < 0 || w.Position > length - size) {
+            throw OptError("Nothing was written: " + Where(w.Block, w.Position, t.Path) + " lies outside the file (" +
+                           std::to_string(length) + " bytes). The file does not match the model in memory.");
+        }
+        for (size_t j = 0; j < k; ++j) CheckAgreement(writes[j], w, t.Path);
+        const auto first = t.Image.begin() + w.Position;
+        const size_t kept = std::min(w.Kept, w.Bytes.size());
+        if (!std::equal(w.Bytes.begin(), w.Bytes.begin() + static_cast<std::ptrdiff_t>(kept), first)) {
+            throw OptError("Nothing was written: " + Where(w.Block, w.Position, t.Path) +
+                           " does not hold the block's header: the block's data does not directly follow its "
+                           "header. Reload the file before editing it.");
+        }
+        PatchRun run{w.Block, w.Position, std::vector<uint8_t>(first, first + size), w.Bytes};
+        const bool repeated = std::any_of(runs.begin(), runs.end(), [&](const PatchRun& r) {
+            return r.Position == run.Position && r.New == run.New;
+        });
+        if (run.Old != run.New && !repeated) runs.push_back(std::move(run));
+    }
+    return runs;
+}
+
+void CheckDisk(const ModelFile& f, const PatchTarget& t, const std::vector<PatchRun>& runs) {
+    const bool sameLength = f.Length() == static_cast<int64_t>(t.Image.size());
+    for (const auto& r : runs) {
+        std::vector<uint8_t> found(r.Old.size());
+        if (!sameLength || !f.Read(r.Position, found) || found != r.Old) {
+            throw OptError("Nothing was written: " + Where(r.What, r.Position, t.Path) +
+                           " no longer holds the bytes read there at load time. The file changed on disk "
+                           "since it was loaded, or the block's data does not directly follow its header. "
+                           "Reload the file before editing it.");
+        }
+    }
+}
+
+void WriteAndVerify(const ModelFile& f, const PatchTarget& t, const std::vector<PatchRun>& runs) {
+    for (const auto& r : runs)
+        if (!f.Write(r.Position, r.New)) throw OptError("Writing " + Where(r.What, r.Position, t.Path) + " failed.");
+    if ((t.Sync || !t.JournalPath.empty()) && !f.Sync())
+        throw OptError("Writing " + t.Path + " failed: the file could not be flushed to disk.");
+    // Every run agrees with every other on shared bytes, so each run's new bytes are the final ones.
+    for (const auto& r : runs) {
+        std::vector<uint8_t> back(r.New.size());
+        if (!f.Read(r.Position, back) || back != r.New)
+            throw OptError("Writing " + Where(r.What, r.Position, t.Path) + " failed: the bytes read back differ.");
+    }
 }
 
 }  // namespace
 
-void ApplyPatches(const std::string& path, std::span<const PatchWrite> writes) {
-    if (writes.empty()) return;
-    File f(std::fopen(path.c_str(), "r+b"));
-    if (!f) throw OptError("Cannot open file " + path);
-    const int64_t length = FileLength(f.get());
-    for (const auto& w : writes) Check(f.get(), length, w, path);
-    for (const auto& w : writes) WriteAndVerify(f.get(), w, path);
-    if (std::fclose(f.release()) != 0) throw OptError("Writing " + path + " failed when closing it.");
+std::vector<PatchRun> ApplyPatches(const PatchTarget& t, std::span<const PatchWrite> writes) {
+    std::vector<PatchRun> runs = RunsOf(t, writes);
+    if (runs.empty()) return runs;
+    ModelFile f(t.Path);
+    CheckDisk(f, t, runs);
+    std::optional<int64_t> id;
+    if (!t.JournalPath.empty())
+        id = JournalBegin(t.JournalPath, t.Path, static_cast<int64_t>(t.Image.size()), runs, t.Reverts);
+    WriteAndVerify(f, t, runs);
+    if (!f.Close()) throw OptError("Writing " + t.Path + " failed when closing it.");
+    for (const auto& r : runs) std::copy(r.New.begin(), r.New.end(), t.Image.begin() + r.Position);
+    // The disk holds the write and the journal its record: a record left unmarked still reads as
+    // current, so a failure to mark it does not make the write a failure.
+    if (id) {
+        try {
+            JournalDone(t.JournalPath, *id);
+        } catch (const OptError&) {
+        }
+    }
+    return runs;
 }
 
 }  // namespace opt

@@ -1,28 +1,52 @@
-// The one path by which the editors change an OPT file: a fixed run of bytes overwritten in place.
-// A write names the bytes it expects to find where it writes; the patcher opens the file for reading
-// and writing (never creating or truncating it), checks every write's expected bytes, and only when
-// all of them still hold writes each run and reads it back. The file's length never changes.
+// The one path by which the program changes an OPT file: fixed runs of bytes overwritten in place.
+// Every byte a run replaces must equal the file image (the file's bytes as the load read them,
+// updated by each verified write), both in the image and on disk; runs that overlap must agree on
+// the bytes they share. Only then is the write journaled (when a journal is named), made, flushed,
+// read back against the final intended bytes, marked done in the journal and taken into the image.
+// The file's length never changes.
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
 
 namespace opt {
 
+// One run the caller wants in the file.
 struct PatchWrite {
-    std::string Block;              // how messages name the block, e.g. "hardpoint 3"
-    int64_t Position = 0;           // file position of the first byte written
-    std::vector<uint8_t> Expected;  // bytes that must already lie at Position (at most Bytes.size())
-    std::vector<uint8_t> Bytes;     // the new bytes
+    std::string Block;           // how messages name the block, e.g. "hardpoint 3"
+    int64_t Position = 0;        // file position of the first byte written
+    std::vector<uint8_t> Bytes;  // the new bytes
+    size_t Kept = 0;             // leading bytes that must already hold these values (a block header)
 };
 
-// Applies the writes to the file in order, all or nothing as far as the checks go. Throws OptError:
+// One run as written: the bytes it replaced and the bytes it put there.
+struct PatchRun {
+    std::string What;
+    int64_t Position = 0;
+    std::vector<uint8_t> Old;
+    std::vector<uint8_t> New;
+};
+
+struct PatchTarget {
+    std::string Path;                // the model file
+    std::vector<uint8_t>& Image;     // the file's bytes as the load read them; updated after the write
+    std::string JournalPath;         // the write journal; empty: no journal record
+    bool Sync = true;                // flush the model file to disk (always done with a journal)
+    std::optional<int64_t> Reverts;  // the journal id this write undoes, recorded with it
+};
+
+// Applies the writes as one write, all or nothing as far as the checks go, and returns the runs
+// that changed bytes (runs whose new bytes equal the old are neither journaled nor written; none
+// left: the file is not opened). Throws OptError:
 // - "Cannot open file <path>" when the file cannot be opened for reading and writing (nothing written);
-// - a message naming the file and the block when a run lies outside the file or its expected bytes are
-//   not there (nothing written);
+// - a message naming the file and the block when a run lies outside the file, or the image or the
+//   disk does not hold the bytes it would replace, or its kept bytes differ, or two runs disagree on bytes they share (nothing
+//   written);
+// - a message naming the journal when its record cannot be written (nothing written);
 // - a message naming the file and the block when a write or its read-back fails.
-void ApplyPatches(const std::string& path, std::span<const PatchWrite> writes);
+std::vector<PatchRun> ApplyPatches(const PatchTarget& target, std::span<const PatchWrite> writes);
 
 }  // namespace opt

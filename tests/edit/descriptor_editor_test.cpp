@@ -60,9 +60,9 @@ TEST_F(DescriptorEditor, EachPartChangesOnlyItsOwnBytes) {
     EXPECT_EQ(IntAt(after, Block("d0") + kGroupId), 0);
     EXPECT_EQ(IntAt(after, Block("d0") + kN2), 16);
     EXPECT_TRUE(host.messages.empty());       // SBHZED is down: WriteHZ says nothing
-    ASSERT_EQ(edit.LastWrites().size(), 2u);  // both descriptors rewritten
-    EXPECT_EQ(edit.LastWrites()[1].Position, Block("d1"));
-    EXPECT_EQ(edit.LastWrites()[1].Length, 96);
+    ASSERT_EQ(edit.LastWrites().size(), 1u);  // descriptor 1 holds what the file holds: not written
+    EXPECT_EQ(edit.LastWrites()[0].Position, Block("d0"));
+    EXPECT_EQ(edit.LastWrites()[0].Length, 96);
 }
 
 TEST_F(DescriptorEditor, TypeUpdateAndUndoAfterTwoUpdates) {
@@ -107,9 +107,13 @@ TEST_F(DescriptorEditor, ZeroCornersAreWrittenBeforeTheyChangeInMemory) {
     std::filesystem::remove(file);
     store->tcb[0].HZ_Min[0] = 3;
     EXPECT_THROW(edit.SBHZ0Click(), opt::OptError);
-    EXPECT_EQ(store->tcb[0].HZ_Min[0], 3.0f);  // the open failed: corners unchanged
+    // The open failed: the descriptor shows what the file holds again.
+    EXPECT_EQ(store->tcb[0].HZ_Min[0], FloatAt(built.bytes, Block("d0") + kHzMin));
+    EXPECT_EQ(store->tcb[0].HZ_Span[0], FloatAt(built.bytes, Block("d0") + 32));
     EXPECT_TRUE(edit.Widgets().SBHZ0);
     optb::write_file(file, built.bytes);
+    store->tcb[0].HZ_Span[0] = 12;
+    store->tcb[0].HZ_Min[0] = 3;
     edit.SBHZ0Click();
     const auto after = Disk();
     for (int i = 0; i < 3; ++i) {

@@ -36,8 +36,8 @@ TEST_F(DistanceEditor, DistanceKGoesToEveryLodSetAndOnlyItsDistancesAreWritten) 
     EXPECT_EQ(store->Dist_2, 2000.0f);
     EXPECT_EQ(host.messages, std::vector<std::string>{file.string() + " LOD`s updated"});
     EXPECT_FALSE(w.SBUpdate);
-    ASSERT_EQ(edit.LastWrites().size(), 2u);
-    EXPECT_EQ(edit.LastWrites()[1].Length, 4);
+    ASSERT_EQ(edit.LastWrites().size(), 1u);  // the one-level set's distance is unchanged: not written
+    EXPECT_EQ(edit.LastWrites()[0].Length, 8);
 }
 
 TEST_F(DistanceEditor, UpdateBeforeALineIsChosenDoesNothing) {

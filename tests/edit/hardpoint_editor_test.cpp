@@ -92,13 +92,15 @@ TEST_F(HardpointEditor, UndoAfterTwoUpdatesRestoresTheOriginalBytes) {
     EXPECT_EQ(Disk(), original);
     EXPECT_EQ(store->ttbh[0].X, 1.0f);
     EXPECT_EQ(store->ttbh[0].Z, 3.0f);
-    // The mode is entered again: no part chosen, type box empty, and no entry chosen any more.
+    // The mode is entered again: no part chosen, type box empty; the entry stays chosen, so the next
+    // Update acts on it.
     EXPECT_EQ(edit.Widgets().RG1Index, -1);
     EXPECT_TRUE(edit.Widgets().EHPTypeItems.empty());
-    const int redraws = host.redraws;
-    edit.SBUndoClick();
-    EXPECT_TRUE(edit.LastWrites().empty());
-    EXPECT_EQ(host.redraws, redraws);
+    EXPECT_EQ(edit.Widgets().LBEDIndex, Line(0));
+    Type(1, "7");
+    edit.SBUpdateClick();
+    EXPECT_TRUE(OnlyWithin(original, Disk(), Data("hp0") + 8, 4));
+    ASSERT_EQ(edit.LastWrites().size(), 1u);
 }
 
 TEST_F(HardpointEditor, UpdateAndUndoBeforeAnEntryIsChosenDoNothing) {
@@ -184,7 +186,7 @@ TEST_F(HardpointEditor, FileThatCannotBeOpenedIsReportedAndNotCreated) {
     Type(0, "9");
     EXPECT_EQ(ErrorOfUpdate(), "Cannot open file " + file.string());
     EXPECT_FALSE(std::filesystem::exists(file));
-    EXPECT_EQ(store->ttbh[0].X, 9.0f);  // the table has already taken the edit
+    EXPECT_EQ(store->ttbh[0].X, 1.0f);  // the table shows what the file holds again
     EXPECT_TRUE(edit.LastWrites().empty());
 }
 

@@ -113,11 +113,12 @@ TEST(HitZoneAccumulation, FourthIndexMinusOneAndIndicesOutsideTheBlockAreLeftOut
     hz.FaceHZ(0, wild, false, 0);  // only vertex 3 is inside the block
     EXPECT_EQ(hz.Current_HZ()->Max_X, 50);
     EXPECT_EQ(hz.Current_HZ()->Min_X, 0);
-    // A mesh change stores into the entry below and starts a new box; entry -1 is never written.
+    // A mesh change stores the box into the entry of the mesh its faces came from, and starts a new
+    // box; the end of the pass stores the last one into its own entry.
     hz.FaceHZ(1, tri, true, 1);
     EXPECT_EQ(store->tcb[0].HZ_Max[0], 50);
     hz.Finish(std::nullopt);
-    EXPECT_EQ(store->tcb[1].HZ_Max[0], 0);  // no face visited: no final store
+    EXPECT_EQ(store->tcb[1].HZ_Max[0], store->tvx[1].X[1]);
     EXPECT_EQ(hz.Current_HZ(), nullptr);
 }
 

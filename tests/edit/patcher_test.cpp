@@ -1,5 +1,5 @@
-// The in-place patcher: all checks before any write, never a change of length, and files that cannot
-// be opened for writing left as they were.
+// The in-place patcher: every replaced byte checked against the file image and the disk before any
+// write, never a change of length, and files that cannot be opened for writing left as they were.
 #include "edit/core/patcher.h"
 
 #include <gtest/gtest.h>
@@ -20,71 +20,88 @@ protected:
         for (int i = 0; i < 64; ++i) original.push_back(static_cast<uint8_t>(i));
         opt::test::WriteBytes(path, original);
     }
-    static PatchWrite Write(int64_t pos, std::vector<uint8_t> expected, std::vector<uint8_t> bytes) {
-        return PatchWrite{"test block", pos, std::move(expected), std::move(bytes)};
+    static PatchWrite Write(int64_t pos, std::vector<uint8_t> bytes, std::string block = "test block") {
+        return PatchWrite{std::move(block), pos, std::move(bytes)};
     }
-    std::string Error(const std::vector<PatchWrite>& writes) {
+    std::vector<opt::PatchRun> Apply(const std::vector<PatchWrite>& writes, const std::filesystem::path& p) {
+        return opt::ApplyPatches({p.string(), image, "", true, std::nullopt}, writes);
+    }
+    std::string Error(const std::vector<PatchWrite>& writes, const std::filesystem::path& p) {
         try {
-            opt::ApplyPatches(path.string(), writes);
+            Apply(writes, p);
         } catch (const opt::OptError& e) {
             return e.what();
         }
         return "";
     }
+    std::string Error(const std::vector<PatchWrite>& writes) { return Error(writes, path); }
     opt::test::TempDir dir;
     std::filesystem::path path = dir.path() / "f.opt";
     std::vector<uint8_t> original;
+    std::vector<uint8_t> image = original;  // set in the body, once original is filled
 };
 
-TEST_F(Patcher, WritesEachRunInPlaceWhenItsExpectedBytesAreThere) {
-    opt::ApplyPatches(path.string(), std::vector<PatchWrite>{Write(8, {8, 9}, {0xAA, 0xBB, 0xCC}),
-                                                             Write(60, {}, {1, 2, 3, 4})});
+TEST_F(Patcher, WritesTheRunsThatChangeBytesAndTakesThemIntoTheImage) {
+    image = original;
+    const auto runs = Apply({Write(8, {0xAA, 0xBB, 0xCC}), Write(60, {1, 2, 3, 4}), Write(30, {30, 31})}, path);
     auto expected = original;
     expected[8] = 0xAA, expected[9] = 0xBB, expected[10] = 0xCC;
     expected[60] = 1, expected[61] = 2, expected[62] = 3, expected[63] = 4;
     EXPECT_EQ(ReadFileBytes(path), expected);
+    EXPECT_EQ(image, expected);
+    ASSERT_EQ(runs.size(), 2u);  // the run at 30 changes nothing: not written
+    EXPECT_EQ(runs[0].Old, (std::vector<uint8_t>{8, 9, 10}));
 }
 
-TEST_F(Patcher, RefusesEveryWriteWhenOneRunNoLongerHoldsWhatWasRead) {
-    const std::string message = Error({Write(0, {0, 1}, {7, 7}), Write(20, {20, 99}, {7, 7})});
+TEST_F(Patcher, RefusesEveryWriteWhenAReplacedByteChangedOnDiskSinceTheLoad) {
+    image = original;
+    auto changed = original;
+    changed[23] = 99;  // the payload, not the first bytes of the run
+    opt::test::WriteBytes(path, changed);
+    const std::string message = Error({Write(0, {7, 7}), Write(20, {7, 7, 7, 7, 7})});
     EXPECT_NE(message.find(path.string()), std::string::npos) << message;
     EXPECT_NE(message.find("test block"), std::string::npos) << message;
     EXPECT_NE(message.find("position 20"), std::string::npos) << message;
-    EXPECT_EQ(ReadFileBytes(path), original);  // the first, matching run was not written either
+    EXPECT_EQ(ReadFileBytes(path), changed);  // the first, matching run was not written either
+    EXPECT_EQ(image, original);
+}
+
+TEST_F(Patcher, RunsThatShareBytesMustAgreeOnThem) {
+    image = original;
+    // Two records of one block: the same bytes twice are one write.
+    EXPECT_EQ(Apply({Write(4, {9, 9}, "a"), Write(4, {9, 9}, "b")}, path).size(), 1u);
+    const std::string message = Error({Write(10, {1, 2, 3}, "mesh descriptor 0"), Write(11, {2, 5}, "mesh descriptor 1")});
+    EXPECT_NE(message.find("mesh descriptor 0 and mesh descriptor 1"), std::string::npos) << message;
+    EXPECT_NE(message.find("position 12"), std::string::npos) << message;
+    EXPECT_EQ(ReadFileBytes(path)[10], 10);
 }
 
 TEST_F(Patcher, RefusesRunsThatWouldLeaveOrGrowTheFile) {
+    image = original;
     for (int64_t pos : {int64_t{-4}, int64_t{61}, int64_t{64}, int64_t{1} << 40}) {
-        EXPECT_NE(Error({Write(pos, {}, {1, 2, 3, 4})}).find("outside the file"), std::string::npos) << pos;
+        EXPECT_NE(Error({Write(pos, {1, 2, 3, 4})}).find("outside the file"), std::string::npos) << pos;
     }
     EXPECT_EQ(ReadFileBytes(path), original);
 }
 
 TEST_F(Patcher, FileThatCannotBeOpenedForWritingStaysAsItWas) {
     // A directory and a removed file cannot be opened for writing, whoever runs the test.
+    image = original;
     const auto sub = dir.path() / "sub";
     std::filesystem::create_directory(sub);
-    try {
-        opt::ApplyPatches(sub.string(), std::vector<PatchWrite>{Write(0, {}, {1})});
-        FAIL() << "a directory was opened for writing";
-    } catch (const opt::OptError& e) {
-        EXPECT_STREQ(e.what(), ("Cannot open file " + sub.string()).c_str());
-    }
+    EXPECT_EQ(Error({Write(0, {1})}, sub), "Cannot open file " + sub.string());
     const auto gone = dir.path() / "gone.opt";
-    EXPECT_EQ(Error({}), "");  // no writes: the file is not even opened
-    try {
-        opt::ApplyPatches(gone.string(), std::vector<PatchWrite>{Write(0, {}, {1})});
-        FAIL() << "a missing file was opened";
-    } catch (const opt::OptError& e) {
-        EXPECT_STREQ(e.what(), ("Cannot open file " + gone.string()).c_str());
-    }
+    EXPECT_EQ(Error({}, gone), "");           // no writes: the file is not even opened
+    EXPECT_EQ(Error({Write(0, {0})}, gone), "");  // nor when no byte changes
+    EXPECT_EQ(Error({Write(0, {1})}, gone), "Cannot open file " + gone.string());
     EXPECT_FALSE(std::filesystem::exists(gone));  // never created
 }
 
 TEST_F(Patcher, ReadOnlyFileStaysAsItWas) {
     if (::geteuid() == 0) GTEST_SKIP() << "root writes through read-only permissions";
     ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
-    EXPECT_EQ(Error({Write(0, {0}, {9})}), "Cannot open file " + path.string());
+    image = original;
+    EXPECT_EQ(Error({Write(0, {9})}), "Cannot open file " + path.string());
     ::chmod(path.c_str(), 0644);
     EXPECT_EQ(ReadFileBytes(path), original);
 }

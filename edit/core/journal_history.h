@@ -1,0 +1,58 @@
+// Reading the write journal back: the writes recorded for one model file, what the disk holds of
+// each, and the revert of one of them through the same verified, journaled patcher.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "edit/core/patcher.h"
+#include "model/line_sink.h"
+
+namespace opt {
+
+struct JournalWrite {
+    int64_t Id = 0;
+    std::string Time;
+    int64_t Length = 0;  // the model file's length when it was written
+    std::optional<int64_t> Reverts;
+    std::vector<PatchRun> Runs;
+    bool Done = false;  // marked done after the model file was written and flushed
+};
+
+// What the disk holds of a write: all its new bytes, all its old ones, a mix left by a write never
+// marked done, or anything else.
+enum class WriteState { Current, Reverted, Interrupted, ChangedSince };
+const char* StateName(WriteState state);
+WriteState StateOf(const JournalWrite& write, std::span<const uint8_t> disk);
+
+// Streams the journal line by line and returns the writes recorded for file, in the order of their
+// ids. A missing journal holds no writes; a damaged or half-written line is skipped with one warning.
+std::vector<JournalWrite> ReadJournal(const std::string& journal, const std::string& file, LineSink& warnings);
+
+// One line per write, newest first: id, time, runs and bytes, the blocks, the state.
+std::vector<std::string> HistoryLines(std::span<const JournalWrite> writes, std::span<const uint8_t> disk);
+
+// The write a revert would undo: id, or without one the newest write that is still current. Throws
+// OptError saying why there is none.
+const JournalWrite& WriteToRevert(std::span<const JournalWrite> writes, std::optional<int64_t> id,
+                                  std::span<const uint8_t> disk, const std::string& file);
+
+// Checks that the disk holds the write's new bytes (or, for an interrupted write, its new or its old
+// bytes) and that no later write to the same bytes is current; throws OptError naming the first
+// position that differs or the later write. Returns the writes that put the old bytes back.
+std::vector<PatchWrite> RevertPatches(std::span<const JournalWrite> writes, const JournalWrite& target,
+                                      std::span<const uint8_t> disk, const std::string& file);
+
+// The whole revert: reads the file, chooses and checks the write, writes the old bytes back through
+// the patcher (journaled, recording which write it reverts). Returns the reverted id and the runs.
+struct RevertDone {
+    int64_t Id = 0;
+    std::vector<PatchRun> Runs;
+};
+RevertDone RevertWrite(const std::string& file, const std::string& journal, std::optional<int64_t> id,
+                       LineSink& warnings);
+
+}  // namespace opt
