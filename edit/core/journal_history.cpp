@@ -179,6 +179,16 @@ std::vector<PatchWrite> RevertPatches(std::span<const JournalWrite> writes, cons
                        std::to_string(target.Length) + " when write " + id + " was made; first differing position " +
                        std::to_string(std::min<int64_t>(target.Length, static_cast<int64_t>(disk.size()))) + ".");
     }
+    for (const auto& later : writes) {
+        if (later.Id <= target.Id || StateOf(later, disk) != WriteState::Current) continue;
+        for (const auto& a : later.Runs) {
+            for (const auto& b : target.Runs) {
+                if (!Overlap(a, b)) continue;
+                throw OptError("Nothing was written: the later write " + std::to_string(later.Id) + " (" + a.What +
+                               ") changed the same bytes and is current; revert it first.");
+            }
+        }
+    }
     const bool interrupted = StateOf(target, disk) == WriteState::Interrupted;
     for (const auto& r : target.Runs) {
         if (!Inside(disk, r)) {
@@ -191,16 +201,6 @@ std::vector<PatchWrite> RevertPatches(std::span<const JournalWrite> writes, cons
             throw OptError("Nothing was written: " + file + " was changed since write " + id + ": position " +
                            std::to_string(r.Position + static_cast<int64_t>(i)) + " (" + r.What + ") holds " +
                            Hex2(b) + ", where write " + id + " put " + Hex2(r.New[i]) + ".");
-        }
-    }
-    for (const auto& later : writes) {
-        if (later.Id <= target.Id || StateOf(later, disk) != WriteState::Current) continue;
-        for (const auto& a : later.Runs) {
-            for (const auto& b : target.Runs) {
-                if (!Overlap(a, b)) continue;
-                throw OptError("Nothing was written: the later write " + std::to_string(later.Id) + " (" + a.What +
-                               ") changed the same bytes and is current; revert it first.");
-            }
         }
     }
     std::vector<PatchWrite> patches;
