@@ -27,6 +27,8 @@ std::string Usage() {
         "  zedaruz-cli hitzones FILE [--write|--zero|--copy-centres]\n"
         "      compute the hit zones at resolution 0 and print them; then write them, write zero\n"
         "      corners, or copy the centres into the rotation/scale blocks\n"
+        "  zedaruz-cli history FILE          list the writes recorded for FILE, newest first\n"
+        "  zedaruz-cli revert FILE [ID]      undo write ID (default: the newest write still current)\n"
         "  zedaruz-cli --help                this text\n"
         "Listing names:\n";
     for (const auto& entry : opt::Listings()) text += "  " + std::string(entry.name) + "\n";
@@ -55,6 +57,8 @@ int main(int argc, char** argv) {
     if (command == "set-rsh") return cli::SetRshCommand(args);
     if (command == "hitzones") return cli::HitZonesCommand(args);
     if (command == "export-bmp") return cli::ExportBmpCommand(args);
+    if (command == "history") return cli::HistoryCommand(args);
+    if (command == "revert") return cli::RevertCommand(args);
     if (command == "export-pals") return cli::ExportPalsCommand(args);
     std::fprintf(stderr, "Unknown command '%s'.\n%s", command.c_str(), cli::Usage().c_str());
     return 2;

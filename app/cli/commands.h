@@ -17,6 +17,9 @@ int SetLodDistanceCommand(const Args& args);
 int SetRshCommand(const Args& args);
 int HitZonesCommand(const Args& args);
 int ExportBmpCommand(const Args& args);
+// The write journal (app/cli/journal_commands.cpp): the writes recorded for a file, and their revert.
+int HistoryCommand(const Args& args);
+int RevertCommand(const Args& args);
 int ExportPalsCommand(const Args& args);
 
 // Usage text of the whole tool.

@@ -18,10 +18,14 @@ int RunOnModel(const std::string& file, const std::function<int(opt::ModelStore&
         opt::Load(store, file, {warnings, resolutions, textures});
         return work(store);
     } catch (const opt::OptError& e) {
-        std::fflush(stdout);
-        std::fprintf(stderr, "%s\n", e.what());
-        return 1;
+        return Failure(e.what());
     }
+}
+
+int Failure(const std::string& message) {
+    std::fflush(stdout);
+    std::fprintf(stderr, "%s\n", message.c_str());
+    return 1;
 }
 
 int UsageError() {

@@ -15,4 +15,7 @@ int RunOnModel(const std::string& file, const std::function<int(opt::ModelStore&
 // Prints the usage on standard error; returns 2.
 int UsageError();
 
+// Flushes standard output, prints the message on standard error; returns 1.
+int Failure(const std::string& message);
+
 }  // namespace cli

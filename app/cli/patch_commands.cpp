@@ -4,9 +4,11 @@
 #include <filesystem>
 
 #include "app/cli/commands.h"
+#include "app/cli/model_loading.h"
 #include "app/cli/stdout_sink.h"
 #include "edit/core/edit_numbers.h"
 #include "edit/core/lookup_file.h"
+#include "edit/core/write_journal.h"
 #include "model/errors.h"
 #include "model/line_sink.h"
 #include "model/reader.h"
@@ -14,12 +16,15 @@
 
 namespace cli {
 
-std::string ProgramAppDataDir() {
+std::string ProgramDir() {
     std::error_code ec;
     const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    const auto dir = ec ? std::filesystem::current_path() : exe.parent_path();
-    return (dir / "AppData").string() + "/";
+    return (ec ? std::filesystem::current_path() : exe.parent_path()).string();
 }
+
+std::string ProgramAppDataDir() { return (std::filesystem::path(ProgramDir()) / "AppData").string() + "/"; }
+
+std::string ProgramJournal() { return opt::JournalFilePath(ProgramDir()); }
 
 PatchSession::PatchSession(const std::string& path)
     : store_(opt::TheStore()), selection_(opt::TheSelection()), edit_(store_, selection_, *this) {
@@ -32,6 +37,7 @@ PatchSession::PatchSession(const std::string& path)
     selection_.ModelLoaded = true;
     edit_.FileName = path;
     edit_.AppDataDir = ProgramAppDataDir();
+    edit_.JournalPath = ProgramJournal();
     edit_.OnLoad();
 }
 
@@ -83,12 +89,6 @@ int EntryNumber(const std::string& word) {
 int UsageError(const std::string& why) {
     std::fprintf(stderr, "%s\n%s", why.c_str(), Usage().c_str());
     return 2;
-}
-
-int Failure(const std::string& message) {
-    std::fflush(stdout);
-    std::fprintf(stderr, "%s\n", message.c_str());
-    return 1;
 }
 
 // Runs the command body; an OptError becomes exit status 1 with its message on standard error.
@@ -226,6 +226,7 @@ int HitZonesCommand(const Args& args) {
             }
             std::printf("%s\n", line.c_str());
         }
+        if (const std::string missed = s.Edit().MeshesWithoutBox(); !missed.empty()) std::printf("%s\n", missed.c_str());
         if (write == nullptr) return 0;
         (s.Edit().*write)();
         s.PrintWrites();

@@ -44,7 +44,10 @@ private:
     opt::EditArea edit_;
 };
 
-// The AppData folder next to the running executable, with a trailing separator.
+// The folder of the running executable, the AppData folder in it (with a trailing separator), and
+// the write journal every patch is recorded in.
+std::string ProgramDir();
 std::string ProgramAppDataDir();
+std::string ProgramJournal();
 
 }  // namespace cli

@@ -204,7 +204,7 @@ std::vector<PatchWrite> RevertPatches(std::span<const JournalWrite> writes, cons
         }
     }
     std::vector<PatchWrite> patches;
-    for (const auto& r : target.Runs) patches.push_back({"revert of write " + id + ": " + r.What, r.Position, r.Old});
+    for (const auto& r : target.Runs) patches.push_back({r.What, r.Position, r.Old});
     return patches;
 }
 

@@ -57,6 +57,7 @@ protected:
             }});
         built = optb::build(m);
         optb::write_file(path, built.bytes);
+        ::setenv("ZEDARUZ_JOURNAL", (dir.path() / "journal.jsonl").c_str(), 1);
     }
     std::vector<uint8_t> Disk() const { return opt::test::ReadFileBytes(path); }
     int64_t Data(const char* label) const { return built.layout.at(label).data_pos; }
@@ -91,14 +92,14 @@ TEST_F(PatchCommand, SetHardpointCoordinate) {
     EXPECT_NE(run.out.find("New Hardpoint ********"), std::string::npos);
 }
 
-TEST_F(PatchCommand, SetDescriptorGroupRewritesEveryDescriptorWithOnlyTheFieldChanged) {
+TEST_F(PatchCommand, SetDescriptorGroupWritesOnlyTheDescriptorWhoseBytesChange) {
     const auto run = RunCli({"set-descriptor", path.string(), "0", "group", "9"});
     ASSERT_EQ(run.status, 0) << run.err;
     ExpectOnlyWithin(Block("d0") + 80, 4);
     EXPECT_EQ(IntAt(Disk(), Block("d0") + 80), 9);
-    EXPECT_NE(
-        run.out.find("Wrote 96 bytes at position " + std::to_string(Block("d1")) + ": mesh descriptor 1"),
-        std::string::npos);
+    EXPECT_NE(run.out.find("Wrote 96 bytes at position " + std::to_string(Block("d0")) + ": mesh descriptor 0"),
+              std::string::npos);
+    EXPECT_EQ(run.out.find("mesh descriptor 1"), std::string::npos) << run.out;
 }
 
 TEST_F(PatchCommand, SetLodDistanceChangesDistanceKOfEverySet) {
@@ -217,6 +218,28 @@ TEST_F(PatchCommand, FailuresLeaveTheFileAsItWas) {
         EXPECT_TRUE(Unchanged()) << c.message;
     }
     EXPECT_FALSE(std::filesystem::exists(missing));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(PatchCommand, EveryWriteIsJournaledAndCanBeReverted) {
+    auto r = RunCli({"history", path.string()});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, "No writes recorded for " + path.string() + "\n");
+    ASSERT_EQ(RunCli({"set-hardpoint", path.string(), "0", "x", "9"}).status, 0);
+    r = RunCli({"history", path.string()});
+    ASSERT_EQ(r.Lines().size(), 1u);
+    EXPECT_NE(r.out.find("1 run, 40 bytes  hardpoint 0  current"), std::string::npos) << r.out;
+    r = RunCli({"revert", path.string()});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.Lines().front(), "Reverted write 1 of " + path.string());
+    EXPECT_EQ(Disk(), built.bytes);
+    r = RunCli({"revert", path.string(), "1"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("later write 2"), std::string::npos) << r.err;
+    EXPECT_EQ(Disk(), built.bytes);
 }
 
 }  // namespace

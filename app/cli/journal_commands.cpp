@@ -1,0 +1,66 @@
+// history and revert: the write journal read back for one model file.
+#include <cstdio>
+
+#include "app/cli/commands.h"
+#include "app/cli/model_loading.h"
+#include "app/cli/patch_commands.h"
+#include "app/cli/stdout_sink.h"
+#include "edit/core/journal_history.h"
+#include "model/errors.h"
+#include "model/reader.h"
+
+namespace cli {
+
+namespace {
+
+// A whole-word positive decimal id, or nothing.
+std::optional<int64_t> WriteId(const std::string& word) {
+    if (word.empty() || word.size() > 18) return std::nullopt;
+    int64_t v = 0;
+    for (char c : word) {
+        if (c < '0' || c > '9') return std::nullopt;
+        v = v * 10 + (c - '0');
+    }
+    return v > 0 ? std::optional<int64_t>(v) : std::nullopt;
+}
+
+}  // namespace
+
+int HistoryCommand(const Args& args) {
+    if (args.size() != 1) return UsageError();
+    try {
+        const std::vector<uint8_t> disk = opt::ReadWholeFile(args[0]);
+        StderrSink warnings;
+        const auto writes = opt::ReadJournal(ProgramJournal(), args[0], warnings);
+        if (writes.empty()) {
+            std::printf("No writes recorded for %s\n", args[0].c_str());
+            return 0;
+        }
+        for (const auto& line : opt::HistoryLines(writes, disk)) std::printf("%s\n", line.c_str());
+        return 0;
+    } catch (const opt::OptError& e) {
+        return Failure(e.what());
+    }
+}
+
+int RevertCommand(const Args& args) {
+    if (args.empty() || args.size() > 2) return UsageError();
+    std::optional<int64_t> id;
+    if (args.size() == 2) {
+        id = WriteId(args[1]);
+        if (!id) return UsageError();
+    }
+    try {
+        StderrSink warnings;
+        const opt::RevertDone done = opt::RevertWrite(args[0], ProgramJournal(), id, warnings);
+        std::printf("Reverted write %lld of %s\n", static_cast<long long>(done.Id), args[0].c_str());
+        for (const auto& r : done.Runs)
+            std::printf("Wrote %zu bytes at position %lld: %s\n", r.New.size(), static_cast<long long>(r.Position),
+                        r.What.c_str());
+        return 0;
+    } catch (const opt::OptError& e) {
+        return Failure(e.what());
+    }
+}
+
+}  // namespace cli
