@@ -208,6 +208,18 @@ std::vector<PatchWrite> RevertPatches(std::span<const JournalWrite> writes, cons
     return patches;
 }
 
+bool HasCurrentWrite(const std::string& file, const std::string& journal) {
+    try {
+        const std::vector<uint8_t> disk = ReadWholeFile(file);
+        VectorSink ignored;
+        const auto writes = ReadJournal(journal, file, ignored);
+        return std::any_of(writes.begin(), writes.end(),
+                           [&](const JournalWrite& w) { return StateOf(w, disk) == WriteState::Current; });
+    } catch (const OptError&) {
+        return false;
+    }
+}
+
 RevertDone RevertWrite(const std::string& file, const std::string& journal, std::optional<int64_t> id,
                        LineSink& warnings) {
     std::vector<uint8_t> disk = ReadWholeFile(file);

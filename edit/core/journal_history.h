@@ -46,6 +46,10 @@ const JournalWrite& WriteToRevert(std::span<const JournalWrite> writes, std::opt
 std::vector<PatchWrite> RevertPatches(std::span<const JournalWrite> writes, const JournalWrite& target,
                                       std::span<const uint8_t> disk, const std::string& file);
 
+// Whether a revert without an id has a write to undo: a recorded write of file is current. False
+// when the file or the journal cannot be read.
+bool HasCurrentWrite(const std::string& file, const std::string& journal);
+
 // The whole revert: reads the file, chooses and checks the write, writes the old bytes back through
 // the patcher (journaled, recording which write it reverts). Returns the reverted id and the runs.
 struct RevertDone {

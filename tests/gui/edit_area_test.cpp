@@ -187,6 +187,34 @@ private slots:
         QCOMPARE(Differences(s.original, s.Now()).size(), size_t{1});
     }
 
+    void updateAfterUndoActsAndRevertLastWriteUndoesTheNewestWrite() {
+        EditSession s;
+        QAction* revert = s.app.viewer().Item(QStringLiteral("RevertLastWrite1"));
+        QVERIFY(revert != nullptr);
+        s.app.viewer().SetMenu();
+        QVERIFY(!revert->isEnabled());  // nothing written yet
+        s.Press(SBHP);
+        s.Choose(0);
+        const int entry = s.EntryOnLine(0);
+        const int64_t payload = TheStore().ttbh[entry].Data_Offset;
+        s.Part(0);
+        s.Type(QStringLiteral("12.5"));
+        s.edit().SBUpdate->click();
+        s.edit().SBUndo->click();
+        // The entry stays chosen after Undo: the next Update writes it.
+        s.Part(1);
+        s.Type(QStringLiteral("7"));
+        s.edit().SBUpdate->click();
+        QCOMPARE(ValueAt<float>(s.Now(), payload + 8), 7.0f);
+        s.app.viewer().SetMenu();
+        QVERIFY(revert->isEnabled());
+        revert->trigger();
+        QVERIFY(s.Now() == s.original);
+        QCOMPARE(TheStore().ttbh[entry].Y, ValueAt<float>(s.original, payload + 8));  // reloaded
+        QVERIFY(s.app.dialogs.errors.empty());
+        QCOMPARE(s.app.dialogs.messages.back(), "Reverted write 3 of " + s.path);
+    }
+
     void descriptorUpdateWritesTheGroupAndTargetSilently() {
         EditSession s;
         s.Press(SBHZED);

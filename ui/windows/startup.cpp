@@ -1,3 +1,4 @@
+#include "edit/core/write_journal.h"
 #include "ui/windows/startup.h"
 
 #include <QApplication>
@@ -86,6 +87,7 @@ namespace {
 void ConnectEditors(AppWindows& w) {
     EditArea& edit = w.ml->EditBinding().Area();
     edit.AppDataDir = TheDirs().AppDataDir;
+    edit.JournalPath = JournalFilePath(TheDirs().ProgramDir);
     w.glw->View().SetHitZoneHook(&edit.HitZones());
     w.glw->SetEditorRelease([&edit] { edit.ReleaseEditors(); });
     TML* ml = w.ml.get();

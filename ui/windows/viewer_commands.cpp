@@ -1,6 +1,8 @@
 // The viewer window's commands besides opening: listings, saving, help, the other windows.
 #include <QListWidget>
 
+#include "edit/core/journal_history.h"
+#include "edit/core/write_journal.h"
 #include "listings/registry.h"
 #include "model/store.h"
 #include "render/core/image_export.h"
@@ -35,6 +37,14 @@ void TGLW::SaveBMP1Click() {
     if (selected.isEmpty() || ml_->PreviewBytes().empty()) return;  // nothing selected: nothing written
     TheDialogs().Message(SaveBmp(TheDirs().SaveDataDir, FromLatin1(selected.front()->text()), modelPath_,
                                  ml_->PreviewBytes()));
+}
+
+void TGLW::RevertLastWrite1Click() {
+    VectorSink warnings;
+    const RevertDone done = RevertWrite(modelPath_, JournalFilePath(TheDirs().ProgramDir), std::nullopt, warnings);
+    LoadWireTex();
+    for (const auto& line : warnings.lines) AddListLine(line);
+    TheDialogs().Message("Reverted write " + std::to_string(done.Id) + " of " + modelPath_);
 }
 
 void TGLW::SavePal1Click() { TheDialogs().Message(SavePals(TheDirs().SaveDataDir, TheStore(), modelPath_)); }

@@ -4,9 +4,12 @@
 #include <QMenuBar>
 #include <span>
 
+#include "edit/core/journal_history.h"
+#include "edit/core/write_journal.h"
 #include "listings/registry.h"
 #include "ui/selection_state.h"
 #include "ui/windows/error_guard.h"
+#include "ui/windows/program_dirs.h"
 #include "ui/windows/viewer_window.h"
 
 namespace opt {
@@ -65,6 +68,10 @@ void TGLW::BuildMenus() {
     on(AddItem(file, {"SavePal1", "Save Pals", "Saves all palettes"}), &TGLW::SavePal1Click);
     on(AddItem(file, {"SaveVxs1", "Save  Vxs", "Saves The contents of list box to file"}),
        &TGLW::SaveVxs1Click);
+    on(AddItem(file, {"RevertLastWrite1", "Revert Last Write",
+                      "Undoes the newest write to the opened file that the file still holds"}),
+       &TGLW::RevertLastWrite1Click);
+    connect(file, &QMenu::aboutToShow, this, [this] { SetMenu(); });
     AddSeparator(file, "N3");
 
     QMenu* lists = AddMenu(bar, "Lists1", "Lists");
@@ -97,6 +104,8 @@ void TGLW::SetMenu() {
     const bool loaded = TheSelection().ModelLoaded;
     for (const char* name : {"View1", "Lists1", "SaveBMP1", "SavePal1", "SaveVxs1"})
         if (QAction* item = Item(QString::fromLatin1(name))) item->setEnabled(loaded);
+    if (QAction* revert = Item(QStringLiteral("RevertLastWrite1")))
+        revert->setEnabled(loaded && HasCurrentWrite(modelPath_, JournalFilePath(TheDirs().ProgramDir)));
 }
 
 }  // namespace opt

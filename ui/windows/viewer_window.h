@@ -73,6 +73,9 @@ public:
     void SaveBMP1Click();
     void SavePal1Click();
     void SaveVxs1Click();
+    // Undoes the newest write to the opened file that is still current (from the write journal),
+    // then reloads the file so the tables show the disk.
+    void RevertLastWrite1Click();
     void ClearListBox1Click();
     void ListClick(const ListingEntry& listing);
     void Panel1Click();
