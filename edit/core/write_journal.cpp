@@ -70,9 +70,9 @@ public:
         return 0;
     }
 
-    // Appends one line; a half-written last line left by a crash is closed first so that the new
-    // record starts a line of its own.
-    void Append(const std::string& line) {
+    // Appends one line, flushed to disk when sync is set; a half-written last line left by a crash
+    // is closed first so that the new record starts a line of its own.
+    void Append(const std::string& line, bool sync) {
         const off_t end = ::lseek(fd_, 0, SEEK_END);
         char last = '\n';
         if (end > 0 && ::pread(fd_, &last, 1, end - 1) != 1) Fail(path_, "cannot be read");
@@ -85,7 +85,7 @@ public:
             p += n;
             left -= static_cast<size_t>(n);
         }
-        if (::fsync(fd_) != 0) Fail(path_, "cannot be flushed to disk");
+        if (sync && ::fsync(fd_) != 0) Fail(path_, "cannot be flushed to disk");
     }
 
 private:
@@ -160,13 +160,15 @@ int64_t JournalBegin(const std::string& journal, const std::string& file, int64_
     for (const auto& r : runs)
         list.push_back({{"position", r.Position}, {"old", HexText(r.Old)}, {"new", HexText(r.New)}, {"what", r.What}});
     record["runs"] = std::move(list);
-    j.Append(record.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace));
+    j.Append(record.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace), true);
     return id;
 }
 
 void JournalDone(const std::string& journal, int64_t id) {
     LockedJournal j(journal);
-    j.Append(nlohmann::ordered_json{{"id", id}, {"done", true}}.dump());
+    // Not flushed: a done mark lost in a crash changes nothing, as the state of a write is read from
+    // the model file's bytes and an unmarked write holding all its new bytes is current.
+    j.Append(nlohmann::ordered_json{{"id", id}, {"done", true}}.dump(), false);
 }
 
 std::string JournalFilePath(const std::string& programDir) {

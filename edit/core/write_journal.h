@@ -21,7 +21,7 @@ namespace opt {
 int64_t JournalBegin(const std::string& journal, const std::string& file, int64_t length,
                      std::span<const PatchRun> runs, std::optional<int64_t> reverts);
 
-// Appends the line that marks write id done, and flushes it.
+// Appends the line that marks write id done (after the model file was written and flushed).
 void JournalDone(const std::string& journal, int64_t id);
 
 // The journal file: the environment variable ZEDARUZ_JOURNAL when set and not empty, otherwise
