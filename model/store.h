@@ -5,8 +5,8 @@
 
 #include <array>
 #include <cstdint>
-#include <vector>
 #include <string>
+#include <vector>
 
 #include "model/format.h"
 

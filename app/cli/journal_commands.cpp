@@ -55,8 +55,8 @@ int RevertCommand(const Args& args) {
         const opt::RevertDone done = opt::RevertWrite(args[0], ProgramJournal(), id, warnings);
         std::printf("Reverted write %lld of %s\n", static_cast<long long>(done.Id), args[0].c_str());
         for (const auto& r : done.Runs)
-            std::printf("Wrote %zu bytes at position %lld: %s\n", r.New.size(), static_cast<long long>(r.Position),
-                        r.What.c_str());
+            std::printf("Wrote %zu bytes at position %lld: %s\n", r.New.size(),
+                        static_cast<long long>(r.Position), r.What.c_str());
         return 0;
     } catch (const opt::OptError& e) {
         return Failure(e.what());

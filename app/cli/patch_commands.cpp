@@ -226,7 +226,8 @@ int HitZonesCommand(const Args& args) {
             }
             std::printf("%s\n", line.c_str());
         }
-        if (const std::string missed = s.Edit().MeshesWithoutBox(); !missed.empty()) std::printf("%s\n", missed.c_str());
+        if (const std::string missed = s.Edit().MeshesWithoutBox(); !missed.empty())
+            std::printf("%s\n", missed.c_str());
         if (write == nullptr) return 0;
         (s.Edit().*write)();
         s.PrintWrites();

@@ -1,6 +1,5 @@
 #include "edit/core/block_runs.h"
 
-
 #include "model/bytes.h"
 
 namespace opt {

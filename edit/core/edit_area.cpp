@@ -108,7 +108,8 @@ bool EditArea::Patch(const std::vector<PatchWrite>& writes) {
         MemoLines(w_.Memo).AddLine("Not written: the tables hold the values of the file again.");
         throw;
     }
-    for (const auto& r : runs) lastWrites_.push_back({r.What, r.Position, static_cast<int64_t>(r.New.size())});
+    for (const auto& r : runs)
+        lastWrites_.push_back({r.What, r.Position, static_cast<int64_t>(r.New.size())});
     if (runs.empty()) NothingWritten(FileName + " already holds these values");
     return !runs.empty();
 }

@@ -56,8 +56,7 @@ void EditArea::UpdateRes() {
     std::vector<PatchWrite> writes;
     for (int e = 0; e < kEditedLodSets; ++e) {
         const LodSetRecord& r = store_.ttmdh[e];
-        if (r.Type == kLodSet && LodDistanceCount(r) > 0)
-            writes.push_back(LodDistancePatch(e, r));
+        if (r.Type == kLodSet && LodDistanceCount(r) > 0) writes.push_back(LodDistancePatch(e, r));
     }
     if (Patch(writes)) host_.ShowMessage(FileName + " LOD`s updated");
 }

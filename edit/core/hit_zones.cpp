@@ -55,9 +55,9 @@ void HitZoneComputation::CloseRun() {
     TheHZ& u = unions_[static_cast<size_t>(k)];
     if (!filled_[static_cast<size_t>(k)]) u.Reset();
     filled_[static_cast<size_t>(k)] = true;
-    for (const auto& [lo, hi, runLo, runHi] : {std::tie(u.Min_X, u.Max_X, run.Min_X, run.Max_X),
-                                               std::tie(u.Min_Y, u.Max_Y, run.Min_Y, run.Max_Y),
-                                               std::tie(u.Min_Z, u.Max_Z, run.Min_Z, run.Max_Z)}) {
+    for (const auto& [lo, hi, runLo, runHi] :
+         {std::tie(u.Min_X, u.Max_X, run.Min_X, run.Max_X), std::tie(u.Min_Y, u.Max_Y, run.Min_Y, run.Max_Y),
+          std::tie(u.Min_Z, u.Max_Z, run.Min_Z, run.Max_Z)}) {
         Widen(runLo, lo, hi);
         Widen(runHi, lo, hi);
     }

@@ -36,8 +36,8 @@ bool Touched(std::span<const PatchWrite> writes, int64_t pos, int64_t size) {
 // Each record of the table whose payload (payloadBytes from Data_Offset) the writes touch is read
 // again by read(reader, record).
 template <class Table, class Size, class Read>
-void Restore(Table& table, std::span<const uint8_t> image, std::span<const PatchWrite> writes, Size payloadBytes,
-             Read read) {
+void Restore(Table& table, std::span<const uint8_t> image, std::span<const PatchWrite> writes,
+             Size payloadBytes, Read read) {
     for (int k = 0; k < Table::Capacity; ++k) {
         auto& r = table[k];
         if (r.Data_Offset == 0 || !Touched(writes, r.Data_Offset, payloadBytes(r))) continue;
@@ -51,15 +51,18 @@ void Restore(Table& table, std::span<const uint8_t> image, std::span<const Patch
 void RestoreFromImage(ModelStore& store, std::span<const PatchWrite> writes) {
     const std::span<const uint8_t> image = store.File_Image;
     Restore(
-        store.ttbh, image, writes, [](const HardpointRecord&) -> int64_t { return kHardpointRunBytes - kHeaderBytes; },
+        store.ttbh, image, writes,
+        [](const HardpointRecord&) -> int64_t { return kHardpointRunBytes - kHeaderBytes; },
         [](PayloadReader& in, HardpointRecord& r) { in.Get(r.HP_Type).Get(r.X).Get(r.Y).Get(r.Z); });
     Restore(
-        store.trsh, image, writes, [](const RotScaleRecord&) -> int64_t { return kRotScaleRunBytes - kHeaderBytes; },
+        store.trsh, image, writes,
+        [](const RotScaleRecord&) -> int64_t { return kRotScaleRunBytes - kHeaderBytes; },
         [](PayloadReader& in, RotScaleRecord& r) {
             for (int k = 0; k < 12; ++k) in.Get(r.Float(k));
         });
     Restore(
-        store.tcb, image, writes, [](const DescriptorRecord&) -> int64_t { return kDescriptorRunBytes - kHeaderBytes; },
+        store.tcb, image, writes,
+        [](const DescriptorRecord&) -> int64_t { return kDescriptorRunBytes - kHeaderBytes; },
         [](PayloadReader& in, DescriptorRecord& r) {
             in.Get(r.Mesh_Type).Get(r.N2);
             for (float* v : {r.HZ_Span, r.HZ_Centre, r.HZ_Min, r.HZ_Max}) in.Floats(v, 3);

@@ -21,8 +21,8 @@ std::optional<PatchRun> RunOf(const Json& j) {
     const auto pos = j.find("position");
     const auto old = j.find("old");
     const auto neu = j.find("new");
-    if (pos == j.end() || !pos->is_number_integer() || old == j.end() || !old->is_string() || neu == j.end() ||
-        !neu->is_string())
+    if (pos == j.end() || !pos->is_number_integer() || old == j.end() || !old->is_string() ||
+        neu == j.end() || !neu->is_string())
         return std::nullopt;
     auto oldBytes = HexBytes(old->get<std::string>());
     auto newBytes = HexBytes(neu->get<std::string>());
@@ -48,7 +48,8 @@ std::optional<JournalWrite> WriteOf(const Json& j, const std::string& file, bool
     w.Id = j["id"].get<int64_t>();
     w.Length = length->get<int64_t>();
     if (const auto t = j.find("time"); t != j.end() && t->is_string()) w.Time = t->get<std::string>();
-    if (const auto r = j.find("reverts"); r != j.end() && r->is_number_integer()) w.Reverts = r->get<int64_t>();
+    if (const auto r = j.find("reverts"); r != j.end() && r->is_number_integer())
+        w.Reverts = r->get<int64_t>();
     for (const auto& item : *runs) {
         auto run = RunOf(item);
         if (!run) {
@@ -67,7 +68,8 @@ bool Holds(std::span<const uint8_t> disk, int64_t pos, const std::vector<uint8_t
 }
 
 bool Inside(std::span<const uint8_t> disk, const PatchRun& r) {
-    return r.Position >= 0 && r.Position <= static_cast<int64_t>(disk.size()) - static_cast<int64_t>(r.New.size());
+    return r.Position >= 0 &&
+           r.Position <= static_cast<int64_t>(disk.size()) - static_cast<int64_t>(r.New.size());
 }
 
 bool Overlap(const PatchRun& a, const PatchRun& b) {
@@ -109,7 +111,8 @@ WriteState StateOf(const JournalWrite& write, std::span<const uint8_t> disk) {
     return !write.Done && mix ? WriteState::Interrupted : WriteState::ChangedSince;
 }
 
-std::vector<JournalWrite> ReadJournal(const std::string& journal, const std::string& file, LineSink& warnings) {
+std::vector<JournalWrite> ReadJournal(const std::string& journal, const std::string& file,
+                                      LineSink& warnings) {
     std::ifstream in(journal, std::ios::binary);
     const std::string name = JournalFileName(file);
     std::vector<JournalWrite> writes;
@@ -119,7 +122,8 @@ std::vector<JournalWrite> ReadJournal(const std::string& journal, const std::str
     for (int64_t number = 1; std::getline(in, line); ++number) {
         if (line.empty()) continue;
         const Json j = Json::parse(line, nullptr, false);
-        bool damaged = j.is_discarded() || !j.is_object() || !j.contains("id") || !j["id"].is_number_integer();
+        bool damaged =
+            j.is_discarded() || !j.is_object() || !j.contains("id") || !j["id"].is_number_integer();
         if (!damaged && j.contains("done")) {
             done.push_back(j["id"].get<int64_t>());
             continue;
@@ -131,8 +135,8 @@ std::vector<JournalWrite> ReadJournal(const std::string& journal, const std::str
             }
         }
         if (damaged) {
-            warnings.AddLine("The write journal " + journal + " has a damaged line (" + std::to_string(number) +
-                             "); it was ignored.");
+            warnings.AddLine("The write journal " + journal + " has a damaged line (" +
+                             std::to_string(number) + "); it was ignored.");
         }
     }
     for (int64_t id : done)
@@ -164,28 +168,31 @@ const JournalWrite& WriteToRevert(std::span<const JournalWrite> writes, std::opt
     if (id) {
         for (const auto& w : writes)
             if (w.Id == *id) return w;
-        throw OptError("Nothing was written: no write " + std::to_string(*id) + " is recorded for " + file + ".");
+        throw OptError("Nothing was written: no write " + std::to_string(*id) + " is recorded for " + file +
+                       ".");
     }
     for (auto w = writes.rbegin(); w != writes.rend(); ++w)
         if (StateOf(*w, disk) == WriteState::Current) return *w;
-    throw OptError("Nothing was written: no recorded write of " + file + " is current, so there is nothing to revert.");
+    throw OptError("Nothing was written: no recorded write of " + file +
+                   " is current, so there is nothing to revert.");
 }
 
 std::vector<PatchWrite> RevertPatches(std::span<const JournalWrite> writes, const JournalWrite& target,
                                       std::span<const uint8_t> disk, const std::string& file) {
     const std::string id = std::to_string(target.Id);
     if (static_cast<int64_t>(disk.size()) != target.Length) {
-        throw OptError("Nothing was written: " + file + " is " + std::to_string(disk.size()) + " bytes long, but was " +
-                       std::to_string(target.Length) + " when write " + id + " was made; first differing position " +
-                       std::to_string(std::min<int64_t>(target.Length, static_cast<int64_t>(disk.size()))) + ".");
+        throw OptError(
+            "Nothing was written: " + file + " is " + std::to_string(disk.size()) + " bytes long, but was " +
+            std::to_string(target.Length) + " when write " + id + " was made; first differing position " +
+            std::to_string(std::min<int64_t>(target.Length, static_cast<int64_t>(disk.size()))) + ".");
     }
     for (const auto& later : writes) {
         if (later.Id <= target.Id || StateOf(later, disk) != WriteState::Current) continue;
         for (const auto& a : later.Runs) {
             for (const auto& b : target.Runs) {
                 if (!Overlap(a, b)) continue;
-                throw OptError("Nothing was written: the later write " + std::to_string(later.Id) + " (" + a.What +
-                               ") changed the same bytes and is current; revert it first.");
+                throw OptError("Nothing was written: the later write " + std::to_string(later.Id) + " (" +
+                               a.What + ") changed the same bytes and is current; revert it first.");
             }
         }
     }

@@ -30,7 +30,8 @@ WriteState StateOf(const JournalWrite& write, std::span<const uint8_t> disk);
 
 // Streams the journal line by line and returns the writes recorded for file, in the order of their
 // ids. A missing journal holds no writes; a damaged or half-written line is skipped with one warning.
-std::vector<JournalWrite> ReadJournal(const std::string& journal, const std::string& file, LineSink& warnings);
+std::vector<JournalWrite> ReadJournal(const std::string& journal, const std::string& file,
+                                      LineSink& warnings);
 
 // One line per write, newest first: id, time, runs and bytes, the blocks, the state.
 std::vector<std::string> HistoryLines(std::span<const JournalWrite> writes, std::span<const uint8_t> disk);

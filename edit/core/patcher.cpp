@@ -25,7 +25,9 @@ public:
     ModelFile& operator=(const ModelFile&) = delete;
 
     int64_t Length() const { return ::lseek(fd_, 0, SEEK_END); }
-    bool Read(int64_t pos, std::vector<uint8_t>& out) const { return Transfer(pos, out.data(), out.size(), false); }
+    bool Read(int64_t pos, std::vector<uint8_t>& out) const {
+        return Transfer(pos, out.data(), out.size(), false);
+    }
     bool Write(int64_t pos, const std::vector<uint8_t>& in) const {
         return Transfer(pos, const_cast<uint8_t*>(in.data()), in.size(), true);
     }
@@ -60,9 +62,10 @@ void CheckAgreement(const PatchWrite& a, const PatchWrite& b, const std::string&
     const int64_t to = std::min(a.Position + static_cast<int64_t>(a.Bytes.size()),
                                 b.Position + static_cast<int64_t>(b.Bytes.size()));
     for (int64_t p = from; p < to; ++p) {
-        if (a.Bytes[static_cast<size_t>(p - a.Position)] == b.Bytes[static_cast<size_t>(p - b.Position)]) continue;
-        throw OptError("Nothing was written: " + a.Block + " and " + b.Block + " describe the same bytes of " +
-                       path + " (file position " + std::to_string(p) +
+        if (a.Bytes[static_cast<size_t>(p - a.Position)] == b.Bytes[static_cast<size_t>(p - b.Position)])
+            continue;
+        throw OptError("Nothing was written: " + a.Block + " and " + b.Block +
+                       " describe the same bytes of " + path + " (file position " + std::to_string(p) +
                        ") but hold different values there. Reload the file before editing it.");
     }
 }
@@ -77,8 +80,9 @@ std::vector<PatchRun> RunsOf(const PatchTarget& t, std::span<const PatchWrite> w
         const PatchWrite& w = writes[k];
         const auto size = static_cast<int64_t>(w.Bytes.size());
         if (w.Position < 0 || w.Position > length - size) {
-            throw OptError("Nothing was written: " + Where(w.Block, w.Position, t.Path) + " lies outside the file (" +
-                           std::to_string(length) + " bytes). The file does not match the model in memory.");
+            throw OptError("Nothing was written: " + Where(w.Block, w.Position, t.Path) +
+                           " lies outside the file (" + std::to_string(length) +
+                           " bytes). The file does not match the model in memory.");
         }
         for (size_t j = 0; j < k; ++j) CheckAgreement(writes[j], w, t.Path);
         const auto first = t.Image.begin() + w.Position;
@@ -112,14 +116,16 @@ void CheckDisk(const ModelFile& f, const PatchTarget& t, const std::vector<Patch
 
 void WriteAndVerify(const ModelFile& f, const PatchTarget& t, const std::vector<PatchRun>& runs) {
     for (const auto& r : runs)
-        if (!f.Write(r.Position, r.New)) throw OptError("Writing " + Where(r.What, r.Position, t.Path) + " failed.");
+        if (!f.Write(r.Position, r.New))
+            throw OptError("Writing " + Where(r.What, r.Position, t.Path) + " failed.");
     if ((t.Sync || !t.JournalPath.empty()) && !f.Sync())
         throw OptError("Writing " + t.Path + " failed: the file could not be flushed to disk.");
     // Every run agrees with every other on shared bytes, so each run's new bytes are the final ones.
     for (const auto& r : runs) {
         std::vector<uint8_t> back(r.New.size());
         if (!f.Read(r.Position, back) || back != r.New)
-            throw OptError("Writing " + Where(r.What, r.Position, t.Path) + " failed: the bytes read back differ.");
+            throw OptError("Writing " + Where(r.What, r.Position, t.Path) +
+                           " failed: the bytes read back differ.");
     }
 }
 

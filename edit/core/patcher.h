@@ -43,8 +43,8 @@ struct PatchTarget {
 // left: the file is not opened). Throws OptError:
 // - "Cannot open file <path>" when the file cannot be opened for reading and writing (nothing written);
 // - a message naming the file and the block when a run lies outside the file, or the image or the
-//   disk does not hold the bytes it would replace, or its kept bytes differ, or two runs disagree on bytes they share (nothing
-//   written);
+//   disk does not hold the bytes it would replace, or its kept bytes differ, or two runs disagree on bytes
+//   they share (nothing written);
 // - a message naming the journal when its record cannot be written (nothing written);
 // - a message naming the file and the block when a write or its read-back fails.
 std::vector<PatchRun> ApplyPatches(const PatchTarget& target, std::span<const PatchWrite> writes);

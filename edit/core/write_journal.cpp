@@ -151,14 +151,13 @@ int64_t JournalBegin(const std::string& journal, const std::string& file, int64_
                      std::span<const PatchRun> runs, std::optional<int64_t> reverts) {
     LockedJournal j(journal);
     const int64_t id = j.LastId() + 1;
-    nlohmann::ordered_json record{{"id", id},
-                          {"time", UtcNow()},
-                          {"file", JournalFileName(file)},
-                          {"length", length}};
+    nlohmann::ordered_json record{
+        {"id", id}, {"time", UtcNow()}, {"file", JournalFileName(file)}, {"length", length}};
     if (reverts) record["reverts"] = *reverts;
     nlohmann::ordered_json list = nlohmann::ordered_json::array();
     for (const auto& r : runs)
-        list.push_back({{"position", r.Position}, {"old", HexText(r.Old)}, {"new", HexText(r.New)}, {"what", r.What}});
+        list.push_back(
+            {{"position", r.Position}, {"old", HexText(r.Old)}, {"new", HexText(r.New)}, {"what", r.What}});
     record["runs"] = std::move(list);
     j.Append(record.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace), true);
     return id;

@@ -97,8 +97,9 @@ TEST_F(PatchCommand, SetDescriptorGroupWritesOnlyTheDescriptorWhoseBytesChange) 
     ASSERT_EQ(run.status, 0) << run.err;
     ExpectOnlyWithin(Block("d0") + 80, 4);
     EXPECT_EQ(IntAt(Disk(), Block("d0") + 80), 9);
-    EXPECT_NE(run.out.find("Wrote 96 bytes at position " + std::to_string(Block("d0")) + ": mesh descriptor 0"),
-              std::string::npos);
+    EXPECT_NE(
+        run.out.find("Wrote 96 bytes at position " + std::to_string(Block("d0")) + ": mesh descriptor 0"),
+        std::string::npos);
     EXPECT_EQ(run.out.find("mesh descriptor 1"), std::string::npos) << run.out;
 }
 

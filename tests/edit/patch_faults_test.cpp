@@ -13,16 +13,19 @@ constexpr int64_t kGroupId = 80, kHzMin = 56, kHzMax = 68;
 // A mesh with vertices, a descriptor with a known zone, and (when drawn) one triangle at LOD 0.
 optb::Mesh ZoneMesh(float base, bool drawn, const std::string& label) {
     using namespace optb;
-    Mesh m{.children = {Vertices{.points = {{base, base, base}, {base + 2, base, base}, {base, base + 4, base}}},
-                        Descriptor{.hz_min = {7, 7, 7}, .hz_max = {8, 8, 8}, .label = label}}};
-    if (drawn) m.children.push_back(LodSet{.distances = {1000.f}, .face_lists = {Faces({Face::tri(0, 1, 2)})}});
+    Mesh m{
+        .children = {Vertices{.points = {{base, base, base}, {base + 2, base, base}, {base, base + 4, base}}},
+                     Descriptor{.hz_min = {7, 7, 7}, .hz_max = {8, 8, 8}, .label = label}}};
+    if (drawn)
+        m.children.push_back(LodSet{.distances = {1000.f}, .face_lists = {Faces({Face::tri(0, 1, 2)})}});
     return m;
 }
 
 class PatchFaults : public EditFixture {};
 
 TEST_F(PatchFaults, HitZonesLandInTheDescriptorOfTheMeshTheirFacesCameFrom) {
-    Open(optb::Model{.entries = {ZoneMesh(0, true, "d0"), ZoneMesh(10, false, "d1"), ZoneMesh(20, true, "d2")}});
+    Open(optb::Model{
+        .entries = {ZoneMesh(0, true, "d0"), ZoneMesh(10, false, "d1"), ZoneMesh(20, true, "d2")}});
     edit.SBHZClick();
     EXPECT_EQ(store->tcb[0].HZ_Max[0], 2.0f);
     EXPECT_EQ(store->tcb[1].HZ_Min[0], 7.0f);  // no face drawn: keeps its zone
@@ -35,7 +38,8 @@ TEST_F(PatchFaults, HitZonesLandInTheDescriptorOfTheMeshTheirFacesCameFrom) {
     edit.SBHZWriteClick();
     // Descriptor 1 is written exactly as the table holds it: its bytes do not change.
     const auto after = Disk();
-    EXPECT_TRUE(std::equal(before.begin() + Block("d1"), before.begin() + Block("d1") + 96, after.begin() + Block("d1")));
+    EXPECT_TRUE(std::equal(before.begin() + Block("d1"), before.begin() + Block("d1") + 96,
+                           after.begin() + Block("d1")));
     EXPECT_EQ(FloatAt(after, Block("d2") + kHzMin), 20.0f);
 }
 
@@ -92,7 +96,8 @@ TEST_F(PatchFaults, AnEditThroughOneOfTwoRecordsOfTheSameBlockLands) {
         edit.SBHZWriteClick();
         FAIL() << "written";
     } catch (const opt::OptError& e) {
-        EXPECT_NE(std::string(e.what()).find("mesh descriptor 0 and mesh descriptor 1"), std::string::npos) << e.what();
+        EXPECT_NE(std::string(e.what()).find("mesh descriptor 0 and mesh descriptor 1"), std::string::npos)
+            << e.what();
     }
     EXPECT_EQ(Disk(), before);
 }

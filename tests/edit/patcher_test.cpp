@@ -43,7 +43,8 @@ protected:
 
 TEST_F(Patcher, WritesTheRunsThatChangeBytesAndTakesThemIntoTheImage) {
     image = original;
-    const auto runs = Apply({Write(8, {0xAA, 0xBB, 0xCC}), Write(60, {1, 2, 3, 4}), Write(30, {30, 31})}, path);
+    const auto runs =
+        Apply({Write(8, {0xAA, 0xBB, 0xCC}), Write(60, {1, 2, 3, 4}), Write(30, {30, 31})}, path);
     auto expected = original;
     expected[8] = 0xAA, expected[9] = 0xBB, expected[10] = 0xCC;
     expected[60] = 1, expected[61] = 2, expected[62] = 3, expected[63] = 4;
@@ -70,7 +71,8 @@ TEST_F(Patcher, RunsThatShareBytesMustAgreeOnThem) {
     image = original;
     // Two records of one block: the same bytes twice are one write.
     EXPECT_EQ(Apply({Write(4, {9, 9}, "a"), Write(4, {9, 9}, "b")}, path).size(), 1u);
-    const std::string message = Error({Write(10, {1, 2, 3}, "mesh descriptor 0"), Write(11, {2, 5}, "mesh descriptor 1")});
+    const std::string message =
+        Error({Write(10, {1, 2, 3}, "mesh descriptor 0"), Write(11, {2, 5}, "mesh descriptor 1")});
     EXPECT_NE(message.find("mesh descriptor 0 and mesh descriptor 1"), std::string::npos) << message;
     EXPECT_NE(message.find("position 12"), std::string::npos) << message;
     EXPECT_EQ(ReadFileBytes(path)[10], 10);
@@ -91,7 +93,7 @@ TEST_F(Patcher, FileThatCannotBeOpenedForWritingStaysAsItWas) {
     std::filesystem::create_directory(sub);
     EXPECT_EQ(Error({Write(0, {1})}, sub), "Cannot open file " + sub.string());
     const auto gone = dir.path() / "gone.opt";
-    EXPECT_EQ(Error({}, gone), "");           // no writes: the file is not even opened
+    EXPECT_EQ(Error({}, gone), "");               // no writes: the file is not even opened
     EXPECT_EQ(Error({Write(0, {0})}, gone), "");  // nor when no byte changes
     EXPECT_EQ(Error({Write(0, {1})}, gone), "Cannot open file " + gone.string());
     EXPECT_FALSE(std::filesystem::exists(gone));  // never created

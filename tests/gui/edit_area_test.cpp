@@ -120,6 +120,13 @@ struct EditSession {
     std::vector<uint8_t> Now() const { return FileBytes(path); }
     // The table entry shown on LBED's line.
     int EntryOnLine(int line) { return edit().LBED->item(line)->text().toInt(); }
+    // Hardpoint mode, the entry on LBED's line chosen and its coordinate part picked; returns the entry.
+    int ChooseHardpoint(int line, int part) {
+        Press(SBHP);
+        Choose(line);
+        Part(part);
+        return EntryOnLine(line);
+    }
 };
 
 }  // namespace
@@ -193,11 +200,8 @@ private slots:
         QVERIFY(revert != nullptr);
         s.app.viewer().SetMenu();
         QVERIFY(!revert->isEnabled());  // nothing written yet
-        s.Press(SBHP);
-        s.Choose(0);
-        const int entry = s.EntryOnLine(0);
+        const int entry = s.ChooseHardpoint(0, 0);
         const int64_t payload = TheStore().ttbh[entry].Data_Offset;
-        s.Part(0);
         s.Type(QStringLiteral("12.5"));
         s.edit().SBUpdate->click();
         s.edit().SBUndo->click();
@@ -423,11 +427,8 @@ private slots:
 
     void errorsReachTheErrorBoxAndNothingIsWritten() {
         EditSession s;
-        s.Press(SBHP);
-        s.Choose(1);
-        const int entry = s.EntryOnLine(1);
+        const int entry = s.ChooseHardpoint(1, 1);
         const int64_t payload = TheStore().ttbh[entry].Data_Offset;
-        s.Part(1);
 
         s.Type(QStringLiteral("1,5x"));
         s.edit().SBUpdate->click();

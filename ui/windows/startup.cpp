@@ -1,4 +1,3 @@
-#include "edit/core/write_journal.h"
 #include "ui/windows/startup.h"
 
 #include <QApplication>
@@ -6,6 +5,7 @@
 #include <QLocale>
 #include <QScreen>
 
+#include "edit/core/write_journal.h"
 #include "listings/text_format.h"
 #include "render/gl/gl_view.h"
 #include "ui/windows/about_box.h"

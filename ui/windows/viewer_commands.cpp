@@ -41,7 +41,8 @@ void TGLW::SaveBMP1Click() {
 
 void TGLW::RevertLastWrite1Click() {
     VectorSink warnings;
-    const RevertDone done = RevertWrite(modelPath_, JournalFilePath(TheDirs().ProgramDir), std::nullopt, warnings);
+    const RevertDone done =
+        RevertWrite(modelPath_, JournalFilePath(TheDirs().ProgramDir), std::nullopt, warnings);
     LoadWireTex();
     for (const auto& line : warnings.lines) AddListLine(line);
     TheDialogs().Message("Reverted write " + std::to_string(done.Id) + " of " + modelPath_);
