@@ -3,6 +3,7 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdint>
 #include <filesystem>
@@ -17,8 +18,9 @@ class TempDir {
 public:
     TempDir() {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        path_ = std::filesystem::temp_directory_path() /
-                ("zedaruz_" + std::string(info->test_suite_name()) + "_" + info->name());
+        path_ =
+            std::filesystem::temp_directory_path() / ("zedaruz_" + std::string(info->test_suite_name()) +
+                                                      "_" + info->name() + "_" + std::to_string(::getpid()));
         std::filesystem::remove_all(path_);
         std::filesystem::create_directories(path_);
     }
