@@ -74,6 +74,15 @@ void ResetTurnAndScale(ViewState& view);
 // After a load: pan, angles and scale back to their start.
 void ResetViewAfterLoad(ViewState& view);
 
+// What the user turned, zoomed and panned: kept across a resize, which is not a new file.
+struct ViewCamera {
+    int32_t AngleX = 0, AngleY = 0, AngleZ = 0;
+    double ViewScale = 1.0;
+    int32_t PanX = 0, PanY = 0;
+};
+ViewCamera CameraOf(const ViewState& view);
+void SetCamera(ViewState& view, const ViewCamera& camera);
+
 // The bounds of the cube from every stored vertex (hi and lo extended by a third, rounded half to
 // even, third taken toward zero). An empty store gives the inverted cube -1333332 .. 1333332.
 struct OrthoRange {

@@ -35,9 +35,13 @@ public:
 
 class StartupTest : public QObject {
     Q_OBJECT
+    QTemporaryDir settingsDir_;
 
 private slots:
-    void initTestCase() { InitApplication(App()); }
+    void initTestCase() {
+        InitApplication(App());
+        UseSettingsFile(settingsDir_.filePath(QStringLiteral("settings.ini")));
+    }
     void cleanup() { SetDialogs(nullptr); }
 
     void freshFolderGetsBothDirectoriesAndTheNoticeOnce() {

@@ -202,6 +202,8 @@ void TML::ShowTexture(int record) {
 void TML::ResBoxChange() {
     // The line edit tells of the user's typing before the box tells of its new text.
     TheSelection().Resolution = FromLatin1(ResBox_->currentText());
+    // An emptied box is a number being typed, not a bad one: nothing is drawn and nothing said.
+    if (ResBox_->currentText().isEmpty()) return;
     FormHide();
 }
 

@@ -1,5 +1,6 @@
 // The viewer window's commands besides opening: listings, saving, help, the other windows.
 #include <QListWidget>
+#include <utility>
 
 #include "listings/registry.h"
 #include "model/store.h"
@@ -40,9 +41,22 @@ void TGLW::SaveBMP1Click() {
 void TGLW::SavePal1Click() { TheDialogs().Message(SavePals(TheDirs().SaveDataDir, TheStore(), modelPath_)); }
 
 void TGLW::Panel1Click() {
-    if (ml_ != nullptr) ml_->show();
-    if (pa_ != nullptr) pa_->show();
+    ShowControlPanel();
+    if (pa_ != nullptr) BringToFront(*pa_);
+    if (ml_ != nullptr) BringToFront(*ml_);  // the panel the user asked for is the one in front
 }
+
+void TGLW::ShowControlPanel() {
+    if (ml_ == nullptr) return;
+    BringToFront(*ml_);
+    if (std::exchange(startHint_, false)) Bar_->SetText(2, std::string());
+}
+
+void TGLW::ReloadClick() {
+    if (!modelPath_.empty()) LoadWireTex();
+}
+
+void TGLW::OpenRecentFile(const std::string& path) { OpenModelFile(path); }
 
 void TGLW::HelpClick() { TheDialogs().ShowHelp(ApplicationHelpFile(), kHelpContext); }
 

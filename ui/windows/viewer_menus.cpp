@@ -58,8 +58,10 @@ void TGLW::BuildMenus() {
     };
 
     QMenu* file = AddMenu(bar, "Render1", "File");
-    on(AddItem(file, {"ReadVxfromOPt1", "Read OPt", "Open Opt file for viewing."}),
-       &TGLW::ReadVxfromOPt1Click);
+    QAction* open = AddItem(file, {"ReadVxfromOPt1", "Read OPt", "Open Opt file for viewing."});
+    open->setShortcut(QKeySequence::Open);
+    on(open, &TGLW::ReadVxfromOPt1Click);
+    AddFileExtras(file);
     AddSeparator(file, "N1");
     on(AddItem(file, {"SaveBMP1", "Save Bmp", "Saves curretnt texture to bmp file"}), &TGLW::SaveBMP1Click);
     on(AddItem(file, {"SavePal1", "Save Pals", "Saves all palettes"}), &TGLW::SavePal1Click);
@@ -97,6 +99,7 @@ void TGLW::SetMenu() {
     const bool loaded = TheSelection().ModelLoaded;
     for (const char* name : {"View1", "Lists1", "SaveBMP1", "SavePal1", "SaveVxs1"})
         if (QAction* item = Item(QString::fromLatin1(name))) item->setEnabled(loaded);
+    if (QAction* reload = Item(QStringLiteral("Reload1"))) reload->setEnabled(!modelPath_.empty());
 }
 
 }  // namespace opt
