@@ -2,9 +2,9 @@
 
 #include <QMouseEvent>
 #include <QOpenGLContext>
+#include <QSurfaceFormat>
 #include <QWheelEvent>
 #include <algorithm>
-#include <QSurfaceFormat>
 #include <cstring>
 
 #include "listings/listings.h"
@@ -152,7 +152,8 @@ void GLView::DrawMoved() {
 }
 
 void GLView::mousePressEvent(QMouseEvent* event) {
-    if (dragButton_ != Qt::NoButton || !TheSelection().ModelLoaded) return QOpenGLWidget::mousePressEvent(event);
+    if (dragButton_ != Qt::NoButton || !TheSelection().ModelLoaded)
+        return QOpenGLWidget::mousePressEvent(event);
     dragButton_ = event->button();
     dragOrigin_ = event->position().toPoint();
     drag_ = MouseDrag{CameraOf(TheView())};
@@ -160,7 +161,8 @@ void GLView::mousePressEvent(QMouseEvent* event) {
 }
 
 void GLView::mouseMoveEvent(QMouseEvent* event) {
-    if (dragButton_ == Qt::NoButton || !TheSelection().ModelLoaded) return QOpenGLWidget::mouseMoveEvent(event);
+    if (dragButton_ == Qt::NoButton || !TheSelection().ModelLoaded)
+        return QOpenGLWidget::mouseMoveEvent(event);
     const QPoint d = event->position().toPoint() - dragOrigin_;
     if (dragButton_ == Qt::LeftButton)
         DragTurn(TheView(), drag_, d.x(), d.y());

@@ -296,6 +296,14 @@ private slots:
         QVERIFY(!app.dialogs.errors.empty());
         QCOMPARE(app.dialogs.errors.back(), std::string("'x' is not a valid integer value"));
         QCOMPARE(app.dialogs.errors.size(), size_t{1});
+        // Emptying the box on the way to a new number draws nothing and says nothing; the next text
+        // that is not a number is reported once.
+        QTest::keyClick(panel.ResBox()->lineEdit(), Qt::Key_Backspace);
+        QCOMPARE(TheSelection().Resolution, std::string());
+        QCOMPARE(app.dialogs.errors.size(), size_t{1});
+        QTest::keyClicks(panel.ResBox()->lineEdit(), QStringLiteral("y"));
+        QCOMPARE(app.dialogs.errors.size(), size_t{2});
+        QCOMPARE(app.dialogs.errors.back(), std::string("'y' is not a valid integer value"));
         // The selection follows the box's text however it changes.
         panel.ResBox()->setEditText(QStringLiteral("0"));
         QCOMPARE(TheSelection().Resolution, std::string("0"));

@@ -3,17 +3,17 @@
 #include "render/gl/gl_view.h"
 
 #include <QElapsedTimer>
-#include <QWheelEvent>
-#include <cmath>
 #include <QImage>
 #include <QOpenGLContext>
 #include <QSet>
+#include <QWheelEvent>
 #include <QtTest>
+#include <cmath>
 
 #include "model/errors.h"
-#include "pixel_count.h"
 #include "model/reader.h"
 #include "model/store.h"
+#include "pixel_count.h"
 #include "render/core/palette_colours.h"
 #include "render/core/texture_load.h"
 #include "render/core/view_state.h"

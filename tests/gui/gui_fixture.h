@@ -66,7 +66,8 @@ struct RunningApp {
     // folder), so no test reads or changes the user's own.
     explicit RunningApp(bool withAppData = true, const QString& settingsFile = {}) {
         SetDialogs(&dialogs);
-        UseSettingsFile(settingsFile.isEmpty() ? programDir.filePath(QStringLiteral("settings.ini")) : settingsFile);
+        UseSettingsFile(settingsFile.isEmpty() ? programDir.filePath(QStringLiteral("settings.ini"))
+                                               : settingsFile);
         if (withAppData) std::filesystem::create_directory(ProgramPath() / "AppData");
         windows = CreateWindows(ProgramPath());
         windows.glw->show();

@@ -11,9 +11,9 @@
 #include <iterator>
 
 #include "gui_fixture.h"
-#include "render/core/view_keys.h"
 #include "listings/text_format.h"
 #include "model/store.h"
+#include "render/core/view_keys.h"
 #include "render/core/view_state.h"
 #include "ui/selection_state.h"
 #include "ui/windows/control_panel.h"

@@ -55,7 +55,8 @@ std::vector<std::string> RecentFiles() {
 
 void SetRecentFiles(const std::vector<std::string>& files) {
     QStringList list;
-    for (const std::string& f : files) list.push_back(QString::fromLocal8Bit(f.data(), static_cast<qsizetype>(f.size())));
+    for (const std::string& f : files)
+        list.push_back(QString::fromLocal8Bit(f.data(), static_cast<qsizetype>(f.size())));
     AppSettings().setValue(QString::fromLatin1(setting::kRecentFiles), list);
 }
 

@@ -1,9 +1,9 @@
 #include "ui/windows/startup.h"
 
 #include <QApplication>
+#include <QLayout>
 #include <QLineEdit>
 #include <QLocale>
-#include <QLayout>
 #include <QScreen>
 #include <algorithm>
 

@@ -6,8 +6,7 @@
 
 namespace opt {
 
-StatusPanels::StatusPanels(QStatusBar* bar, std::initializer_list<int> widths)
-    : bar_(bar), widths_(widths) {
+StatusPanels::StatusPanels(QStatusBar* bar, std::initializer_list<int> widths) : bar_(bar), widths_(widths) {
     bar_->setSizeGripEnabled(false);
     int n = 0;
     for (int width : widths) {
@@ -34,8 +33,8 @@ void StatusPanels::SetText(int panel, const std::string& text) {
     const QString shown = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
     label->setText(shown);
     // A text wider than the designed width widens its panel instead of being cut.
-    const int needed = label->fontMetrics().horizontalAdvance(shown) + 2 * label->frameWidth() +
-                       2 * label->margin() + 6;
+    const int needed =
+        label->fontMetrics().horizontalAdvance(shown) + 2 * label->frameWidth() + 2 * label->margin() + 6;
     const int width = std::max(widths_[static_cast<size_t>(panel)], needed);
     label->setMinimumWidth(width);
     if (static_cast<size_t>(panel) + 1 < panels_.size()) label->setMaximumWidth(width);

@@ -41,9 +41,13 @@ void TGLW::SaveBMP1Click() {
 void TGLW::SavePal1Click() { TheDialogs().Message(SavePals(TheDirs().SaveDataDir, TheStore(), modelPath_)); }
 
 void TGLW::Panel1Click() {
+    // Both come to the front; the control panel gets the keyboard.
+    if (pa_ != nullptr) {
+        pa_->setAttribute(Qt::WA_ShowWithoutActivating);
+        pa_->show();
+        pa_->raise();
+    }
     ShowControlPanel();
-    if (pa_ != nullptr) BringToFront(*pa_);
-    if (ml_ != nullptr) BringToFront(*ml_);  // the panel the user asked for is the one in front
 }
 
 void TGLW::ShowControlPanel() {

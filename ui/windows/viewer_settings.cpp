@@ -19,7 +19,9 @@ namespace {
 
 QString Key(const char* key) { return QString::fromLatin1(key); }
 
-QString Local(const std::string& s) { return QString::fromLocal8Bit(s.data(), static_cast<qsizetype>(s.size())); }
+QString Local(const std::string& s) {
+    return QString::fromLocal8Bit(s.data(), static_cast<qsizetype>(s.size()));
+}
 
 void RestoreGeometry(QWidget* window, const char* key) {
     const QByteArray geometry = AppSettings().value(Key(key)).toByteArray();

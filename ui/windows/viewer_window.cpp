@@ -10,12 +10,12 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QScrollBar>
-#include <QTimer>
-#include <utility>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "listings/text_format.h"
 #include "render/core/image_export.h"

@@ -101,7 +101,7 @@ public:
     void SaveSettings() const;
 
 protected:
-    void closeEvent(QCloseEvent* event) override;    // FormClose
+    void closeEvent(QCloseEvent* event) override;  // FormClose
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;  // FormResize
     bool eventFilter(QObject* watched, QEvent* event) override;
