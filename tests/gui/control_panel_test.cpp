@@ -181,6 +181,14 @@ private slots:
         QCOMPARE(picture.size(), QSize(2, 2));
         QCOMPARE(picture.pixelColor(0, 0), PaletteColour(23, 10));
         QCOMPARE(picture.pixelColor(1, 1), PaletteColour(23, 40));
+        // On the screen the picture fills its area, every texel a crisp block up to its edge.
+        QTest::qWait(20);
+        const QImage onScreen = panel.Image()->grab().toImage();
+        const int side = std::min(onScreen.width(), onScreen.height());
+        QVERIFY2(side >= 60, qPrintable(QString::number(side)));
+        QCOMPARE(onScreen.pixelColor(side / 2 - 2, side / 4), PaletteColour(23, 10));
+        QCOMPARE(onScreen.pixelColor(side / 2 + 1, side / 4), PaletteColour(23, 20));
+        QCOMPARE(onScreen.pixelColor(side / 4, side - 2), PaletteColour(23, 30));
 
         // "Save Bmp" writes the picture shown, named after the entry and the model.
         app.viewer().Item(QStringLiteral("SaveBMP1"))->trigger();

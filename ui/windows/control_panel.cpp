@@ -196,7 +196,10 @@ void TML::ShowTexture(int record) {
     QImage image;
     image.loadFromData(preview_.data(), static_cast<int>(preview_.size()), "BMP");
     Image_->setPixmap(QPixmap::fromImage(image));
-    Image_->setFixedSize(image.size());
+    // The picture shares the centre with the memo, enlarged to fill its half.
+    Image_->setMinimumSize(0, 0);
+    Image_->setMaximumHeight(QWIDGETSIZE_MAX);
+    Image_->update();
 }
 
 void TML::ResBoxChange() {

@@ -18,6 +18,7 @@
 #include "edit/core/edit_widgets.h"
 #include "ui/windows/control_panel.h"
 #include "ui/windows/edit_area_binding.h"  // TML owns it
+#include "ui/windows/pixel_preview.h"
 #include "ui/windows/radio_group.h"
 
 namespace opt {
@@ -176,10 +177,11 @@ QWidget* TML::BuildCentrePanel() {
     auto* col = new QVBoxLayout(CP);
     col->setContentsMargins(2, 2, 2, 2);
     col->setSpacing(2);
-    Image_ = new QLabel(CP);
+    Image_ = new PixelPreview(CP);
     Image_->setObjectName(QStringLiteral("Image"));
-    Image_->setFixedSize(0, 0);  // sizes itself to the texture shown
-    col->addWidget(Image_, 0, Qt::AlignTop | Qt::AlignLeft);
+    Image_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    Image_->setMaximumHeight(0);  // no room until the first texture is shown
+    col->addWidget(Image_, 1);
     Memo_ = new QPlainTextEdit(CP);
     Memo_->setObjectName(QStringLiteral("Memo"));
     Memo_->setLineWrapMode(QPlainTextEdit::NoWrap);
