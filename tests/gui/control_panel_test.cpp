@@ -78,7 +78,18 @@ private slots:
         QCOMPARE(panel.ModeGroupWidget()->buttons().size(), int{kModeButtonCount});
         for (int i = 0; i < kModeButtonCount; ++i) {
             const auto b = static_cast<ModeButton>(i);
-            QCOMPARE(panel.ModeButtonWidget(b)->toolTip(), QString::fromLatin1(ModeButtonHint(b)));
+            QToolButton* button = panel.ModeButtonWidget(b);
+            // The hint whole at the end of the tooltip, after the button's short text.
+            QVERIFY(
+                button->toolTip().endsWith(QStringLiteral(": ") + QString::fromLatin1(ModeButtonHint(b))));
+            QVERIFY(button->toolTip().startsWith(button->text()));
+            // Its picture draws (Qt's SVG plugin reads our icons).
+            const QImage icon = button->icon().pixmap(16, 16).toImage();
+            QVERIFY(!icon.isNull());
+            int opaque = 0;
+            for (int y = 0; y < icon.height(); ++y)
+                for (int x = 0; x < icon.width(); ++x) opaque += qAlpha(icon.pixel(x, y)) > 128;
+            QVERIFY2(opaque > 10, ModeButtonName(b));
             QCOMPARE(panel.ModeButtonWidget(b)->isChecked(), b == SBMESH);
         }
         QCOMPARE(panel.CBTop()->text(), QStringLiteral("Keep On Top"));
