@@ -1,8 +1,9 @@
 // The list box SB against its floor: the vertex listing of the max-capacity model (about 50,000
 // lines) appended to a shown list box, laid out and painted, against making the same lines alone.
 // Needs a display (run under xvfb-run); compare the two figures of the same run.
-#include <QApplication>
 #include <benchmark/benchmark.h>
+
+#include <QApplication>
 
 #include "listings/listings.h"
 #include "model/line_sink.h"

@@ -249,7 +249,7 @@ private slots:
         QCOMPARE(app.viewer().p()->width(), app.viewer().p()->height());
         QCOMPARE(TheView().LoadCount, 0);
 
-        app.OpenModel(GapModel(), "ship.opt");
+        const std::string path = app.OpenModel(GapModel(), "ship.opt");
         QCOMPARE(app.viewer().p()->width(), app.viewer().p()->height());
         app.viewer().Item(QStringLiteral("ListTextures1"))->trigger();
         const auto lines = app.viewer().SB().Lines();
@@ -265,6 +265,13 @@ private slots:
         QVERIFY(CountNotBlack(app.viewer().View().grabFramebuffer()) > 0);
         QCOMPARE(app.viewer().p()->width(), app.viewer().p()->height());
         QCOMPARE(TheView().LoadCount, 2);  // the context was remade, then the reload loaded once more
+
+        // The file gone from the disk: the message, and the list box keeps its lines.
+        std::filesystem::remove(path);
+        app.viewer().resize(760, 440);
+        QTest::qWait(50);
+        QCOMPARE(app.dialogs.errors, std::vector<std::string>{"Cannot open file " + path});
+        QCOMPARE(app.viewer().SB().Lines(), lines);
     }
 
     void closingGuardsResizesAndFreesTheEditors() {

@@ -197,7 +197,12 @@ void TGLW::ResizeReload() {
     std::vector<std::string> lines = SB_->Lines();
     const int top = SB_->verticalScrollBar()->value();
     const int left = SB_->horizontalScrollBar()->value();
-    LoadWireTex();
+    try {
+        LoadWireTex();
+    } catch (...) {
+        SB_->Replace(std::move(lines));  // a file that cannot be read again takes no lines with it
+        throw;
+    }
     // The list box shows what it showed before, and the view the user's camera, at once.
     SB_->Replace(std::move(lines));
     SB_->verticalScrollBar()->setValue(top);
