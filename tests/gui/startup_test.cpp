@@ -146,6 +146,9 @@ private slots:
         help.ShowContext(kHelpFileName, kHelpContext);
         QCOMPARE(help.Browser()->source().fragment(), QStringLiteral("section10"));
         QVERIFY(help.Browser()->toPlainText().contains(QStringLiteral("10 Getting started")));
+        // The page tells what surprises users: the wireframe's colour and the reload a resize makes.
+        QVERIFY(help.Browser()->toPlainText().contains(QStringLiteral("blue wireframe")));
+        QVERIFY(help.Browser()->toPlainText().contains(QStringLiteral("Resizing the window")));
         QVERIFY(help.isVisible());
     }
 

@@ -11,6 +11,7 @@
 #include <QSplitter>
 #include <QSplitterHandle>
 #include <QStatusBar>
+#include <QWheelEvent>
 
 #include "gui_fixture.h"
 #include "render/core/view_keys.h"
@@ -112,8 +113,10 @@ private slots:
         RunningApp app;
         app.OpenModel(GapModel(), "ship.opt");
         TGLW& viewer = app.viewer();
-        viewer.View().KeyDown(ViewKey::Minus, {});
-        viewer.Bar().SetText(0, ScaleStatusText(TheView()));
+        // The wheel zooms as the keys do, and the scale text follows.
+        QWheelEvent notch(QPointF(20, 20), viewer.View().mapToGlobal(QPointF(20, 20)), {}, {0, -120},
+                          Qt::NoButton, {}, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&viewer.View(), &notch);
         QCOMPARE(viewer.Bar().Text(0), QStringLiteral("Scale= 0.889999985694885"));
         TML& panel = app.panel();
         panel.show();
