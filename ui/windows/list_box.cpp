@@ -52,8 +52,6 @@ int ListBoxModel::Flush() {
     return first;
 }
 
-void ListBoxModel::Clear() { Replace({}); }
-
 void ListBoxModel::Replace(std::vector<std::string> lines) {
     beginResetModel();
     lines_ = std::move(lines);

@@ -24,7 +24,6 @@ public:
     void Append(const std::string& line) { lines_.push_back(line); }
     // Shows every appended line in one insertion; returns the row of the first new line, or -1.
     int Flush();
-    void Clear();
     // Puts these lines in place of all others, shown at once.
     void Replace(std::vector<std::string> lines);
     // Every line, shown or not yet shown.
