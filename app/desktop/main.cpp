@@ -3,11 +3,13 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <cstdio>
 
 #include "render/gl/gl_view.h"
 #include "screenshot.h"
 #include "ui/windows/error_guard.h"
+#include "ui/windows/settings.h"
 #include "ui/windows/startup.h"
 #include "ui/windows/viewer_window.h"
 
@@ -51,10 +53,15 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: zedaruz [FILE]\n");
         return 2;
     }
+    // A screenshot never depends on the user's settings and never changes them.
+    QTemporaryDir screenshotSettings;
+    if (!args.screenshot.isEmpty())
+        opt::UseSettingsFile(screenshotSettings.filePath(QStringLiteral("settings.ini")));
     opt::AppWindows windows =
         opt::CreateWindows(QApplication::applicationDirPath().toLocal8Bit().toStdString());
     windows.glw->show();
     WaitForView(*windows.glw);
+    if (args.screenshot.isEmpty() && opt::PanelWasOpen()) windows.glw->ShowControlPanel();
     if (!args.modelFile.isEmpty()) {
         const std::string path = args.modelFile.toLocal8Bit().toStdString();
         opt::RunGuarded([&] { windows.glw->OpenModelFile(path); });

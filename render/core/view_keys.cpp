@@ -61,12 +61,10 @@ KeyOutcome TurnOrZoom(ViewState& view, ViewKey key) {
             Add(view.AngleX, -kTurnStep);
             return Moved();
         case ViewKey::EqualPlus:
-            view.ViewScale += kZoomInStep;
+            ZoomIn(view);
             return {true, false, true};
         case ViewKey::Minus:
-            // No lower bound: below 0.1 the step is 0.1 alone and the scale goes to 0 and below.
-            view.ViewScale -= kZoomOutStep;
-            if (view.ViewScale > kZoomOutStep) view.ViewScale -= kZoomOutExtra;
+            ZoomOut(view);
             return {true, false, true};
         case ViewKey::Other:
             return {};
@@ -75,6 +73,14 @@ KeyOutcome TurnOrZoom(ViewState& view, ViewKey key) {
 }
 
 }  // namespace
+
+void ZoomIn(ViewState& view) { view.ViewScale += kZoomInStep; }
+
+void ZoomOut(ViewState& view) {
+    // No lower bound: below 0.1 the step is 0.1 alone and the scale goes to 0 and below.
+    view.ViewScale -= kZoomOutStep;
+    if (view.ViewScale > kZoomOutStep) view.ViewScale -= kZoomOutExtra;
+}
 
 KeyOutcome FormKeyDown(ViewState& view, bool modelLoaded, ViewKey key, KeyModifiers mods) {
     if (!modelLoaded) return {};

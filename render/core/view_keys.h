@@ -25,6 +25,10 @@ struct KeyOutcome {
     bool ScaleText = false;         // after the redraw: status panel 0 = ScaleStatusText
 };
 
+// The zoom steps of the "=" and "-" keys (the mouse wheel takes the same steps).
+void ZoomIn(ViewState& view);
+void ZoomOut(ViewState& view);
+
 // Shift alone pans by OrthoMax div 10; every other modifier state turns by 10 degrees and zooms.
 // Nothing happens unless a model is loaded.
 KeyOutcome FormKeyDown(ViewState& view, bool modelLoaded, ViewKey key, KeyModifiers mods);

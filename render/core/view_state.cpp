@@ -60,6 +60,19 @@ void ResetViewAfterLoad(ViewState& view) {
     ResetTurnAndScale(view);
 }
 
+ViewCamera CameraOf(const ViewState& view) {
+    return {view.AngleX, view.AngleY, view.AngleZ, view.ViewScale, view.PanX, view.PanY};
+}
+
+void SetCamera(ViewState& view, const ViewCamera& camera) {
+    view.AngleX = camera.AngleX;
+    view.AngleY = camera.AngleY;
+    view.AngleZ = camera.AngleZ;
+    view.ViewScale = camera.ViewScale;
+    view.PanX = camera.PanX;
+    view.PanY = camera.PanY;
+}
+
 OrthoRange ComputeOrtho(const ModelStore& store) {
     float hi = kHiStart;
     float lo = kLoStart;

@@ -28,15 +28,17 @@
 //                     ResetViewAfterLoad(view); SetView(SetViewTransform(view, 0, 0, 0, 0, 0, 0));
 //                     SetMenu; status panel 1 = SizeStatusText(store).
 //
-//   ShowHZ:           clear colour and depth to black, draw the model, present (swap, then glFlush).
-//                     The projection is the one the last SetView left: keyed turns do not show.
+//   ShowHZ:           as DrawMoved: every redraw shows the user's current angles, scale and pan
+//                     (a control-panel choice does not throw the camera away; only a load does).
 //
 //   DrawMoved:        glPushMatrix; clear colour and depth; replay MovedTransform(view); draw the model,
 //                     present; glPopMatrix.
 //
 //   FormResize:       keep the panel square; if view.ResizeGuard: stop; free the context when
 //                     view.LoadCount != 0; view.LoadCount = 0; square again; RefitView (runs InitGL);
-//                     view.LoadCount = 1. Texture objects are lost with the context.
+//                     view.LoadCount = 1. Texture objects are lost with the context. The window keeps
+//                     the camera (CameraOf / SetCamera) across the resize and the reload it causes,
+//                     and draws at once.
 //
 //   Keys:             FormKeyDown (view_keys.h) says whether to DrawMoved, show the control panel and
 //                     refresh status panel 0 with ScaleStatusText(view).
@@ -73,6 +75,15 @@ void ResetViewAtCreate(ViewState& view);
 void ResetTurnAndScale(ViewState& view);
 // After a load: pan, angles and scale back to their start.
 void ResetViewAfterLoad(ViewState& view);
+
+// What the user turned, zoomed and panned: kept across a resize, which is not a new file.
+struct ViewCamera {
+    int32_t AngleX = 0, AngleY = 0, AngleZ = 0;
+    double ViewScale = 1.0;
+    int32_t PanX = 0, PanY = 0;
+};
+ViewCamera CameraOf(const ViewState& view);
+void SetCamera(ViewState& view, const ViewCamera& camera);
 
 // The bounds of the cube from every stored vertex (hi and lo extended by a third, rounded half to
 // even, third taken toward zero). An empty store gives the inverted cube -1333332 .. 1333332.

@@ -1,7 +1,10 @@
 #include "render/gl/gl_view.h"
 
+#include <QMouseEvent>
 #include <QOpenGLContext>
 #include <QSurfaceFormat>
+#include <QWheelEvent>
+#include <algorithm>
 #include <cstring>
 
 #include "listings/listings.h"
@@ -141,11 +144,61 @@ void GLView::Draw(const ViewTransform* moved) {
     }
 }
 
-void GLView::ShowHZ() { Draw(nullptr); }
+void GLView::ShowHZ() { DrawMoved(); }
 
 void GLView::DrawMoved() {
     const ViewTransform moved = MovedTransform(TheView());
     Draw(&moved);
+}
+
+void GLView::mousePressEvent(QMouseEvent* event) {
+    if (dragButton_ != Qt::NoButton || !TheSelection().ModelLoaded)
+        return QOpenGLWidget::mousePressEvent(event);
+    dragButton_ = event->button();
+    dragOrigin_ = event->position().toPoint();
+    drag_ = MouseDrag{CameraOf(TheView())};
+    event->accept();
+}
+
+void GLView::mouseMoveEvent(QMouseEvent* event) {
+    if (dragButton_ == Qt::NoButton || !TheSelection().ModelLoaded)
+        return QOpenGLWidget::mouseMoveEvent(event);
+    const QPoint d = event->position().toPoint() - dragOrigin_;
+    if (dragButton_ == Qt::LeftButton)
+        DragTurn(TheView(), drag_, d.x(), d.y());
+    else
+        DragPan(TheView(), drag_, d.x(), d.y(), std::min(width(), height()));
+    CameraMoved();
+    event->accept();
+}
+
+void GLView::CameraMoved() {
+    // The window draws and refreshes its scale text inside its error guard (a resolution text that
+    // is not an integer stops the draw with its message).
+    if (cameraMoved_) {
+        cameraMoved_();
+        return;
+    }
+    try {
+        DrawMoved();
+    } catch (const std::exception&) {
+        // No window to tell: the picture stays as it was.
+    }
+}
+
+void GLView::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == dragButton_) dragButton_ = Qt::NoButton;
+    event->accept();
+}
+
+void GLView::wheelEvent(QWheelEvent* event) {
+    if (!TheSelection().ModelLoaded) return QOpenGLWidget::wheelEvent(event);
+    // One notch (120 eighths of a degree) is one key step.
+    wheelRest_ += event->angleDelta().y();
+    const int steps = wheelRest_ / 120;
+    wheelRest_ -= steps * 120;
+    if (WheelZoom(TheView(), steps)) CameraMoved();
+    event->accept();
 }
 
 KeyOutcome GLView::KeyDown(ViewKey key, KeyModifiers mods) {

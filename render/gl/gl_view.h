@@ -14,6 +14,7 @@
 #include "render/core/frame.h"
 #include "render/core/frame_hit_zone_hook.h"
 #include "render/core/view_keys.h"
+#include "render/core/view_mouse.h"
 #include "render/core/view_transform.h"
 
 namespace opt {
@@ -37,7 +38,8 @@ public:
     // the texture pixels. Throws OptError (e.g. "Cannot open file %s") from the texture reads or a
     // resolution text that is not an integer.
     void LoadOrtho(const std::string& modelPath, const LoadHooks& hooks);
-    // Plain redraw: clear to black, the model with the projection the last SetView left, present.
+    // Plain redraw: clear to black, the model with the current angles, scale and pan, present. A
+    // control-panel choice keeps the user's camera; only a load resets it.
     void ShowHZ();
     // Redraw with the keyboard transform (full pan, angles and scale) on top of that projection.
     void DrawMoved();
@@ -45,6 +47,10 @@ public:
     KeyOutcome KeyDown(ViewKey key, KeyModifiers mods);
     // Window resize while not guarded: the context is remade (textures lost) and left black.
     void ContextResize();
+
+    // Called after the mouse changed the camera, in place of the view's own DrawMoved: the window
+    // redraws inside its error guard and refreshes its scale text.
+    void SetCameraMoved(std::function<void()> moved) { cameraMoved_ = std::move(moved); }
 
     // Where the hit-zone computation rides on the untextured face draws (may be null).
     void SetHitZoneHook(HitZoneHook* hook) { hitZones_ = hook; }
@@ -65,6 +71,10 @@ protected:
     void initializeGL() override;
     void resizeGL(int w, int h) override;
     void paintGL() override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     // The sequences of the view, in GL terms.
@@ -76,11 +86,17 @@ private:
     void Draw(const ViewTransform* moved);
     void ApplyViewport();
     bool Textured() const;
+    void CameraMoved();
 
     Frame frame_;
     HitZoneHook* hitZones_ = nullptr;
     MemoSink* memo_ = nullptr;
     std::vector<unsigned> textures_;
+    std::function<void()> cameraMoved_;
+    MouseDrag drag_;
+    QPoint dragOrigin_;
+    Qt::MouseButton dragButton_ = Qt::NoButton;
+    int wheelRest_ = 0;  // wheel angle not yet a whole step (high-resolution wheels, touch pads)
     bool initialized_ = false;
     bool blank_ = true;  // the framebuffer holds no picture yet
     bool paletted_ = false;

@@ -78,7 +78,18 @@ private slots:
         QCOMPARE(panel.ModeGroupWidget()->buttons().size(), int{kModeButtonCount});
         for (int i = 0; i < kModeButtonCount; ++i) {
             const auto b = static_cast<ModeButton>(i);
-            QCOMPARE(panel.ModeButtonWidget(b)->toolTip(), QString::fromLatin1(ModeButtonHint(b)));
+            QToolButton* button = panel.ModeButtonWidget(b);
+            // The hint whole at the end of the tooltip, after the button's short text.
+            QVERIFY(
+                button->toolTip().endsWith(QStringLiteral(": ") + QString::fromLatin1(ModeButtonHint(b))));
+            QVERIFY(button->toolTip().startsWith(button->text()));
+            // Its picture draws (Qt's SVG plugin reads our icons).
+            const QImage icon = button->icon().pixmap(16, 16).toImage();
+            QVERIFY(!icon.isNull());
+            int opaque = 0;
+            for (int y = 0; y < icon.height(); ++y)
+                for (int x = 0; x < icon.width(); ++x) opaque += qAlpha(icon.pixel(x, y)) > 128;
+            QVERIFY2(opaque > 10, ModeButtonName(b));
             QCOMPARE(panel.ModeButtonWidget(b)->isChecked(), b == SBMESH);
         }
         QCOMPARE(panel.CBTop()->text(), QStringLiteral("Keep On Top"));
@@ -181,6 +192,14 @@ private slots:
         QCOMPARE(picture.size(), QSize(2, 2));
         QCOMPARE(picture.pixelColor(0, 0), PaletteColour(23, 10));
         QCOMPARE(picture.pixelColor(1, 1), PaletteColour(23, 40));
+        // On the screen the picture fills its area, every texel a crisp block up to its edge.
+        QTest::qWait(20);
+        const QImage onScreen = panel.Image()->grab().toImage();
+        const int side = std::min(onScreen.width(), onScreen.height());
+        QVERIFY2(side >= 60, qPrintable(QString::number(side)));
+        QCOMPARE(onScreen.pixelColor(side / 2 - 2, side / 4), PaletteColour(23, 10));
+        QCOMPARE(onScreen.pixelColor(side / 2 + 1, side / 4), PaletteColour(23, 20));
+        QCOMPARE(onScreen.pixelColor(side / 4, side - 2), PaletteColour(23, 30));
 
         // "Save Bmp" writes the picture shown, named after the entry and the model.
         app.viewer().Item(QStringLiteral("SaveBMP1"))->trigger();
@@ -296,6 +315,14 @@ private slots:
         QVERIFY(!app.dialogs.errors.empty());
         QCOMPARE(app.dialogs.errors.back(), std::string("'x' is not a valid integer value"));
         QCOMPARE(app.dialogs.errors.size(), size_t{1});
+        // Emptying the box on the way to a new number draws nothing and says nothing; the next text
+        // that is not a number is reported once.
+        QTest::keyClick(panel.ResBox()->lineEdit(), Qt::Key_Backspace);
+        QCOMPARE(TheSelection().Resolution, std::string());
+        QCOMPARE(app.dialogs.errors.size(), size_t{1});
+        QTest::keyClicks(panel.ResBox()->lineEdit(), QStringLiteral("y"));
+        QCOMPARE(app.dialogs.errors.size(), size_t{2});
+        QCOMPARE(app.dialogs.errors.back(), std::string("'y' is not a valid integer value"));
         // The selection follows the box's text however it changes.
         panel.ResBox()->setEditText(QStringLiteral("0"));
         QCOMPARE(TheSelection().Resolution, std::string("0"));

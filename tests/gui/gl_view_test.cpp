@@ -6,11 +6,14 @@
 #include <QImage>
 #include <QOpenGLContext>
 #include <QSet>
+#include <QWheelEvent>
 #include <QtTest>
+#include <cmath>
 
 #include "model/errors.h"
 #include "model/reader.h"
 #include "model/store.h"
+#include "pixel_count.h"
 #include "render/core/palette_colours.h"
 #include "render/core/texture_load.h"
 #include "render/core/view_state.h"
@@ -18,16 +21,9 @@
 
 using namespace opt;
 
+using namespace opt::guitest;
+
 namespace {
-
-int CountColour(const QImage& img, QRgb colour) {
-    int n = 0;
-    for (int y = 0; y < img.height(); ++y)
-        for (int x = 0; x < img.width(); ++x) n += (img.pixel(x, y) & 0xFFFFFF) == (colour & 0xFFFFFF);
-    return n;
-}
-
-int CountNotBlack(const QImage& img) { return img.width() * img.height() - CountColour(img, qRgb(0, 0, 0)); }
 
 // glColor3f(r, g, b) as the 8-bit framebuffer stores it.
 QRgb Colour(float r, float g, float b) {
@@ -89,31 +85,66 @@ private slots:
         QCOMPARE(img.pixel(399, 399) & 0xFFFFFF, 0u);
     }
 
-    void keysTurnAndAPlainRedrawShowsTheUnturnedView() {
+    void keysTurnAndAPlainRedrawKeepsTheCamera() {
         LoadDemo(SBMESH);
         const QImage start = view_->grabFramebuffer();
         KeyOutcome out = view_->KeyDown(ViewKey::Up, {});
         QVERIFY(out.DrawMoved);
         QCOMPARE(TheView().AngleX, 10);
         for (int i = 0; i < 8; ++i) view_->KeyDown(ViewKey::Up, {});
-        const QImage turned = view_->grabFramebuffer();
-        QVERIFY(turned != start);
-        const QImage turnedNoPan = turned;
-        QVERIFY(CountNotBlack(turned) > 0);
+        const QImage turnedNoPan = view_->grabFramebuffer();
+        QVERIFY(turnedNoPan != start);
+        QVERIFY(CountNotBlack(turnedNoPan) > 0);
         // Shift+Right pans: the picture moves to the right.
         view_->KeyDown(ViewKey::Right, KeyModifiers{.Shift = true});
-        QVERIFY(view_->grabFramebuffer() != turned);
+        const QImage panned = view_->grabFramebuffer();
+        QVERIFY(panned != turnedNoPan);
+        // A plain redraw (a control-panel choice) keeps the user's camera.
         view_->ShowHZ();
-        QCOMPARE(view_->grabFramebuffer(), start);
-        // A reload draws its first frame with the angles and scale of before.
+        QCOMPARE(view_->grabFramebuffer(), panned);
+        // A reload draws its first frame with the angles and scale of before, then resets them.
         view_->LoadOrtho(DEMO_MODEL_PATH, {});
         QCOMPARE(view_->grabFramebuffer(), turnedNoPan);
         QCOMPARE(TheView().AngleX, 0);
+        view_->ShowHZ();
+        QCOMPARE(view_->grabFramebuffer(), start);
         // Zoom in: the model covers more of the panel.
         const int before = CountNotBlack(start);
         out = view_->KeyDown(ViewKey::EqualPlus, {});
         QVERIFY(out.ScaleText);
         QVERIFY(CountNotBlack(view_->grabFramebuffer()) != before);
+    }
+
+    void mouseDragsTurnAndPanAndTheWheelZoomsInKeySteps() {
+        LoadDemo(SBMESH);
+        const QImage start = view_->grabFramebuffer();
+        // Left drag: right turns about y, down about x, one degree per two pixels.
+        QTest::mousePress(view_, Qt::LeftButton, {}, QPoint(100, 100));
+        QTest::mouseMove(view_, QPoint(160, 140));
+        QTest::mouseRelease(view_, Qt::LeftButton, {}, QPoint(160, 140));
+        QCOMPARE(TheView().AngleY, 30);
+        QCOMPARE(TheView().AngleX, 20);
+        QVERIFY(view_->grabFramebuffer() != start);
+        // Right drag pans: the model follows the pointer, one cube span per view width.
+        const double unitsPerPixel = double(TheView().OrthoMax - TheView().OrthoMin) / 400;
+        QTest::mousePress(view_, Qt::RightButton, {}, QPoint(200, 200));
+        QTest::mouseMove(view_, QPoint(240, 180));
+        QTest::mouseRelease(view_, Qt::RightButton, {}, QPoint(240, 180));
+        QCOMPARE(TheView().PanX, int(std::lround(40 * unitsPerPixel)));
+        QCOMPARE(TheView().PanY, int(std::lround(20 * unitsPerPixel)));
+        QCOMPARE(TheView().AngleY, 30);  // panning leaves the turn alone
+        // The wheel: a notch away zooms as "=" does, a notch back as "-".
+        auto wheel = [this](int delta) {
+            QWheelEvent e(QPointF(200, 200), view_->mapToGlobal(QPointF(200, 200)), {}, {0, delta},
+                          Qt::NoButton, {}, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(view_, &e);
+        };
+        wheel(120);
+        QCOMPARE(TheView().ViewScale, 2.0);
+        wheel(-120);
+        QCOMPARE(TheView().ViewScale, 2.0 - 0.1 - 0.01);
+        wheel(60);  // half a notch: no step yet
+        QCOMPARE(TheView().ViewScale, 2.0 - 0.1 - 0.01);
     }
 
     void texturedDisplayShowsThePalette6ColoursOfTheTextures() {

@@ -13,9 +13,11 @@
 #include <string>
 #include <vector>
 
+#include "pixel_count.h"
 #include "render/gl/gl_view.h"
 #include "tests/support/opt_builder.h"
 #include "ui/windows/dialogs.h"
+#include "ui/windows/settings.h"
 #include "ui/windows/startup.h"
 #include "ui/windows/viewer_window.h"
 
@@ -60,8 +62,12 @@ struct RunningApp {
     QTemporaryDir programDir;
     AppWindows windows;
 
-    explicit RunningApp(bool withAppData = true) {
+    // settingsFile: where the windows keep their settings (default: a fresh file of this program
+    // folder), so no test reads or changes the user's own.
+    explicit RunningApp(bool withAppData = true, const QString& settingsFile = {}) {
         SetDialogs(&dialogs);
+        UseSettingsFile(settingsFile.isEmpty() ? programDir.filePath(QStringLiteral("settings.ini"))
+                                               : settingsFile);
         if (withAppData) std::filesystem::create_directory(ProgramPath() / "AppData");
         windows = CreateWindows(ProgramPath());
         windows.glw->show();

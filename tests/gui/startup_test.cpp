@@ -1,6 +1,7 @@
 // Start-up: the windows in their order, the working folders and their one-time notice, the counters,
 // the About box, the help page and the small conversions the windows rely on.
 #include <QLabel>
+#include <QPushButton>
 #include <QTextBrowser>
 
 #include "gui_fixture.h"
@@ -35,9 +36,13 @@ public:
 
 class StartupTest : public QObject {
     Q_OBJECT
+    QTemporaryDir settingsDir_;
 
 private slots:
-    void initTestCase() { InitApplication(App()); }
+    void initTestCase() {
+        InitApplication(App());
+        UseSettingsFile(settingsDir_.filePath(QStringLiteral("settings.ini")));
+    }
     void cleanup() { SetDialogs(nullptr); }
 
     void freshFolderGetsBothDirectoriesAndTheNoticeOnce() {
@@ -94,7 +99,10 @@ private slots:
             QVERIFY(!w->isVisible());
         QVERIFY(app.viewer().isVisible());
         QCOMPARE(app.viewer().size(), QSize(623, 324));
-        QCOMPARE(app.windows.ml->size(), QSize(511, 437));
+        // The control panel is at least its designed size, and as large as its lists need.
+        QVERIFY(app.windows.ml->width() >= 511 && app.windows.ml->height() >= 437);
+        QCOMPARE(app.windows.ml->size(),
+                 app.windows.ml->size().expandedTo(app.windows.ml->minimumSizeHint()));
         // The open dialog starts at home while the designed folder does not exist.
         QCOMPARE(app.viewer().OpenDialogStartDir(), Local(QDir::homePath()));
     }
@@ -115,6 +123,17 @@ private slots:
         QVERIFY(about.Label2()->text().startsWith(QStringLiteral(
             "As we have a good idea of whats in the Opt files work will now begin on an  editor .")));
         QCOMPARE(about.ProgramIcon()->pixmap().size(), QSize(100, 67));  // our own picture, shipped inside
+        // Every text shows whole at the font it has, and none covers another.
+        for (QLabel* label : {about.Label1(), about.Label2()})
+            QVERIFY(label->heightForWidth(label->width()) <= label->height());
+        QVERIFY(!about.Label1()->geometry().intersects(about.Label2()->geometry()));
+        auto* name = about.findChild<QLabel*>(QStringLiteral("ProductName"));
+        const QFontMetrics nameFont(name->font());
+        QVERIFY(nameFont.horizontalAdvance(name->text()) <= name->width());
+        QVERIFY(nameFont.height() <= name->height());
+        QVERIFY(!name->geometry().intersects(about.Version()->geometry()));
+        QVERIFY(about.rect().contains(about.OKButton()->geometry()));
+        QVERIFY(about.Label2()->geometry().bottom() < about.OKButton()->geometry().top());
         about.show();
         about.OKButtonClick();
         QVERIFY(!about.isVisible());
@@ -127,6 +146,9 @@ private slots:
         help.ShowContext(kHelpFileName, kHelpContext);
         QCOMPARE(help.Browser()->source().fragment(), QStringLiteral("section10"));
         QVERIFY(help.Browser()->toPlainText().contains(QStringLiteral("10 Getting started")));
+        // The page tells what surprises users: the wireframe's colour and the reload a resize makes.
+        QVERIFY(help.Browser()->toPlainText().contains(QStringLiteral("blue wireframe")));
+        QVERIFY(help.Browser()->toPlainText().contains(QStringLiteral("Resizing the window")));
         QVERIFY(help.isVisible());
     }
 

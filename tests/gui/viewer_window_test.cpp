@@ -13,6 +13,7 @@
 #include "gui_fixture.h"
 #include "listings/text_format.h"
 #include "model/store.h"
+#include "render/core/view_keys.h"
 #include "render/core/view_state.h"
 #include "ui/selection_state.h"
 #include "ui/windows/control_panel.h"
@@ -88,10 +89,11 @@ private slots:
             QCOMPARE(item->statusTip(), QString::fromLatin1(r.hint));
         }
         QCOMPARE(app.viewer().Item(QStringLiteral("Contents1"))->shortcut(), QKeySequence(Qt::Key_F1));
-        // Menu order of the File menu: "Revert Last Write" after the saves, the separator N3 last.
+        // Menu order of the File menu: Read OPt, Reload, Recent Files, then the designed items with
+        // "Revert Last Write" after the saves; the separator N3 is its last item.
         const auto fileItems = app.viewer().findChild<QMenu*>(QStringLiteral("Render1Menu"))->actions();
-        QCOMPARE(fileItems.size(), 7);
-        QCOMPARE(fileItems[5]->objectName(), QStringLiteral("RevertLastWrite1"));
+        QCOMPARE(fileItems.size(), 9);
+        QCOMPARE(fileItems[fileItems.size() - 2]->objectName(), QStringLiteral("RevertLastWrite1"));
         QCOMPARE(fileItems.back()->objectName(), QStringLiteral("N3"));
         QVERIFY(fileItems.back()->isSeparator());
         QCOMPARE(app.viewer().windowTitle(), QStringLiteral("OPT_Zedaruz_V4a"));
@@ -248,23 +250,29 @@ private slots:
         QCOMPARE(app.viewer().p()->width(), app.viewer().p()->height());
         QCOMPARE(TheView().LoadCount, 0);
 
-        app.OpenModel(GapModel(), "ship.opt");
+        const std::string path = app.OpenModel(GapModel(), "ship.opt");
         QCOMPARE(app.viewer().p()->width(), app.viewer().p()->height());
         app.viewer().Item(QStringLiteral("ListTextures1"))->trigger();
-        QVERIFY(app.viewer().SB().Count() > 0);
-        app.viewer().resize(720, 420);  // reloads from disk: the load empties the list box
-        QTest::qWait(20);
-        QCOMPARE(app.viewer().SB().Count(), 0);
+        const auto lines = app.viewer().SB().Lines();
+        QVERIFY(!lines.empty());
+        // A resize reloads from disk (an edit made meanwhile shows), keeps the list box and the
+        // user's camera, and draws at once.
+        app.viewer().View().KeyDown(ViewKey::EqualPlus, {});
+        app.viewer().resize(720, 420);
+        QTest::qWait(50);
         QVERIFY(TheSelection().ModelLoaded);
+        QCOMPARE(app.viewer().SB().Lines(), lines);
+        QCOMPARE(TheView().ViewScale, 2.0);
+        QVERIFY(CountNotBlack(app.viewer().View().grabFramebuffer()) > 0);
         QCOMPARE(app.viewer().p()->width(), app.viewer().p()->height());
-        QCOMPARE(TheView().LoadCount, 1);  // the context was remade after the reload
+        QCOMPARE(TheView().LoadCount, 2);  // the context was remade, then the reload loaded once more
 
-        // Dragging the splitter reloads too, and the reload squares the panel again.
-        app.viewer().Item(QStringLiteral("ListTextures1"))->trigger();
-        app.viewer().Splitter1()->setSizes({100, 500});
-        QTest::qWait(20);
-        QCOMPARE(app.viewer().SB().Count(), 0);
-        QCOMPARE(app.viewer().p()->width(), app.viewer().p()->height());
+        // The file gone from the disk: the message, and the list box keeps its lines.
+        std::filesystem::remove(path);
+        app.viewer().resize(760, 440);
+        QTest::qWait(50);
+        QCOMPARE(app.dialogs.errors, std::vector<std::string>{"Cannot open file " + path});
+        QCOMPARE(app.viewer().SB().Lines(), lines);
     }
 
     void closingGuardsResizesAndFreesTheEditors() {

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
+#include <algorithm>
 
 namespace opt {
 
@@ -76,6 +77,35 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     connect(OKButton_, &QPushButton::clicked, this, [this] { OKButtonClick(); });
 
     FormCreate();
+    FitTexts(ProductName, Panel1);
+}
+
+void TAboutBox::FitTexts(QLabel* productName, QWidget* panel) {
+    // The designed places suit the designed font only: each text gets the room its font needs, and
+    // the texts below it move down by as much, so every text shows whole and none covers another.
+    const QFontMetrics name(productName->font());
+    const QRect nameRect = productName->geometry();
+    const int nameWidth = name.horizontalAdvance(productName->text()) + name.averageCharWidth();
+    productName->setGeometry(nameRect.x(), nameRect.y(), std::max(nameRect.width(), nameWidth),
+                             std::max(nameRect.height(), name.height() + 2));
+    const int versionTop = std::max(50, productName->geometry().bottom() + 4);
+    Version_->setGeometry(152, versionTop, 209, std::max(16, Version_->fontMetrics().height() + 2));
+
+    int top = std::max(120, std::max(Version_->geometry().bottom(), ProgramIcon_->geometry().bottom()) + 4);
+    for (QLabel* label : {Label1_, Label2_}) {
+        const QRect r = label->geometry();
+        const int height = std::max(r.height(), label->heightForWidth(r.width()));
+        const int y = label == Label1_ ? std::max(r.y(), top) : std::max(r.y(), top + 2);
+        label->setGeometry(r.x(), y, r.width(), height);
+        top = y + height - 1;
+    }
+    const QRect ok = OKButton_->geometry();
+    OKButton_->setGeometry(ok.x(), std::max(ok.y(), top + 12), ok.width(), ok.height());
+    const int width = std::max({367, productName->geometry().right() + 6, Label1_->geometry().right() + 5,
+                                Label2_->geometry().right() + 5});
+    const int height = std::max(283, OKButton_->geometry().bottom() + 18);
+    panel->setGeometry(0, 0, width, height);
+    setFixedSize(width, height);
 }
 
 void TAboutBox::FormCreate() { Version_->setText(Version_->text() + QStringLiteral("  4.0a")); }

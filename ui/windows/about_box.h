@@ -23,6 +23,7 @@ public:
 
 private:
     void FormCreate();
+    void FitTexts(QLabel* productName, QWidget* panel);
 
     QLabel* ProgramIcon_;
     QLabel* Version_;

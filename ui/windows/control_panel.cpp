@@ -196,12 +196,17 @@ void TML::ShowTexture(int record) {
     QImage image;
     image.loadFromData(preview_.data(), static_cast<int>(preview_.size()), "BMP");
     Image_->setPixmap(QPixmap::fromImage(image));
-    Image_->setFixedSize(image.size());
+    // The picture shares the centre with the memo, enlarged to fill its half.
+    Image_->setMinimumSize(0, 0);
+    Image_->setMaximumHeight(QWIDGETSIZE_MAX);
+    Image_->update();
 }
 
 void TML::ResBoxChange() {
     // The line edit tells of the user's typing before the box tells of its new text.
     TheSelection().Resolution = FromLatin1(ResBox_->currentText());
+    // An emptied box is a number being typed, not a bad one: nothing is drawn and nothing said.
+    if (ResBox_->currentText().isEmpty()) return;
     FormHide();
 }
 

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -18,6 +19,7 @@
 #include "edit/core/edit_widgets.h"
 #include "ui/windows/control_panel.h"
 #include "ui/windows/edit_area_binding.h"  // TML owns it
+#include "ui/windows/pixel_preview.h"
 #include "ui/windows/radio_group.h"
 
 namespace opt {
@@ -29,9 +31,23 @@ constexpr int kSpeedButtonSize = 22;
 constexpr int kLeftPanelWidth = 89;
 constexpr int kRightPanelWidth = 148;
 
-// Short glyph texts of the mode buttons, in tool-bar order; the hints say what each one does.
+// Short texts of the mode buttons, in tool-bar order: the start of each tooltip, before the hint.
 constexpr const char* kModeGlyphs[kModeButtonCount] = {"Ms", "Fc", "Vx", "sHP", "HP",  "sHZ", "HZ",
                                                        "ED", "sC", "cC", "Res", "RSH", "Tx"};
+// The picture of each mode button (SVG in the program's resources), in tool-bar order.
+constexpr const char* kModeIcons[kModeButtonCount] = {"mesh",
+                                                      "face",
+                                                      "vertex",
+                                                      "show_hardpoints",
+                                                      "edit_hardpoints",
+                                                      "show_hit_zones",
+                                                      "compute_hit_zones",
+                                                      "edit_target_box",
+                                                      "show_centres",
+                                                      "copy_centres",
+                                                      "lod_distances",
+                                                      "rotation_scale",
+                                                      "textured"};
 
 QToolButton* SpeedButton(QWidget* parent, const QString& name, const QString& text, const QString& hint) {
     auto* b = new QToolButton(parent);
@@ -74,6 +90,14 @@ void TML::BuildToolBars(QVBoxLayout* outer) {
             SpeedButton(TP, QString::fromLatin1(ModeButtonName(b)), QString::fromLatin1(kModeGlyphs[i]),
                         QString::fromLatin1(ModeButtonHint(b)));
         button->setCheckable(true);
+        // A picture instead of the short text, which leads the tooltip; the hint itself stays whole.
+        button->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(QString::fromLatin1(kModeIcons[i]))));
+        button->setIconSize(QSize(16, 16));
+        button->setToolButtonStyle(Qt::ToolButtonIconOnly);
+        button->setFixedWidth(kSpeedButtonSize);
+        button->setToolTip(QString::fromLatin1(kModeGlyphs[i]) + QStringLiteral(": ") +
+                           QString::fromLatin1(ModeButtonHint(b)));
+        button->setStatusTip(QString::fromLatin1(ModeButtonHint(b)));
         modeGroup_->addButton(button, i);
         modeButtons_[static_cast<size_t>(i)] = button;
         top->addWidget(button);
@@ -176,10 +200,11 @@ QWidget* TML::BuildCentrePanel() {
     auto* col = new QVBoxLayout(CP);
     col->setContentsMargins(2, 2, 2, 2);
     col->setSpacing(2);
-    Image_ = new QLabel(CP);
+    Image_ = new PixelPreview(CP);
     Image_->setObjectName(QStringLiteral("Image"));
-    Image_->setFixedSize(0, 0);  // sizes itself to the texture shown
-    col->addWidget(Image_, 0, Qt::AlignTop | Qt::AlignLeft);
+    Image_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    Image_->setMaximumHeight(0);  // no room until the first texture is shown
+    col->addWidget(Image_, 1);
     Memo_ = new QPlainTextEdit(CP);
     Memo_->setObjectName(QStringLiteral("Memo"));
     Memo_->setLineWrapMode(QPlainTextEdit::NoWrap);

@@ -1,9 +1,11 @@
 #include "ui/windows/startup.h"
 
 #include <QApplication>
+#include <QLayout>
 #include <QLineEdit>
 #include <QLocale>
 #include <QScreen>
+#include <algorithm>
 
 #include "edit/core/write_journal.h"
 #include "listings/text_format.h"
@@ -80,6 +82,34 @@ void CentreOnScreen(QWidget& window) {
     window.move(frame.topLeft());
 }
 
+void BringToFront(QWidget& window) {
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
+void PlaceBeside(QWidget& viewer, QWidget& panel) {
+    // The panel's lists can make it larger than designed: lay it out before measuring it.
+    panel.ensurePolished();
+    if (panel.layout() != nullptr) panel.layout()->activate();
+    panel.resize(panel.size().expandedTo(panel.minimumSizeHint()));
+    const QScreen* screen = viewer.screen() != nullptr ? viewer.screen() : QGuiApplication::primaryScreen();
+    if (screen == nullptr) return;
+    const QRect area = screen->availableGeometry();
+    constexpr int kGap = 8;
+    const QSize v = viewer.frameGeometry().size();
+    const QSize p = panel.frameGeometry().size().expandedTo(panel.size());
+    if (v.width() + kGap + p.width() > area.width()) {
+        CentreOnScreen(viewer);
+        CentreOnScreen(panel);
+        return;
+    }
+    const int left = area.left() + (area.width() - v.width() - kGap - p.width()) / 2;
+    const int top = area.top() + std::max(0, (area.height() - std::max(v.height(), p.height())) / 2);
+    viewer.move(left, top);
+    panel.move(left + v.width() + kGap, top);
+}
+
 namespace {
 
 // The editors between the windows: the lookup folder the viewer prepared, the hit-zone computation on
@@ -108,9 +138,9 @@ AppWindows CreateWindows(const std::filesystem::path& programDir) {
     w.ml->SetViewer(w.glw.get());
     w.ml->SetPalettePanel(w.pa.get());
     ConnectEditors(w);
-    CentreOnScreen(*w.glw);
-    CentreOnScreen(*w.ml);
+    PlaceBeside(*w.glw, *w.ml);
     CentreOnScreen(*w.about);
+    w.glw->RestoreSettings();
     return w;
 }
 

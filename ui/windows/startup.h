@@ -46,5 +46,10 @@ AppWindows CreateWindows(const std::filesystem::path& programDir);
 
 // Places a window in the middle of the screen it is on.
 void CentreOnScreen(QWidget& window);
+// Shows a window, raises it above the others and gives it the keyboard.
+void BringToFront(QWidget& window);
+// Places the control panel from its real size beside the viewer, the pair centred on the screen,
+// where the screen is wide enough for both; otherwise each is centred.
+void PlaceBeside(QWidget& viewer, QWidget& panel);
 
 }  // namespace opt

@@ -2,32 +2,47 @@
 
 #include <QLabel>
 #include <QStatusBar>
+#include <algorithm>
 
 namespace opt {
 
-StatusPanels::StatusPanels(QStatusBar* bar, std::initializer_list<int> widths) : bar_(bar) {
+StatusPanels::StatusPanels(QStatusBar* bar, std::initializer_list<int> widths) : bar_(bar), widths_(widths) {
     bar_->setSizeGripEnabled(false);
     int n = 0;
     for (int width : widths) {
         auto* panel = new QLabel(bar_);
-        panel->setObjectName(QStringLiteral("Panel%1").arg(n++));
-        panel->setFixedWidth(width);
+        panel->setObjectName(QStringLiteral("Panel%1").arg(n));
+        panel->setMinimumWidth(width);
         panel->setFrameShape(QFrame::Panel);
         panel->setFrameShadow(QFrame::Sunken);
-        bar_->addWidget(panel);
+        const bool last = ++n == static_cast<int>(widths.size());
+        if (!last) panel->setMaximumWidth(width);
+        bar_->addWidget(panel, last ? 1 : 0);
         panels_.push_back(panel);
     }
 }
 
+QLabel* StatusPanels::Panel(int panel) const {
+    if (panel < 0 || static_cast<size_t>(panel) >= panels_.size()) return nullptr;
+    return panels_[static_cast<size_t>(panel)];
+}
+
 void StatusPanels::SetText(int panel, const std::string& text) {
-    if (panel < 0 || static_cast<size_t>(panel) >= panels_.size()) return;
-    panels_[static_cast<size_t>(panel)]->setText(
-        QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+    QLabel* label = Panel(panel);
+    if (label == nullptr) return;
+    const QString shown = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+    label->setText(shown);
+    // A text wider than the designed width widens its panel instead of being cut.
+    const int needed =
+        label->fontMetrics().horizontalAdvance(shown) + 2 * label->frameWidth() + 2 * label->margin() + 6;
+    const int width = std::max(widths_[static_cast<size_t>(panel)], needed);
+    label->setMinimumWidth(width);
+    if (static_cast<size_t>(panel) + 1 < panels_.size()) label->setMaximumWidth(width);
 }
 
 QString StatusPanels::Text(int panel) const {
-    if (panel < 0 || static_cast<size_t>(panel) >= panels_.size()) return {};
-    return panels_[static_cast<size_t>(panel)]->text();
+    const QLabel* label = Panel(panel);
+    return label != nullptr ? label->text() : QString();
 }
 
 }  // namespace opt

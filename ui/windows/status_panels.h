@@ -1,4 +1,6 @@
-// A status bar of fixed-width text panels, as the viewer window and the control panel have.
+// A status bar of text panels, as the viewer window and the control panel have. Each panel is at
+// least its designed width and grows to show its text whole; the last one stretches to the bar's
+// right edge.
 #pragma once
 
 #include <QString>
@@ -17,11 +19,13 @@ public:
     StatusPanels(QStatusBar* bar, std::initializer_list<int> widths);
     void SetText(int panel, const std::string& text);
     QString Text(int panel) const;
+    QLabel* Panel(int panel) const;
     QStatusBar* Bar() const { return bar_; }
 
 private:
     QStatusBar* bar_;
     std::vector<QLabel*> panels_;
+    std::vector<int> widths_;
 };
 
 }  // namespace opt

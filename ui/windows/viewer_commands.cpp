@@ -1,5 +1,6 @@
 // The viewer window's commands besides opening: listings, saving, help, the other windows.
 #include <QListWidget>
+#include <utility>
 
 #include "edit/core/journal_history.h"
 #include "edit/core/write_journal.h"
@@ -51,9 +52,26 @@ void TGLW::RevertLastWrite1Click() {
 void TGLW::SavePal1Click() { TheDialogs().Message(SavePals(TheDirs().SaveDataDir, TheStore(), modelPath_)); }
 
 void TGLW::Panel1Click() {
-    if (ml_ != nullptr) ml_->show();
-    if (pa_ != nullptr) pa_->show();
+    // Both come to the front; the control panel gets the keyboard.
+    if (pa_ != nullptr) {
+        pa_->setAttribute(Qt::WA_ShowWithoutActivating);
+        pa_->show();
+        pa_->raise();
+    }
+    ShowControlPanel();
 }
+
+void TGLW::ShowControlPanel() {
+    if (ml_ == nullptr) return;
+    BringToFront(*ml_);
+    if (std::exchange(startHint_, false)) Bar_->SetText(2, std::string());
+}
+
+void TGLW::ReloadClick() {
+    if (!modelPath_.empty()) LoadWireTex();
+}
+
+void TGLW::OpenRecentFile(const std::string& path) { OpenModelFile(path); }
 
 void TGLW::HelpClick() { TheDialogs().ShowHelp(ApplicationHelpFile(), kHelpContext); }
 

@@ -67,7 +67,11 @@ void TGLW::OpenModelFile(const std::string& path) {
     LoadingScope loading(loading_);
     BeginLoad();
     TheView().ResizeGuard = false;
-    ReadChosenFile(path);
+    // A name from the command line or a drop may be relative: the caption and the file that reloads
+    // and patches read are the full path, as the open dialog gives it.
+    std::error_code ec;
+    const std::filesystem::path full = std::filesystem::absolute(path, ec);
+    ReadChosenFile(ec ? path : full.lexically_normal().string());
 }
 
 void TGLW::ReadChosenFile(const std::string& path) {
@@ -76,6 +80,7 @@ void TGLW::ReadChosenFile(const std::string& path) {
     const std::filesystem::path folder = std::filesystem::path(path).parent_path();
     if (!folder.empty()) lastDir_ = folder.string();
     ReadAndShow();
+    RememberOpened(path);
 }
 
 void TGLW::LoadWireTex() {

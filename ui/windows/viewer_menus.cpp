@@ -61,8 +61,10 @@ void TGLW::BuildMenus() {
     };
 
     QMenu* file = AddMenu(bar, "Render1", "File");
-    on(AddItem(file, {"ReadVxfromOPt1", "Read OPt", "Open Opt file for viewing."}),
-       &TGLW::ReadVxfromOPt1Click);
+    QAction* open = AddItem(file, {"ReadVxfromOPt1", "Read OPt", "Open Opt file for viewing."});
+    open->setShortcut(QKeySequence::Open);
+    on(open, &TGLW::ReadVxfromOPt1Click);
+    AddFileExtras(file);
     AddSeparator(file, "N1");
     on(AddItem(file, {"SaveBMP1", "Save Bmp", "Saves curretnt texture to bmp file"}), &TGLW::SaveBMP1Click);
     on(AddItem(file, {"SavePal1", "Save Pals", "Saves all palettes"}), &TGLW::SavePal1Click);
@@ -106,6 +108,7 @@ void TGLW::SetMenu() {
         if (QAction* item = Item(QString::fromLatin1(name))) item->setEnabled(loaded);
     if (QAction* revert = Item(QStringLiteral("RevertLastWrite1")))
         revert->setEnabled(loaded && HasCurrentWrite(modelPath_, JournalFilePath(TheDirs().ProgramDir)));
+    if (QAction* reload = Item(QStringLiteral("Reload1"))) reload->setEnabled(!modelPath_.empty());
 }
 
 }  // namespace opt

@@ -9,10 +9,13 @@
 #include <QFrame>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "listings/text_format.h"
 #include "render/core/image_export.h"
@@ -30,6 +33,8 @@ namespace opt {
 namespace {
 constexpr int kSplitterWidth = 8;
 constexpr int kDesignedPanelWidth = 169;
+// Says where to go on the first screen, until the control panel is first shown.
+constexpr const char* kStartHint = "Space: control panel \xB7 F1: help \xB7 drag to turn";
 }  // namespace
 
 bool IsModelFileName(const QString& fileName) {
@@ -75,6 +80,7 @@ void TGLW::BuildLayout() {
     SB_ = new ListBox(Splitter1_);
     Splitter1_->addWidget(p_);
     Splitter1_->addWidget(SB_);
+    Splitter1_->handle(1)->installEventFilter(this);
     Splitter1_->setStretchFactor(0, 0);
     Splitter1_->setStretchFactor(1, 1);
     Splitter1_->setSizes({kDesignedPanelWidth, 623 - kDesignedPanelWidth - kSplitterWidth});
@@ -90,6 +96,13 @@ void TGLW::BuildLayout() {
     auto* bar = statusBar();
     bar->setObjectName(QStringLiteral("Bar"));
     Bar_ = std::make_unique<StatusPanels>(bar, std::initializer_list<int>{100, 150, 150, 50});
+    Bar_->SetText(2, kStartHint);
+    view_->SetCameraMoved([this] {
+        RunGuarded([this] {
+            view_->DrawMoved();
+            Bar_->SetText(0, ScaleStatusText(TheView(), DecimalSeparator()));
+        });
+    });
 }
 
 void TGLW::FormCreate(const std::filesystem::path& programDir) {
@@ -108,7 +121,9 @@ void TGLW::SetPeers(TML* controlPanel, TPa* palettePanel, TAboutBox* aboutBox) {
 }
 
 void TGLW::SquarePanel() {
-    const int side = p_->height();
+    // The panel fills the splitter's height; the splitter's own size is the settled one even before
+    // the panel has been laid out.
+    const int side = Splitter1_->contentsRect().height();
     const int rest = Splitter1_->width() - side - Splitter1_->handleWidth();
     Splitter1_->setSizes({side, rest > 0 ? rest : 0});
 }
@@ -120,7 +135,7 @@ void TGLW::WP(int palette, const std::string& fileName) { opt::WP(fileName, TheS
 void TGLW::FormKeyDown(const QKeyEvent& key) {
     const KeyOutcome outcome =
         view_->KeyDown(ToViewKey(key.key(), key.modifiers()), ToKeyModifiers(key.modifiers()));
-    if (outcome.ShowControlPanel && ml_ != nullptr) ml_->show();
+    if (outcome.ShowControlPanel) ShowControlPanel();
     if (outcome.ScaleText) Bar_->SetText(0, ScaleStatusText(TheView(), DecimalSeparator()));
 }
 
@@ -144,6 +159,12 @@ bool TGLW::eventFilter(QObject* watched, QEvent* event) {
         // Not consumed: the focused control receives the key as well.
     } else if (watched == p_ && event->type() == QEvent::Resize) {
         RunGuarded([this] { pResize(); });
+    } else if (watched == Splitter1_->handle(1) && event->type() == QEvent::MouseButtonPress) {
+        splitterDragging_ = true;
+    } else if (watched == Splitter1_->handle(1) && event->type() == QEvent::MouseButtonRelease) {
+        // The handle moves to its last place after this event: reload once it has.
+        splitterDragging_ = false;
+        if (std::exchange(reloadAfterDrag_, false)) ScheduleResizeReload();
     }
     return QMainWindow::eventFilter(watched, event);
 }
@@ -151,7 +172,44 @@ bool TGLW::eventFilter(QObject* watched, QEvent* event) {
 void TGLW::pResize() {
     p_->repaint();
     // The panel's own squaring during a load is part of that load, not a new one.
-    if (TheSelection().ModelLoaded && !loading_) LoadWireTex();
+    if (TheSelection().ModelLoaded && !loading_) ScheduleResizeReload();
+}
+
+void TGLW::ScheduleResizeReload() {
+    if (splitterDragging_) {
+        reloadAfterDrag_ = true;
+        return;
+    }
+    if (reloadQueued_) return;
+    reloadQueued_ = true;
+    QTimer::singleShot(0, this, [this] {
+        reloadQueued_ = false;
+        if (splitterDragging_) {
+            reloadAfterDrag_ = true;
+            return;
+        }
+        if (TheSelection().ModelLoaded && !loading_) RunGuarded([this] { ResizeReload(); });
+    });
+}
+
+void TGLW::ResizeReload() {
+    const ViewCamera camera = CameraOf(TheView());
+    std::vector<std::string> lines = SB_->Lines();
+    const int top = SB_->verticalScrollBar()->value();
+    const int left = SB_->horizontalScrollBar()->value();
+    try {
+        LoadWireTex();
+    } catch (...) {
+        SB_->Replace(std::move(lines));  // a file that cannot be read again takes no lines with it
+        throw;
+    }
+    // The list box shows what it showed before, and the view the user's camera, at once.
+    SB_->Replace(std::move(lines));
+    SB_->verticalScrollBar()->setValue(top);
+    SB_->horizontalScrollBar()->setValue(left);
+    SetCamera(TheView(), camera);
+    view_->ShowHZ();
+    Bar_->SetText(0, ScaleStatusText(TheView(), DecimalSeparator()));
 }
 
 void TGLW::resizeEvent(QResizeEvent* event) {
@@ -159,11 +217,22 @@ void TGLW::resizeEvent(QResizeEvent* event) {
     RunGuarded([this] {
         SquarePanel();
         if (TheView().ResizeGuard) return;
+        const ViewCamera camera = CameraOf(TheView());
         view_->ContextResize();
+        SetCamera(TheView(), camera);
+        // The new context has no picture and no textures: the reload brings both back.
+        if (TheSelection().ModelLoaded && !loading_) ScheduleResizeReload();
     });
 }
 
+void TGLW::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // Square the panel again once the first layout has settled.
+    QTimer::singleShot(0, this, [this] { SquarePanel(); });
+}
+
 void TGLW::closeEvent(QCloseEvent* event) {
+    SaveSettings();
     TheView().ResizeGuard = true;
     if (releaseEditors_) RunGuarded(releaseEditors_);
     QMainWindow::closeEvent(event);

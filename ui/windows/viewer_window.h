@@ -79,6 +79,15 @@ public:
     void ClearListBox1Click();
     void ListClick(const ListingEntry& listing);
     void Panel1Click();
+    // Shows the control panel in front of the other windows and with the keyboard (Space, View ›
+    // Panel, and at start when it was open at the last exit).
+    void ShowControlPanel();
+    // File › Reload (F5): the reload sequence of the current model.
+    void ReloadClick();
+    // Opens a file of File › Recent Files.
+    void OpenRecentFile(const std::string& path);
+    // The folder chosen last in the open dialog (remembered between runs).
+    const std::string& LastDir() const { return lastDir_; }
     void HelpClick();
     void About1Click();
 
@@ -89,8 +98,14 @@ public:
     // exists, else the user's home.
     std::string OpenDialogStartDir() const;
 
+    // The remembered window places and sizes, splitter and panel state: put back at start, kept
+    // when the viewer closes.
+    void RestoreSettings();
+    void SaveSettings() const;
+
 protected:
-    void closeEvent(QCloseEvent* event) override;    // FormClose
+    void closeEvent(QCloseEvent* event) override;  // FormClose
+    void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;  // FormResize
     bool eventFilter(QObject* watched, QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -99,6 +114,9 @@ protected:
 private:
     void BuildLayout();
     void BuildMenus();
+    void AddFileExtras(QMenu* file);
+    void FillRecentMenu();
+    void RememberOpened(const std::string& path);
     void FormCreate(const std::filesystem::path& programDir);
     void SquarePanel();
     void BeginLoad();
@@ -106,6 +124,11 @@ private:
     void ReadAndShow();
     void FormKeyDown(const class QKeyEvent& key);
     void pResize();
+    // A resize is not a new file: the reload it causes keeps the list box and the camera and draws
+    // at once. Resizes coalesce into one reload at the next turn of the event loop, and a splitter
+    // drag reloads only when the handle is let go.
+    void ScheduleResizeReload();
+    void ResizeReload();
     bool FirstDelivery(const QEvent* event, QWidget* receiver);
 
     QFrame* p_ = nullptr;
@@ -124,7 +147,15 @@ private:
     const QEvent* lastKey_ = nullptr;  // the key press handled last, while it travels to the parents
     QPointer<QWidget> lastKeyReceiver_;
     bool loading_ = false;  // an open or reload is running: the panel's resizes it makes are its own
+    bool splitterDragging_ = false;
+    bool reloadQueued_ = false;
+    bool reloadAfterDrag_ = false;
+    bool startHint_ = true;  // the first-screen hint stands until the control panel is first shown
+    QMenu* recentMenu_ = nullptr;
 };
+
+// Whether the control panel was open when the viewer last closed (it opens again at start).
+bool PanelWasOpen();
 
 // Whether a dropped file is a model the open dialog would offer (.opt or .op1).
 bool IsModelFileName(const QString& fileName);

@@ -1,0 +1,27 @@
+// The mouse camera of the GL view as pure functions of the view state: a left drag turns the model
+// about x and y, a right or middle drag pans it, the wheel zooms in the steps of the "=" and "-"
+// keys. The mouse changes the same values as the keys, so the keys, the scale text and the picture
+// always agree. Nothing happens unless a model is loaded.
+#pragma once
+
+#include "render/core/view_state.h"
+
+namespace opt {
+
+// Pixels of drag per degree of turn.
+inline constexpr int kDragPixelsPerDegree = 2;
+
+// A drag in progress: the camera when the button went down.
+struct MouseDrag {
+    ViewCamera Start;
+};
+
+// The angles for a left drag of (dx, dy) pixels since the press: right turns about y, down about x.
+void DragTurn(ViewState& view, const MouseDrag& drag, int dx, int dy);
+// The pan for a drag of (dx, dy) pixels since the press on a square view of viewportPx pixels: the
+// model follows the pointer (one pixel of drag moves it one pixel on the screen).
+void DragPan(ViewState& view, const MouseDrag& drag, int dx, int dy, int viewportPx);
+// Wheel steps (positive away from the user: zoom in); returns whether the scale changed.
+bool WheelZoom(ViewState& view, int steps);
+
+}  // namespace opt
