@@ -7,8 +7,13 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-"$root/build"}
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build" --target zedaruz models -j"$(nproc)"
-# AppData present: the first-run notice would wait for its OK button.
-mkdir -p "$build/AppData" "$root/docs"
-timeout 120 xvfb-run -a -s "-screen 0 1280x1024x24" \
-  "$build/zedaruz" --screenshot "$root/docs/screenshot.png" "$build/models/demo.opt"
+mkdir -p "$root/docs"
+# The demo model opened from a neutral temporary folder named "ships" (/tmp/ships unless that is
+# taken), so the window caption shows no path of this machine, relative or absolute.
+tmp=${TMPDIR:-/tmp}
+if mkdir "$tmp/ships" 2>/dev/null; then work=$tmp; else work=$(mktemp -d) && mkdir "$work/ships"; fi
+trap 'rm -rf "$work/ships"; [ "$work" = "$tmp" ] || rmdir "$work"' EXIT
+cp "$build/models/demo.opt" "$work/ships/demo.opt"
+(cd "$work" && timeout 120 xvfb-run -a -s "-screen 0 1280x1024x24" \
+  "$build/zedaruz" --screenshot "$root/docs/screenshot.png" ships/demo.opt)
 echo "wrote $root/docs/screenshot.png"

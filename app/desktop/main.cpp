@@ -7,6 +7,7 @@
 
 #include "render/gl/gl_view.h"
 #include "screenshot.h"
+#include "ui/windows/dialogs.h"
 #include "ui/windows/error_guard.h"
 #include "ui/windows/startup.h"
 #include "ui/windows/viewer_window.h"
@@ -51,6 +52,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: zedaruz [FILE]\n");
         return 2;
     }
+    // Nobody is there to press OK on a screenshot run: its notices go to standard error.
+    if (!args.screenshot.isEmpty()) opt::SetDialogs(&opt::StandardErrorDialogs());
     opt::AppWindows windows =
         opt::CreateWindows(QApplication::applicationDirPath().toLocal8Bit().toStdString());
     windows.glw->show();

@@ -69,6 +69,9 @@ protected:
 private:
     // The sequences of the view, in GL terms.
     void InitGL();
+    // The GL part of InitGL on the current context: viewport, projection, colour, shading, front
+    // faces and the display mode's state for an unturned view.
+    void InitialContextState();
     void SetView(const ViewTransform& t);
     void RefitView();
     void UploadTextures(const std::string& modelPath);
@@ -82,7 +85,8 @@ private:
     MemoSink* memo_ = nullptr;
     std::vector<unsigned> textures_;
     bool initialized_ = false;
-    bool blank_ = true;  // the framebuffer holds no picture yet
+    bool blank_ = true;              // the framebuffer holds no picture yet
+    bool showOnFirstPaint_ = false;  // a model was loaded before the context came
     bool paletted_ = false;
     bool npot_ = false;
     void (*colorTable_)(unsigned, unsigned, int, unsigned, unsigned, const void*) = nullptr;

@@ -5,7 +5,7 @@
 #include <span>
 
 #include "listings/registry.h"
-#include "ui/selection_state.h"
+#include "state/selection_state.h"
 #include "ui/windows/error_guard.h"
 #include "ui/windows/viewer_window.h"
 
