@@ -32,9 +32,15 @@ public:
     }
 };
 
-// One GL view with the demo model loaded in textured display, made on first use.
-GLView& TexturedView() {
+// The GL view of the redraw benchmarks; it must go before the application does.
+std::unique_ptr<GLView>& ViewSlot() {
     static std::unique_ptr<GLView> view;
+    return view;
+}
+
+// The GL view with the demo model loaded in textured display, made on first use.
+GLView& TexturedView() {
+    auto& view = ViewSlot();
     if (view) return *view;
     ResetViewAtCreate(TheView());
     view = std::make_unique<GLView>();
@@ -111,5 +117,6 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    ViewSlot().reset();
     return 0;
 }
