@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <span>
 
+#include "fuzz/fuzz_support.h"
 #include "listings/listings.h"
 #include "listings/registry.h"
 #include "model/errors.h"
@@ -11,19 +12,9 @@
 #include "model/store.h"
 #include "render/core/frame_builder.h"
 #include "render/core/view_state.h"
-#include "ui/selection_state.h"
+#include "state/selection_state.h"
 
-namespace {
-
-// Counts lines and touches every byte, so the listings' work cannot be optimised away.
-class CountingSink : public opt::MemoSink {
-public:
-    size_t bytes = 0;
-    void AddLine(const std::string& line) override { bytes += line.size() + 1; }
-    void ClearMemo() override {}
-};
-
-}  // namespace
+using fuzz::CountingSink;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     auto& store = opt::TheStore();

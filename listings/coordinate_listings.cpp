@@ -3,7 +3,7 @@
 #include "listings/listing_pieces.h"
 #include "listings/listings.h"
 #include "model/line_sink.h"
-#include "ui/selection_state.h"
+#include "state/selection_state.h"
 
 namespace opt {
 

@@ -55,6 +55,9 @@ inline constexpr int kPalettesPerSlot = 16;
 inline constexpr int kPalettes = kPaletteSlots * kPalettesPerSlot;
 inline constexpr int kPaletteEntries = 256;
 
+// The file header ends with the top-level Num_Jumps (byte 14) and Jump_List_Offset (byte 18).
+inline constexpr int kFileHeaderBytes = 22;
+
 // Sizes of the fixed runs the editors write back.
 inline constexpr int kHeaderBytes = 24;
 inline constexpr int kHardpointRunBytes = 40;

@@ -31,6 +31,8 @@ constexpr TableText kTables[] = {
 static_assert(std::size(kTables) == static_cast<size_t>(FullTable::kTableKinds));
 
 constexpr const char* kProblemText[] = {
+    "Warning: the file is too short to hold its header; nothing was read",
+    "Warning: the file is too short to hold its jump list; the entries past its end were not read",
     "Warning: more than 50 top-level entries; the rest were not read",
     "Warning: a jump list holds more entries than its table keeps (20 per mesh or node, 30 per LOD set "
     "or face list, 10 per texture group); the rest were not read",
@@ -58,6 +60,15 @@ std::vector<std::string> LoadWarnings::Lines() const {
     }
     for (size_t p = 0; p < problems_.size(); ++p)
         if (problems_.test(p)) lines.emplace_back(kProblemText[p]);
+    if (replaced_ > 0) {
+        const bool one = replaced_ == 1;
+        lines.push_back("Warning: " + std::to_string(replaced_) +
+                        (one ? " face-data block" : " face-data blocks") + " (the first at file position " +
+                        std::to_string(first_replaced_) + ")" +
+                        (one ? " had no texture before it and was" : " had no texture before them and were") +
+                        " replaced by the next face-data block; " + (one ? "its" : "their") +
+                        " faces are not shown or listed");
+    }
     return lines;
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <bitset>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,8 @@
 namespace opt {
 
 enum class LoadProblem {
+    kHeaderShort,
+    kJumpListShort,
     kTopLevelFull,
     kJumpListFull,
     kElementsFull,
@@ -47,13 +50,19 @@ class LoadWarnings {
 public:
     void Note(LoadProblem p) { problems_.set(static_cast<size_t>(p)); }
     void NoteFull(FullTable t) { full_.set(static_cast<size_t>(t)); }
-    bool Any() const { return problems_.any() || full_.any(); }
+    // A face-data block read with nothing pending, at file position pos, was replaced by the next one.
+    void NoteReplacedFaceData(int32_t pos) {
+        if (replaced_++ == 0) first_replaced_ = pos;
+    }
+    bool Any() const { return problems_.any() || full_.any() || replaced_ > 0; }
     // One line per kind met, tables first, in a fixed order.
     std::vector<std::string> Lines() const;
 
 private:
     std::bitset<static_cast<size_t>(LoadProblem::kProblemKinds)> problems_;
     std::bitset<static_cast<size_t>(FullTable::kTableKinds)> full_;
+    int replaced_ = 0;
+    int32_t first_replaced_ = 0;
 };
 
 }  // namespace opt

@@ -73,6 +73,13 @@ void Walker::FollowChild(int32_t pos, int mesh) {
 
 void Walker::Run() {
     auto& txw = s_.txw;
+    if (cur_.Size() < kFileHeaderBytes) {
+        // Nothing of the walk can be trusted: say why the model is empty and stop.
+        s_.ResetModelValues();
+        warn_.Note(LoadProblem::kHeaderShort);
+        for (const auto& line : warn_.Lines()) sinks_.listing.AddLine(line);
+        return;
+    }
     // Header pass.
     int32_t unused = 0;
     cur_.Seek(4);
@@ -86,7 +93,17 @@ void Walker::Run() {
     cur_.Read(txw.Jump_List_Offset);
     txw.Jump_List_Offset = Convert(txw.Jump_List_Offset);
     cur_.Seek(txw.Jump_List_Offset);
-    const int top = Fit(txw.Num_Jumps, kMaxTopLevel, LoadProblem::kTopLevelFull);
+    int top = Fit(txw.Num_Jumps, kMaxTopLevel, LoadProblem::kTopLevelFull);
+    if (top > 0) {
+        // Entries the file ends before are not read (and not taken for 0 entries).
+        const int64_t jumps = txw.Jump_List_Offset;
+        const bool outside = jumps < 0 || jumps > cur_.Size();
+        const int64_t held = outside ? 0 : (cur_.Size() - jumps) / 4;
+        if (held < top) {
+            warn_.Note(outside ? LoadProblem::kOffsetOutside : LoadProblem::kJumpListShort);
+            top = static_cast<int>(held);
+        }
+    }
     int32_t raw[kMaxTopLevel] = {};
     ReadJumpList(top, txw.Jumps, raw, /*convert_all=*/true);
 

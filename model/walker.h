@@ -64,13 +64,14 @@ private:
     void ReadLodSet(int mesh);
     void ReadFaceList(int mesh, int32_t pos);
     void ReadFaceData(FaceDataRecord& d, int mesh);
+    static void SetQuad(FaceDataRecord& d, int group, int face);
     static void DecodeFaces(FaceDataRecord& d, int n, const uint8_t* records, const uint8_t* normals,
                             const uint8_t* mapping);
-    bool ReadTextureCounted();
+    void ReadTextureCounted();
     void ReadTexture(TextureRecord& x, int32_t index);
     void ReadPalettes(int slot);
     void ReadGroup();
-    bool ReadReferenceCounted();
+    void ReadReferenceCounted();
     void AddPending(const std::string& name);
 
     ModelStore& s_;
@@ -81,6 +82,7 @@ private:
     std::string pending_[kMaxPendingNames];
     int pending_count_ = 0;
     bool pending_flag_ = false;
+    int32_t waiting_block_ = -1;  // position of the face-data block whose record waits to be replaced
     int current_lod_ = 0;
     int lod_seen_[4] = {};
     std::vector<int32_t> active_;  // block positions of the mesh and nodes being read

@@ -55,15 +55,24 @@ void Walker::ReadFaceList(int mesh, int32_t pos) {
         Peek();
         pending_count_ = 0;
         switch (s_.txw.Peek[1]) {
+            // A texture, reference or group sets the pending flag whether or not its own table had
+            // room, so the face data after it still takes a record of its own.
             case kTexture:
                 f.Child_Type[l] = kTexture;
-                if (ReadTextureCounted()) pending_flag_ = true;
+                ReadTextureCounted();
+                pending_flag_ = true;
                 break;
             case kFaceData: {
                 f.Child_Type[l] = kFaceData;
                 const int d = NextRecord(kCountFaceData, kMaxFaceData, FullTable::TTFD);
                 if (d < 0) break;
                 auto& rec = s_.ttfd[d];
+                if (waiting_block_ >= 0) {
+                    // The record still holds a block read with nothing pending: this one replaces
+                    // it whole, so nothing of the earlier block shows through.
+                    warn_.NoteReplacedFaceData(waiting_block_);
+                    rec.Clear();
+                }
                 ReadFaceData(rec, mesh);
                 // Without a texture, reference or group before it, the record is filled but the
                 // counter waits, so the next face-data block of the file takes the same record.
@@ -74,24 +83,33 @@ void Walker::ReadFaceList(int mesh, int32_t pos) {
                     }
                     ++s_.Counters[kCountFaceData];
                     pending_flag_ = false;
+                    waiting_block_ = -1;
+                } else {
+                    waiting_block_ = f.Jumps[l];
                 }
                 break;
             }
             case kTextureGroup:
                 f.Child_Type[l] = kTextureGroup;
+                pending_flag_ = true;
                 if (NextRecord(kCountTextureGroups, kMaxTextureGroups, FullTable::Groups) < 0) break;
                 ReadGroup();
-                pending_flag_ = true;
                 break;
             case kTextureRef:
                 f.Child_Type[l] = kTextureRef;
-                if (ReadReferenceCounted()) pending_flag_ = true;
+                ReadReferenceCounted();
+                pending_flag_ = true;
                 break;
             default:
                 break;
         }
     }
     ++s_.Counters[kCountFaceLists];
+}
+
+// Each group's flag comes from its own fourth index: a triangle ends the group with -1.
+void Walker::SetQuad(FaceDataRecord& d, int group, int face) {
+    d.Quad[group][face] = d.Index(group, 3)[face] == -1 ? 0 : 1;
 }
 
 void Walker::ReadFaceData(FaceDataRecord& d, int mesh) {
@@ -114,7 +132,7 @@ void Walker::ReadFaceData(FaceDataRecord& d, int mesh) {
     for (int i = 0; i < n; ++i) {
         for (int g = 0; g < 4; ++g) {
             for (int k = 0; k < 4; ++k) cur_.Read(d.Index(g, k)[i]);
-            if (d.Index(g, 3)[i] == -1) d.Quad[g][i] = 0;
+            SetQuad(d, g, i);
         }
     }
     cur_.Seek(base + 64 * faces);
@@ -135,7 +153,7 @@ void Walker::DecodeFaces(FaceDataRecord& d, int n, const uint8_t* records, const
         for (int g = 0; g < 4; ++g) {
             for (int k = 0; k < 4; ++k)
                 d.Index(g, k)[i] = static_cast<int32_t>(FileCursor::Load32(records + 16 * g + 4 * k));
-            if (d.Index(g, 3)[i] == -1) d.Quad[g][i] = 0;
+            SetQuad(d, g, i);
         }
     }
     for (int i = 0; i < n; ++i, normals += 12) {

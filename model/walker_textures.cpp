@@ -5,12 +5,11 @@
 
 namespace opt::walk {
 
-bool Walker::ReadTextureCounted() {
+void Walker::ReadTextureCounted() {
     const int x = NextRecord(kCountTextures, kMaxTextures, FullTable::Textures);
-    if (x < 0) return false;
+    if (x < 0) return;
     ReadTexture(s_.ttx.Textures[x], x);
     ++s_.Counters[kCountTextures];
-    return true;
 }
 
 void Walker::ReadTexture(TextureRecord& x, int32_t index) {
@@ -115,9 +114,9 @@ void Walker::ReadGroup() {
     }
 }
 
-bool Walker::ReadReferenceCounted() {
+void Walker::ReadReferenceCounted() {
     const int r = NextRecord(kCountTextureRefs, kMaxTextureRefs, FullTable::Refs);
-    if (r < 0) return false;
+    if (r < 0) return;
     auto& ref = s_.ttx.Refs[r];
     ReadHeader(ref);
     ref.Data_Offset = Convert(ref.Data_Offset);
@@ -125,7 +124,6 @@ bool Walker::ReadReferenceCounted() {
     cur_.ReadBytes(ref.Name.data(), ref.Name.size());
     AddPending(ReferenceName(ref));
     ++s_.Counters[kCountTextureRefs];
-    return true;
 }
 
 void Walker::AddPending(const std::string& name) {

@@ -10,11 +10,16 @@ jobs=$(nproc)
 echo "== fuzz run (clang, libFuzzer) =="
 cmake -S "$root" -B "$root/build-fuzz" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
   -DZEDARUZ_FUZZ=ON -DZEDARUZ_GUI=OFF -DZEDARUZ_BENCH=OFF >/dev/null
-cmake --build "$root/build-fuzz" --target load_fuzz make_seed_corpus -j"$jobs"
+cmake --build "$root/build-fuzz" --target fuzz_targets -j"$jobs"
 rm -rf "$root/build-fuzz/corpus" && mkdir -p "$root/build-fuzz/corpus"
 "$root/build-fuzz/make_seed_corpus" "$root/build-fuzz/corpus"
-"$root/build-fuzz/load_fuzz" -runs="${FUZZ_RUNS:-20000}" -max_len=65536 -seed=1 \
-  "$root/build-fuzz/corpus" 2>&1 | tail -n 3
+# A short run of every target; scripts/fuzz.sh runs a longer campaign.
+for src in "$root"/fuzz/*_fuzz.cpp; do
+  target=$(basename "$src" .cpp)
+  echo "-- $target"
+  "$root/build-fuzz/$target" -runs="${FUZZ_RUNS:-20000}" -max_len=65536 -seed=1 \
+    "$root/build-fuzz/corpus" 2>&1 | tail -n 3
+done
 
 echo "== sanitizer build (ASan + UBSan) =="
 cmake -S "$root" -B "$root/build-asan" -DCMAKE_BUILD_TYPE=Debug -DZEDARUZ_SANITIZE=ON \

@@ -10,7 +10,7 @@
 #include "edit/core/edit_area.h"
 #include "model/store.h"
 #include "render/core/frame.h"
-#include "ui/selection_state.h"
+#include "state/selection_state.h"
 
 namespace cli {
 

@@ -8,6 +8,7 @@
 
 #include "render/gl/gl_view.h"
 #include "screenshot.h"
+#include "ui/windows/dialogs.h"
 #include "ui/windows/error_guard.h"
 #include "ui/windows/settings.h"
 #include "ui/windows/startup.h"
@@ -57,6 +58,8 @@ int main(int argc, char** argv) {
     QTemporaryDir screenshotSettings;
     if (!args.screenshot.isEmpty())
         opt::UseSettingsFile(screenshotSettings.filePath(QStringLiteral("settings.ini")));
+    // Nobody is there to press OK on a screenshot run: its notices go to standard error.
+    if (!args.screenshot.isEmpty()) opt::SetDialogs(&opt::StandardErrorDialogs());
     opt::AppWindows windows =
         opt::CreateWindows(QApplication::applicationDirPath().toLocal8Bit().toStdString());
     windows.glw->show();

@@ -23,7 +23,7 @@
 #include "edit/core/patcher.h"
 #include "edit/core/record_editors.h"
 #include "model/store.h"
-#include "ui/selection_state.h"
+#include "state/selection_state.h"
 
 namespace opt {
 

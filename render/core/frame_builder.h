@@ -7,7 +7,7 @@
 #include "model/store.h"
 #include "render/core/frame.h"
 #include "render/core/frame_hit_zone_hook.h"
-#include "ui/selection_state.h"
+#include "state/selection_state.h"
 
 namespace opt {
 

@@ -17,8 +17,10 @@ public:
     // Trims the unique names once for the whole frame.
     explicit TextureLookup(const TTX& ttx);
 
-    // The first list entry whose unique name equals name (both trimmed); empty list entries
-    // (Texture_Index 1234) never match. Nothing when no entry matches.
+    // The binding of the first list entry whose unique name equals name (both trimmed). An unused
+    // entry (Texture_Index 1234, empty name) met first by an empty name gives the binding of no
+    // texture, so the face is drawn untextured. Nothing when no entry matches: the face keeps the
+    // texture found before it.
     std::optional<TextureBinding> Find(const std::string& name) const;
 
 private:

@@ -37,11 +37,11 @@ std::string ModelBaseName(std::string_view modelPath) {
 }
 
 std::string BmpFileName(std::string_view entryText, std::string_view modelPath) {
-    return SafeFileNamePart(entryText) + "_" + SafeFileNamePart(ModelBaseName(modelPath)) + ".bmp";
+    return SafeFileNamePart(entryText) + "_" + ModelBaseName(modelPath) + ".bmp";
 }
 
 std::string PalFileName(int j, std::string_view modelPath) {
-    return std::to_string(j) + SafeFileNamePart(ModelBaseName(modelPath)) + ".pal";
+    return std::to_string(j) + ModelBaseName(modelPath) + ".pal";
 }
 
 std::string DirWithSeparator(std::string_view dir) {

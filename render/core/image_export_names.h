@@ -1,6 +1,7 @@
-// Names of the files that "Save Bmp" and "Save Pals" write into SaveDataDir. Parts of a name that
-// come from the model file (texture names) are made safe first, so that no name can reach outside
-// SaveDataDir.
+// Names of the files that "Save Bmp" and "Save Pals" write into SaveDataDir. The part that comes from
+// inside the model file (a texture name) is made safe first, so that no name can reach outside
+// SaveDataDir; the model's own base name holds no directory by construction and is used as it is,
+// so models whose names differ only in letters outside ASCII keep apart exports.
 #pragma once
 
 #include <string>

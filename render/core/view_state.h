@@ -15,7 +15,9 @@
 //
 //   SetView(t):       glMatrixMode(PROJECTION), glLoadIdentity; textured display:
 //                     glPolygonMode(GL_FRONT, GL_FILL), enable depth test and face culling;
-//                     wireframe: glPolygonMode(GL_FRONT_AND_BACK, GL_LINE) only;
+//                     wireframe: glPolygonMode(GL_FRONT_AND_BACK, GL_LINE), depth test and culling off
+//                     (every frame sets the same state again, so highlights drawn over faces at the
+//                     same depth show whatever display mode was used before);
 //                     glOrtho(OrthoCubeOf(view)); then replay t (see view_transform.h).
 //
 //   RefitView:        if view.LoadCount == 0: InitGL, else FitOrtho(view, store); clear colour and

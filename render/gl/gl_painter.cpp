@@ -62,21 +62,29 @@ void InitialState(bool textured) {
     glFrontFace(GL_CW);
 }
 
-void SetViewProjection(const OrthoCube& c, const ViewTransform& t, bool textured) {
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
+void DisplayModeState(bool textured) {
     if (textured) {
         glPolygonMode(GL_FRONT, GL_FILL);
         glEnable(GL_DEPTH_TEST);
         glEnable(GL_CULL_FACE);
     } else {
         glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
+        glDisable(GL_DEPTH_TEST);
+        glDisable(GL_CULL_FACE);
     }
+}
+
+void SetViewProjection(const OrthoCube& c, const ViewTransform& t, bool textured) {
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    DisplayModeState(textured);
     glOrtho(c.Left, c.Right, c.Bottom, c.Top, c.Near, c.Far);
     ApplyTransform(t, false);
 }
 
-void DrawFrame(const Frame& frame, const ViewTransform* moved, const std::vector<unsigned>& textures) {
+void DrawFrame(const Frame& frame, const ViewTransform* moved, const std::vector<unsigned>& textures,
+               bool textured) {
+    DisplayModeState(textured);
     glMatrixMode(GL_PROJECTION);
     if (moved != nullptr) glPushMatrix();
     ClearBlack();

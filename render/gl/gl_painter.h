@@ -21,13 +21,19 @@ void LoadOrthoProjection(const OrthoCube& cube);
 // The state set once when the view is made: drawing colour, shading in textured display, clockwise
 // front faces.
 void InitialState(bool textured);
-// SetView: projection = cube, then t; polygon mode, depth test and culling for the display mode.
+// The state a display mode draws with. Textured: front faces filled, depth test and culling on.
+// Wireframe: both sides as lines, no depth test, no culling, so outlines and highlights drawn over
+// the same faces at the same depth all show.
+void DisplayModeState(bool textured);
+// SetView: projection = cube, then t; the display mode's state.
 void SetViewProjection(const OrthoCube& cube, const ViewTransform& t, bool textured);
-// Clears to black and replays the frame: one glBegin/glEnd per primitive. With moved, the keyboard
+// Sets the display mode's state, clears to black and replays the frame: one glBegin/glEnd per
+// primitive. With moved, the keyboard
 // transform is multiplied onto the projection between glPushMatrix and glPopMatrix. Textured
 // primitives bind textures[Entry]; coloured ones bind no texture object, so their colour shows even
 // while texturing stays enabled.
-void DrawFrame(const Frame& frame, const ViewTransform* moved, const std::vector<unsigned>& textures);
+void DrawFrame(const Frame& frame, const ViewTransform* moved, const std::vector<unsigned>& textures,
+               bool textured);
 // One texture object: clamp, nearest, decal, unpack alignment 1; colour-index image with its colour
 // table where colorTable is given, else the indices expanded to RGB8. Returns 0 (no object) for an
 // empty image, or for sides that are not powers of two on a context that cannot draw them.

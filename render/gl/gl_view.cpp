@@ -13,7 +13,7 @@
 #include "render/core/texture_load.h"
 #include "render/core/view_state.h"
 #include "render/gl/gl_painter.h"
-#include "ui/selection_state.h"
+#include "state/selection_state.h"
 
 namespace opt {
 
@@ -73,16 +73,28 @@ void GLView::initializeGL() {
     const auto version = context()->format().version();
     npot_ = version >= qMakePair(2, 0) || HasExtension(extensions, "GL_ARB_texture_non_power_of_two");
     blank_ = true;
+    // A load that came before the context (a file given on the command line while the window was
+    // still coming up) fitted the view without a context: the context gets its set-up now, and the
+    // model shows at the first paint.
+    if (TheView().LoadCount > 0) {
+        InitialContextState();
+        showOnFirstPaint_ = TheSelection().ModelLoaded;
+    }
 }
 
 void GLView::resizeGL(int, int) { blank_ = true; }
 
 void GLView::paintGL() {
     // A framebuffer made anew (first show, resize) shows black until a sequence draws into it.
-    if (blank_) {
+    if (!blank_) return;
+    if (showOnFirstPaint_) {
+        ApplyViewport();
+        gl::DrawFrame(frame_, nullptr, textures_, Textured());
+    } else {
         gl::ClearBlack();
-        blank_ = false;
     }
+    showOnFirstPaint_ = false;
+    blank_ = false;
 }
 
 bool GLView::Textured() const { return TheSelection().DisplayMode.IsDown(SBWire); }
@@ -98,13 +110,18 @@ void GLView::InitGL() {
     }
     CurrentContext current(*this);
     gl::ClearBlack();
-    ApplyViewport();
     FitOrtho(view, TheStore());
-    gl::LoadOrthoProjection(OrthoCubeOf(view));
-    gl::InitialState(Textured());
-    SetView(SetViewTransform(view, 0, 0, 0, 0, 0, 0));
+    InitialContextState();
     blank_ = false;
     update();
+}
+
+void GLView::InitialContextState() {
+    const auto& view = TheView();
+    ApplyViewport();
+    gl::LoadOrthoProjection(OrthoCubeOf(view));
+    gl::InitialState(Textured());
+    gl::SetViewProjection(OrthoCubeOf(view), SetViewTransform(view, 0, 0, 0, 0, 0, 0), Textured());
 }
 
 void GLView::SetView(const ViewTransform& t) {
@@ -134,7 +151,7 @@ void GLView::Draw(const ViewTransform* moved) {
     if (initialized_) {
         CurrentContext current(*this);
         ApplyViewport();
-        gl::DrawFrame(frame_, moved, textures_);
+        gl::DrawFrame(frame_, moved, textures_, Textured());
         blank_ = false;
         update();
     }

@@ -79,6 +79,9 @@ protected:
 private:
     // The sequences of the view, in GL terms.
     void InitGL();
+    // The GL part of InitGL on the current context: viewport, projection, colour, shading, front
+    // faces and the display mode's state for an unturned view.
+    void InitialContextState();
     void SetView(const ViewTransform& t);
     void RefitView();
     void UploadTextures(const std::string& modelPath);
@@ -98,7 +101,8 @@ private:
     Qt::MouseButton dragButton_ = Qt::NoButton;
     int wheelRest_ = 0;  // wheel angle not yet a whole step (high-resolution wheels, touch pads)
     bool initialized_ = false;
-    bool blank_ = true;  // the framebuffer holds no picture yet
+    bool blank_ = true;              // the framebuffer holds no picture yet
+    bool showOnFirstPaint_ = false;  // a model was loaded before the context came
     bool paletted_ = false;
     bool npot_ = false;
     void (*colorTable_)(unsigned, unsigned, int, unsigned, unsigned, const void*) = nullptr;

@@ -18,7 +18,7 @@
 #include "gui_fixture.h"
 #include "model/store.h"
 #include "render/core/view_state.h"
-#include "ui/selection_state.h"
+#include "state/selection_state.h"
 #include "ui/windows/palette_listing.h"
 #include "ui/windows/palette_panel.h"
 

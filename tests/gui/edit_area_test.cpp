@@ -20,8 +20,8 @@
 
 #include "gui_fixture.h"
 #include "model/store.h"
+#include "state/selection_state.h"
 #include "tests/support/sample_models.h"
-#include "ui/selection_state.h"
 #include "ui/windows/control_panel.h"
 #include "ui/windows/edit_area_binding.h"
 #include "ui/windows/flag_edit.h"

@@ -2,11 +2,12 @@
 // the About box, the help page and the small conversions the windows rely on.
 #include <QLabel>
 #include <QPushButton>
+#include <QProcess>
 #include <QTextBrowser>
 
 #include "gui_fixture.h"
 #include "render/core/view_state.h"
-#include "ui/selection_state.h"
+#include "state/selection_state.h"
 #include "ui/windows/about_box.h"
 #include "ui/windows/control_panel.h"
 #include "ui/windows/flag_edit.h"
@@ -152,6 +153,22 @@ private slots:
         QVERIFY(help.isVisible());
     }
 
+    void aScreenshotRunInAFreshFolderWritesItsNoticeToStandardErrorAndGoesOn() {
+        // The program beside no AppData folder: the notice may not wait for an OK nobody presses.
+        QTemporaryDir folder;
+        const QString program = folder.filePath(QStringLiteral("zedaruz"));
+        QVERIFY(QFile::copy(QStringLiteral(ZEDARUZ_PATH), program));
+        const QString picture = folder.filePath(QStringLiteral("shot.png"));
+        QProcess run;
+        run.start(program, {QStringLiteral("--screenshot"), picture, QStringLiteral(DEMO_MODEL_PATH)});
+        QVERIFY(run.waitForFinished(60000));
+        QCOMPARE(run.exitCode(), 0);
+        QVERIFY(QString::fromLocal8Bit(run.readAllStandardError())
+                    .contains(QStringLiteral("Directory and files missing")));
+        QVERIFY(QFile::exists(picture));
+        QVERIFY(QDir(folder.filePath(QStringLiteral("AppData"))).exists());
+    }
+
     void openFilterAndKeysInQtTerms() {
         QCOMPARE(QtFileFilter("*.opt|*.opt|*.op1|*.op1"), QStringLiteral("*.opt (*.opt);;*.op1 (*.op1)"));
         QCOMPARE(ToViewKey(Qt::Key_Minus, Qt::NoModifier), ViewKey::Minus);
@@ -159,6 +176,9 @@ private slots:
         QCOMPARE(ToViewKey(Qt::Key_Plus, Qt::ShiftModifier), ViewKey::EqualPlus);
         QCOMPARE(ToViewKey(Qt::Key_Plus, Qt::KeypadModifier), ViewKey::Other);
         QCOMPARE(ToViewKey(Qt::Key_PageUp, Qt::ControlModifier), ViewKey::PageUp);
+        // Arrows and Page keys marked as keypad keys (macOS) still turn the view.
+        QCOMPARE(ToViewKey(Qt::Key_Left, Qt::KeypadModifier), ViewKey::Left);
+        QCOMPARE(ToViewKey(Qt::Key_PageDown, Qt::KeypadModifier), ViewKey::PageDown);
         QCOMPARE(ToViewKey(Qt::Key_A, Qt::NoModifier), ViewKey::Other);
         const KeyModifiers m = ToKeyModifiers(Qt::ShiftModifier | Qt::AltModifier);
         QVERIFY(m.Shift && m.Alt && !m.Ctrl);

@@ -16,7 +16,7 @@
 #include "gui_fixture.h"
 #include "render/core/view_keys.h"
 #include "render/core/view_state.h"
-#include "ui/selection_state.h"
+#include "state/selection_state.h"
 #include "ui/windows/control_panel.h"
 
 using namespace opt;

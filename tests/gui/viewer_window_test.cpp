@@ -15,7 +15,7 @@
 #include "model/store.h"
 #include "render/core/view_keys.h"
 #include "render/core/view_state.h"
-#include "ui/selection_state.h"
+#include "state/selection_state.h"
 #include "ui/windows/control_panel.h"
 #include "ui/windows/list_file.h"
 #include "ui/windows/palette_panel.h"

@@ -3,7 +3,7 @@
 
 #include "listing_test_support.h"
 #include "listings/listings.h"
-#include "ui/selection_state.h"
+#include "state/selection_state.h"
 
 namespace opt {
 namespace {

@@ -64,6 +64,48 @@ TEST_F(ReaderTest, FaceDataWithoutAnythingBeforeItIsOverwrittenByTheNext) {
     EXPECT_EQ(store->ttfd[1].Mesh, kUnsetFaceMesh);
 }
 
+TEST_F(ReaderTest, AReusedFaceDataRecordShowsOnlyTheBlockThatFilledItLast) {
+    // Three triangles with nothing pending, then one quad after a texture: the quad takes the same
+    // record, with its own flags, and the two triangles it does not cover are gone.
+    optb::Model m = FaceListModel({optb::FaceData{
+        .faces = {optb::Face::tri(0, 1, 2), optb::Face::tri(0, 1, 2), optb::Face::tri(0, 1, 2)}}});
+    auto& lod = std::get<optb::LodSet>(std::get<optb::Mesh>(m.entries[0]).children[0]);
+    lod.distances.push_back(2);
+    lod.face_lists.push_back(
+        optb::FaceList{.children = {Tex("X"), optb::FaceData{.faces = {optb::Face::quad(4, 5, 6, 7)}}}});
+    const auto built = LoadModel(m);
+    const auto& d = store->ttfd[0];
+    EXPECT_EQ(d.Count, 1);
+    for (int g = 0; g < 4; ++g) EXPECT_EQ(d.Quad[g][0], 1);
+    EXPECT_EQ(d.Vertex(3)[0], 7);
+    EXPECT_EQ(d.Vertex(0)[1], kUnsetIndex);
+    EXPECT_EQ(d.Normal_I[2], kUnsetReal);
+    // The replaced block is named once, with its file position.
+    const auto first = std::to_string(built.layout.nth(Kind::FaceData, 0).pos);
+    EXPECT_TRUE(HasDamage("1 face-data block (the first at file position " + first + ")"));
+}
+
+TEST_F(ReaderTest, FaceDataAfterTexturesThatFoundNoRoomStillTakesItsOwnRecord) {
+    // A first LOD set of five face lists with 30 textures each fills the texture table; the textures
+    // of the face list after it find no room.
+    optb::Model m = FaceListModel({Tex("X"), Tri(), Tex("Y"), Tri(), Tex("Z"),
+                                   optb::FaceData{.faces = {optb::Face::quad(0, 1, 2, 3)}}});
+    optb::LodSet full;
+    for (int l = 0; l < 5; ++l) {
+        full.distances.push_back(float(l));
+        optb::FaceList list;
+        for (int t = 0; t < kMaxLods; ++t) list.children.push_back(Tex("T" + std::to_string(30 * l + t)));
+        full.face_lists.push_back(list);
+    }
+    auto& children = std::get<optb::Mesh>(m.entries[0]).children;
+    children.insert(children.begin(), full);
+    LoadModel(m);
+    EXPECT_EQ(store->Counters[kCountFaceData], 3);
+    EXPECT_EQ(store->ttfd[2].Vertex(3)[0], 3);
+    EXPECT_TRUE(HasDamage("table TTX holds 150 textures"));
+    EXPECT_FALSE(HasDamage("replaced"));
+}
+
 TEST_F(ReaderTest, TrianglesAreJudgedGroupByGroup) {
     optb::Face mixed = optb::Face::quad(0, 1, 2, 3);
     mixed.edge[3] = -1;

@@ -1,5 +1,5 @@
 // The selection state and the mode group of the tool bar.
-#include "ui/selection_state.h"
+#include "state/selection_state.h"
 
 #include <gtest/gtest.h>
 

@@ -19,6 +19,9 @@ TEST(ExportNames, ModelNameLosesDirectoryAndExtension) {
     EXPECT_EQ(BmpFileName("T", "noext"), "T_noext.bmp");
     EXPECT_EQ(PalFileName(0, "/m/ship.opt"), "0ship.pal");
     EXPECT_EQ(PalFileName(7, "/m/x.y.opt"), "7x.y.pal");
+    // The model's own name is kept as it is: only texture names are cleaned.
+    EXPECT_EQ(PalFileName(0, "/m/schiff\xC3\xA9 v1..2.opt"), "0schiff\xC3\xA9 v1..2.pal");
+    EXPECT_EQ(BmpFileName("A:B", "/m/schiff\xC3\xA9 v1..2.opt"), "A_B_schiff\xC3\xA9 v1..2.bmp");
 }
 
 TEST(ExportNames, TextureNamesCannotLeaveTheDirectory) {

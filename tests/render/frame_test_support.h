@@ -14,7 +14,7 @@
 #include "model/store.h"
 #include "render/core/frame.h"
 #include "render/core/frame_builder.h"
-#include "ui/selection_state.h"
+#include "state/selection_state.h"
 
 namespace frame_test {
 

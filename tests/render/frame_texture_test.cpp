@@ -68,12 +68,14 @@ TEST_F(Textured, UnmatchedNameKeepsTheTextureOfTheFaceVisitedBefore) {
     Face(1, "B", 1);     // visited, not drawn at level 0, still sets the texture
     Face(2, "missing");
     Face(3, "A");
-    Face(4, "");  // an empty name does not match the empty list entries
-    EXPECT_EQ(Bindings(), (std::vector<opt::TextureBinding>{{-1, -1}, {1, 1}, {0, 0}, {0, 0}}));
+    Face(4, "");  // an empty name meets the first unused list entry: no texture
+    Face(5, "missing");
+    EXPECT_EQ(Bindings(), (std::vector<opt::TextureBinding>{{-1, -1}, {1, 1}, {0, 0}, {-1, -1}, {-1, -1}}));
 
     // The texture does not carry over to the next frame.
     store->ttfd[3].Count = 0;
     store->ttfd[1].Count = 0;
+    store->ttfd[4].Count = 0;
     EXPECT_EQ(Bindings(), (std::vector<opt::TextureBinding>{{-1, -1}, {-1, -1}, {-1, -1}}));
 }
 

@@ -11,7 +11,7 @@
 #include <memory>
 #include <vector>
 
-#include "ui/selection_state.h"
+#include "state/selection_state.h"
 #include "ui/windows/edit_controls.h"
 #include "ui/windows/status_panels.h"
 #include "ui/windows/widget_sinks.h"

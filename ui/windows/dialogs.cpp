@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QStringList>
+#include <cstdio>
 
 #include "ui/windows/help_window.h"
 
@@ -38,6 +39,17 @@ public:
     void RunModal(QDialog& dialog) override { dialog.exec(); }
 };
 
+class StandardErrorOnly : public Dialogs {
+public:
+    void Message(const std::string& text) override { std::fprintf(stderr, "%s\n", text.c_str()); }
+    void Error(const std::string& text) override { std::fprintf(stderr, "%s\n", text.c_str()); }
+    std::optional<std::string> ChooseOpenFile(const std::string&, const std::string&) override {
+        return std::nullopt;
+    }
+    void ShowHelp(const std::string&, int) override {}
+    void RunModal(QDialog&) override {}
+};
+
 Dialogs*& Installed() {
     static Dialogs* installed = nullptr;
     return installed;
@@ -52,6 +64,11 @@ Dialogs& TheDialogs() {
 }
 
 void SetDialogs(Dialogs* dialogs) { Installed() = dialogs; }
+
+Dialogs& StandardErrorDialogs() {
+    static StandardErrorOnly dialogs;
+    return dialogs;
+}
 
 QString QtFileFilter(const std::string& filter) {
     const QStringList parts = QString::fromStdString(filter).split(QLatin1Char('|'));

@@ -32,6 +32,9 @@ public:
 Dialogs& TheDialogs();
 // Installs `dialogs` (not owned); nullptr restores the Qt boxes.
 void SetDialogs(Dialogs* dialogs);
+// For runs nobody watches (the screenshot mode): notices and errors go to standard error and the
+// program goes on; no dialog or modal window is shown, and the open dialog gives nothing.
+Dialogs& StandardErrorDialogs();
 
 // "*.opt|*.opt|*.op1|*.op1" in Qt's form: "*.opt (*.opt);;*.op1 (*.op1)".
 QString QtFileFilter(const std::string& filter);

@@ -10,7 +10,7 @@
 #include <QToolButton>
 
 #include "model/store.h"
-#include "ui/selection_state.h"
+#include "state/selection_state.h"
 #include "ui/windows/control_panel.h"
 #include "ui/windows/dialogs.h"
 #include "ui/windows/error_guard.h"

@@ -3,7 +3,9 @@
 namespace opt {
 
 ViewKey ToViewKey(int qtKey, Qt::KeyboardModifiers modifiers) {
-    if (modifiers.testFlag(Qt::KeypadModifier)) return ViewKey::Other;
+    // Some platforms (macOS) mark the arrows and Page keys as keypad keys: those go by key code
+    // alone. Only the keypad's own signs are not the view's keys.
+    const bool keypad = modifiers.testFlag(Qt::KeypadModifier);
     switch (qtKey) {
         case Qt::Key_Space:
             return ViewKey::Space;
@@ -21,9 +23,9 @@ ViewKey ToViewKey(int qtKey, Qt::KeyboardModifiers modifiers) {
             return ViewKey::Down;
         case Qt::Key_Equal:
         case Qt::Key_Plus:
-            return ViewKey::EqualPlus;
+            return keypad ? ViewKey::Other : ViewKey::EqualPlus;
         case Qt::Key_Minus:
-            return ViewKey::Minus;
+            return keypad ? ViewKey::Other : ViewKey::Minus;
         default:
             return ViewKey::Other;
     }

@@ -7,8 +7,8 @@
 
 namespace opt {
 
-// Keys carrying the keypad modifier are not the view's keys (the keypad's plus and minus are not
-// handled).
+// Arrows, Page Up/Down and Space go by key code whatever the keypad modifier says; the keypad's own
+// "=", "+" and "-" are not the view's keys (digits never are).
 ViewKey ToViewKey(int qtKey, Qt::KeyboardModifiers modifiers);
 KeyModifiers ToKeyModifiers(Qt::KeyboardModifiers modifiers);
 

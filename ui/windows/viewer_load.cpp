@@ -10,7 +10,7 @@
 #include "model/store.h"
 #include "render/core/view_state.h"
 #include "render/gl/gl_view.h"
-#include "ui/selection_state.h"
+#include "state/selection_state.h"
 #include "ui/windows/control_panel.h"
 #include "ui/windows/dialogs.h"
 #include "ui/windows/viewer_window.h"

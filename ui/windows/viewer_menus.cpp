@@ -7,7 +7,7 @@
 #include "edit/core/journal_history.h"
 #include "edit/core/write_journal.h"
 #include "listings/registry.h"
-#include "ui/selection_state.h"
+#include "state/selection_state.h"
 #include "ui/windows/error_guard.h"
 #include "ui/windows/program_dirs.h"
 #include "ui/windows/viewer_window.h"

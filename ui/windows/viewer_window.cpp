@@ -21,7 +21,7 @@
 #include "render/core/image_export.h"
 #include "render/core/view_state.h"
 #include "render/gl/gl_view.h"
-#include "ui/selection_state.h"
+#include "state/selection_state.h"
 #include "ui/windows/control_panel.h"
 #include "ui/windows/dialogs.h"
 #include "ui/windows/error_guard.h"

@@ -1,4 +1,4 @@
-#include "ui/selection_state.h"
+#include "state/selection_state.h"
 
 namespace opt {
 

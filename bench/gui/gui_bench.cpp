@@ -1,0 +1,122 @@
+// The windows' costs that only a display can show (run under Xvfb), each against its floor in the
+// same run:
+//  - a textured redraw of the demo model in the GL view, against a frame that only clears;
+//  - the vertex listing of the max-capacity model (about 50,000 lines) appended to the list box SB
+//    and painted, against producing the same lines into a sink that only counts them.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QTest>
+#include <memory>
+
+#include "listings/listings.h"
+#include "model/line_sink.h"
+#include "model/reader.h"
+#include "model/store.h"
+#include "render/core/view_state.h"
+#include "render/gl/gl_view.h"
+#include "state/selection_state.h"
+#include "ui/windows/list_box.h"
+
+namespace {
+
+using namespace opt;
+
+class CountingSink : public LineSink {
+public:
+    size_t lines = 0;
+    size_t bytes = 0;
+    void AddLine(const std::string& line) override {
+        ++lines;
+        bytes += line.size();
+    }
+};
+
+// The GL view of the redraw benchmarks; it must go before the application does.
+std::unique_ptr<GLView>& ViewSlot() {
+    static std::unique_ptr<GLView> view;
+    return view;
+}
+
+// The GL view with the demo model loaded in textured display, made on first use.
+GLView& TexturedView() {
+    auto& view = ViewSlot();
+    if (view) return *view;
+    ResetViewAtCreate(TheView());
+    view = std::make_unique<GLView>();
+    view->resize(400, 400);
+    view->show();
+    if (!QTest::qWaitForWindowExposed(view.get())) std::abort();
+    VectorSink listing, resolutions;
+    VectorLookupSink textures;
+    TheSelection().DisplayMode.PutDown(SBWire);
+    Load(TheStore(), DEMO_MODEL_PATH, {listing, resolutions, textures});
+    TheSelection().Resolution = "0";
+    view->LoadOrtho(DEMO_MODEL_PATH, {nullptr, [&] { return int(textures.lines.size()); }, nullptr, nullptr});
+    return *view;
+}
+
+void Redraw(benchmark::State& state, bool model) {
+    GLView& view = TexturedView();
+    TheSelection().ModelLoaded = model;  // without a model DrawModel builds an empty frame: clear only
+    for (auto _ : state) {
+        view.ShowHZ();
+        benchmark::DoNotOptimize(view.grabFramebuffer());
+    }
+    TheSelection().ModelLoaded = true;
+}
+void BM_TexturedRedraw(benchmark::State& state) { Redraw(state, true); }
+void BM_ClearOnlyFrame_Floor(benchmark::State& state) { Redraw(state, false); }
+
+const TVX& MaxCapacityVertices() {
+    static const bool loaded = [] {
+        VectorSink warnings, resolutions;
+        VectorLookupSink textures;
+        Load(TheStore(), MAXCAP_MODEL_PATH, {warnings, resolutions, textures});
+        return true;
+    }();
+    (void)loaded;
+    return TheStore().tvx;
+}
+
+void BM_SbAppendVertexListing(benchmark::State& state) {
+    const TVX& tvx = MaxCapacityVertices();
+    ListBox sb;
+    sb.resize(450, 280);
+    sb.show();
+    if (!QTest::qWaitForWindowExposed(&sb)) std::abort();
+    for (auto _ : state) {
+        sb.Clear();
+        QApplication::processEvents();
+        List(tvx, sb);
+        sb.Flush();
+        sb.scrollToBottom();
+        sb.repaint();  // the view lays out and paints the new rows
+    }
+    state.counters["lines"] = sb.Count();
+}
+void BM_ProduceVertexListing_Floor(benchmark::State& state) {
+    const TVX& tvx = MaxCapacityVertices();
+    for (auto _ : state) {
+        CountingSink sink;
+        List(tvx, sink);
+        benchmark::DoNotOptimize(sink.lines);
+    }
+}
+
+}  // namespace
+
+// The GL benchmarks come first: the list-box ones load another model into the shared store.
+BENCHMARK(BM_TexturedRedraw)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ClearOnlyFrame_Floor)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SbAppendVertexListing)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ProduceVertexListing_Floor)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    ViewSlot().reset();
+    return 0;
+}

@@ -1,0 +1,80 @@
+// libFuzzer target: the editors' computations on whatever tables the reader kept from arbitrary
+// bytes, checked against the file image in memory; nothing is written to disk.
+//  - The run of every hardpoint, rotation/scale block, mesh descriptor and LOD set: a run the
+//    patcher would accept (inside the file, expected bytes there) must, for an unedited record, be
+//    the very bytes the file holds there (descriptors: their header part, see below), so writing it
+//    changes nothing the reader did not read.
+//  - The hit-zone computation over the model's faces, then the descriptor runs it leads to: a run
+//    the patcher would accept keeps the block's header bytes (no editor changes a header word).
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <vector>
+
+#include "edit/core/block_runs.h"
+#include "edit/core/hit_zone_writes.h"
+#include "edit/core/hit_zones.h"
+#include "fuzz/fuzz_support.h"
+#include "render/core/frame_builder.h"
+#include "state/selection_state.h"
+
+namespace {
+
+// The patcher's acceptance rule, on the image: the run lies wholly inside the file and the expected
+// bytes are there.
+bool Accepted(std::span<const uint8_t> image, const opt::PatchWrite& w) {
+    const auto size = static_cast<int64_t>(w.Bytes.size());
+    if (w.Position < 0 || w.Position > int64_t(image.size()) - size || w.Expected.size() > w.Bytes.size())
+        return false;
+    return std::equal(w.Expected.begin(), w.Expected.end(), image.begin() + w.Position);
+}
+
+// The first `compared` bytes of the run (all by default) of an unedited record.
+void RequireNoChange(std::span<const uint8_t> image, const opt::PatchWrite& w, size_t compared = SIZE_MAX) {
+    if (!Accepted(image, w)) return;
+    const size_t n = std::min(compared, w.Bytes.size());
+    fuzz::Require(std::equal(w.Bytes.begin(), w.Bytes.begin() + n, image.begin() + w.Position),
+                  "an unedited record's run is the file's bytes");
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const std::span<const uint8_t> image(data, size);
+    auto& store = fuzz::LoadInput(image);
+    const int32_t main = store.txw.Main_Offset;
+
+    for (int k = 0; k < fuzz::Kept(store, opt::kCountHardpoints, opt::kMaxHardpoints); ++k)
+        RequireNoChange(image, opt::HardpointPatch(k, store.ttbh[k], main));
+    for (int k = 0; k < fuzz::Kept(store, opt::kCountRotScale, opt::kMaxRotScale); ++k)
+        RequireNoChange(image, opt::RotScalePatch(k, store.trsh[k], main));
+    // A descriptor's payload is read right after its header but written at Data_Offset. In a crafted
+    // file two descriptor headers can share one Data_Offset, and the editors do not refuse that yet:
+    // only the header part of descriptor runs is compared.
+    for (const auto& w : opt::DescriptorPatches(store.tcb, main))
+        RequireNoChange(image, w, opt::kHeaderBytes);
+    for (int k = 0; k < fuzz::Kept(store, opt::kCountLodSets, opt::kMaxLodSets); ++k) {
+        const auto& lod = store.ttmdh[k];
+        const std::vector<float> before(lod.Distance, lod.Distance + opt::LodDistanceCount(lod));
+        RequireNoChange(image, opt::LodDistancePatch(k, lod, before));
+    }
+
+    // Hit zones, at the level the input names or at all levels.
+    opt::HitZoneComputation hitZones(store);
+    opt::SelectionState sel;
+    sel.ModelLoaded = true;
+    sel.Resolution = size > 0 ? std::to_string(data[0] % 5) : "0";
+    sel.AllRes = size > 1 && (data[1] & 1) != 0;
+    sel.DisplayMode.PutDown(opt::SBHZ);
+    static opt::Frame frame;
+    opt::DrawModel(store, sel, frame, &hitZones);
+    for (const auto& w : opt::DescriptorPatches(store.tcb, main)) {
+        if (!Accepted(image, w)) continue;
+        fuzz::Require(std::equal(w.Expected.begin(), w.Expected.end(), w.Bytes.begin()),
+                      "hit-zone writes keep the descriptor's header");
+    }
+    for (int k : opt::CentrePairs(store.tcb, store.trsh))
+        fuzz::Require(opt::TCB::InRange(k) && opt::TRSH::InRange(k), "centre pairs name table entries");
+    return 0;
+}
