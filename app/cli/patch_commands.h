@@ -16,8 +16,8 @@ namespace cli {
 
 class PatchSession : public opt::EditHost {
 public:
-    // Loads the file (throws OptError when it cannot be read). Lookup files come from the AppData
-    // folder next to the executable.
+    // Loads the file (throws OptError when it cannot be read). Lookup files come from the program's
+    // AppData folder.
     explicit PatchSession(const std::string& path);
 
     opt::EditArea& Edit() { return edit_; }
@@ -44,7 +44,7 @@ private:
     opt::EditArea edit_;
 };
 
-// The AppData folder next to the running executable, with a trailing separator.
+// The AppData folder of this program (FindProgramFolders), with a trailing separator.
 std::string ProgramAppDataDir();
 
 }  // namespace cli

@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <cstdio>
 
+#include "platform/program_folders.h"
 #include "render/gl/gl_view.h"
 #include "screenshot.h"
 #include "ui/windows/error_guard.h"
@@ -51,8 +52,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: zedaruz [FILE]\n");
         return 2;
     }
-    opt::AppWindows windows =
-        opt::CreateWindows(QApplication::applicationDirPath().toLocal8Bit().toStdString());
+    opt::AppWindows windows = opt::CreateWindows(opt::FindProgramFolders(opt::ExecutableDir(argv[0])));
     windows.glw->show();
     WaitForView(*windows.glw);
     if (!args.modelFile.isEmpty()) {

@@ -63,7 +63,7 @@ struct RunningApp {
     explicit RunningApp(bool withAppData = true) {
         SetDialogs(&dialogs);
         if (withAppData) std::filesystem::create_directory(ProgramPath() / "AppData");
-        windows = CreateWindows(ProgramPath());
+        windows = CreateWindows(PortableFolders(ProgramPath()));
         windows.glw->show();
         QElapsedTimer waited;
         waited.start();

@@ -46,7 +46,7 @@ private slots:
         StartDialogs dialogs;
         SetDialogs(&dialogs);
         {
-            AppWindows first = CreateWindows(dir);
+            AppWindows first = CreateWindows(PortableFolders(dir));
             const std::string appData = (dir / "AppData").string() + "/";
             QCOMPARE(dialogs.messages,
                      std::vector<std::string>{"Directory and files missing. The directory " + appData +
@@ -60,12 +60,12 @@ private slots:
             QVERIFY(std::filesystem::is_empty(dir / "AppData"));  // no lookup files are shipped
         }
         {
-            AppWindows second = CreateWindows(dir);
+            AppWindows second = CreateWindows(PortableFolders(dir));
             QCOMPARE(dialogs.messages.size(), size_t{1});
         }
         // SaveData alone missing: created without a word.
         std::filesystem::remove_all(dir / "SaveData");
-        AppWindows third = CreateWindows(dir);
+        AppWindows third = CreateWindows(PortableFolders(dir));
         QCOMPARE(dialogs.messages.size(), size_t{1});
         QVERIFY(std::filesystem::is_directory(dir / "SaveData"));
     }

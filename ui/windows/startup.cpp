@@ -95,9 +95,9 @@ void ConnectEditors(AppWindows& w) {
 
 }  // namespace
 
-AppWindows CreateWindows(const std::filesystem::path& programDir) {
+AppWindows CreateWindows(const ProgramFolders& folders) {
     AppWindows w;
-    w.glw = std::make_unique<TGLW>(programDir);
+    w.glw = std::make_unique<TGLW>(folders);
     w.ml = std::make_unique<TML>();
     w.about = std::make_unique<TAboutBox>();
     w.flagEdit = std::make_unique<TFlagEdit>();

@@ -37,7 +37,7 @@ bool IsModelFileName(const QString& fileName) {
     return suffix == QStringLiteral("opt") || suffix == QStringLiteral("op1");
 }
 
-TGLW::TGLW(const std::filesystem::path& programDir, QWidget* parent) : QMainWindow(parent) {
+TGLW::TGLW(const ProgramFolders& folders, QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("TGLW"));
     setWindowTitle(QStringLiteral("OPT_Zedaruz_V4a"));
     QFont font(QStringLiteral("MS Sans Serif"));
@@ -49,7 +49,7 @@ TGLW::TGLW(const std::filesystem::path& programDir, QWidget* parent) : QMainWind
     BuildMenus();
     // The window sees every key press of its controls before they do.
     qApp->installEventFilter(this);
-    FormCreate(programDir);
+    FormCreate(folders);
 }
 
 TGLW::~TGLW() { qApp->removeEventFilter(this); }
@@ -92,9 +92,9 @@ void TGLW::BuildLayout() {
     Bar_ = std::make_unique<StatusPanels>(bar, std::initializer_list<int>{100, 150, 150, 50});
 }
 
-void TGLW::FormCreate(const std::filesystem::path& programDir) {
+void TGLW::FormCreate(const ProgramFolders& folders) {
     ResetViewAtCreate(TheView());  // ResizeGuard set, no context, no uploads, no pan
-    PrepareProgramDirs(programDir, [](const std::string& text) { TheDialogs().Message(text); });
+    PrepareProgramDirs(folders, [](const std::string& text) { TheDialogs().Message(text); });
     ImageShown() = 0;
     TheSelection().ModelLoaded = false;
     SetMenu();

@@ -1,0 +1,144 @@
+#include "app/cli/command_line.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+
+#include "app/cli/commands.h"
+#include "listings/registry.h"
+
+namespace cli {
+
+namespace {
+
+// A subcommand that knows the work it stands for.
+class Command : public CLI::App {
+public:
+    Command(const std::string& name, const std::string& about, std::function<int()> run)
+        : CLI::App(about, name), run_(std::move(run)) {}
+    int Run() const { return run_(); }
+
+private:
+    std::function<int()> run_;
+};
+
+bool EndsWithDots(const std::string& name) { return name.size() > 3 && name.ends_with("..."); }
+
+// A word that strtod takes whole.
+bool IsNumber(const std::string& word) {
+    if (word.empty()) return false;
+    char* end = nullptr;
+    std::strtod(word.c_str(), &end);
+    return end == word.c_str() + word.size();
+}
+
+std::string& Argv0() {
+    static std::string argv0;
+    return argv0;
+}
+
+std::string ListingNames() {
+    std::string text = "Listing names:\n";
+    for (const auto& entry : opt::Listings()) text += "  " + std::string(entry.name) + "\n";
+    return text;
+}
+
+// A parse error: the message, then the help of the command it happened in (or of the whole tool).
+int BadUsage(const CLI::App& app, const CLI::ParseError& e) {
+    std::fprintf(stderr, "%s\n%s", e.what(), app.help().c_str());
+    return 2;
+}
+
+}  // namespace
+
+CLI::App& AddCommand(CLI::App& app, const std::string& name, const std::string& about,
+                     std::function<int()> run) {
+    return *app.add_subcommand(std::make_shared<Command>(name, about, std::move(run)));
+}
+
+CLI::App& AddWordsCommand(CLI::App& app, const std::string& name, const std::string& about,
+                          const std::vector<std::string>& required, const std::vector<std::string>& optional,
+                          std::function<int(const Args&)> run) {
+    struct Words {
+        std::vector<std::string> values;
+        std::vector<CLI::Option*> options;
+        std::vector<std::string> rest;
+    };
+    auto words = std::make_shared<Words>();
+    words->values.resize(required.size() + optional.size());
+    CLI::App& cmd = AddCommand(app, name, about, [words, run] {
+        Args args;
+        for (size_t i = 0; i < words->options.size(); ++i)
+            if (words->options[i]->count() > 0) args.push_back(words->values[i]);
+        args.insert(args.end(), words->rest.begin(), words->rest.end());
+        return run(args);
+    });
+    for (size_t i = 0; i < required.size(); ++i)
+        words->options.push_back(cmd.add_option(required[i], words->values[i])->required());
+    for (size_t i = 0; i < optional.size(); ++i) {
+        const std::string& word = optional[i];
+        if (EndsWithDots(word))
+            cmd.add_option(word.substr(0, word.size() - 3), words->rest);
+        else
+            words->options.push_back(cmd.add_option(word, words->values[required.size() + i]));
+    }
+    return cmd;
+}
+
+void BuildCommandLine(CLI::App& app) {
+    app.name("zedaruz-cli");
+    app.description("Listings, exports, checks and in-place patches of OPT model files.");
+    app.set_version_flag("--version", std::string("zedaruz-cli ") + ZEDARUZ_VERSION);
+    app.require_subcommand(1);
+    app.footer(ListingNames());
+    AddListCommand(app);
+    AddInfoCommand(app);
+    AddCheckCommand(app);
+    AddDiffCommand(app);
+    AddExportCommands(app);
+    AddPatchCommands(app);
+}
+
+std::string Usage() {
+    CLI::App app;
+    BuildCommandLine(app);
+    return app.help();
+}
+
+std::vector<std::string> NumberWordsAsValues(std::vector<std::string> words) {
+    for (auto& word : words)
+        if (word.starts_with("-.") && IsNumber(word)) word.insert(1, "0");
+    return words;
+}
+
+opt::ProgramFolders ProgramFolders() { return opt::FindProgramFolders(opt::ExecutableDir(Argv0().c_str())); }
+
+int RunCommandLine(int argc, const char* const* argv) {
+    if (argc > 0) Argv0() = argv[0];
+    CLI::App app;
+    BuildCommandLine(app);
+    if (argc < 2) {
+        std::fputs(app.help().c_str(), stderr);
+        return 2;
+    }
+    // CLI11 takes the words last to first.
+    std::vector<std::string> words = NumberWordsAsValues({argv + 1, argv + argc});
+    std::reverse(words.begin(), words.end());
+    try {
+        app.parse(words);
+    } catch (const CLI::CallForHelp& e) {
+        return app.exit(e);
+    } catch (const CLI::CallForAllHelp& e) {
+        return app.exit(e);
+    } catch (const CLI::CallForVersion& e) {
+        return app.exit(e);
+    } catch (const CLI::ParseError& e) {
+        return BadUsage(app, e);
+    }
+    for (const CLI::App* chosen : app.get_subcommands())
+        if (const auto* command = dynamic_cast<const Command*>(chosen)) return command->Run();
+    return 2;
+}
+
+}  // namespace cli
