@@ -28,10 +28,7 @@ ProgramFolders FindProgramFolders(const fs::path& exeDir) {
     return FindProgramFolders(exeDir, std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
 }
 
-namespace {
-
-// argv0 looked up as the shell would have found it.
-fs::path FromArgv0(std::string_view argv0) {
+fs::path ExecutableDirFromArgv0(std::string_view argv0) {
     std::error_code ec;
     const fs::path cwd = fs::current_path(ec);
     if (argv0.find('/') != std::string_view::npos) return fs::weakly_canonical(cwd / argv0, ec).parent_path();
@@ -49,13 +46,11 @@ fs::path FromArgv0(std::string_view argv0) {
     return cwd;
 }
 
-}  // namespace
-
 fs::path ExecutableDir(const char* argv0) {
     std::error_code ec;
     const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
     if (!ec && exe.is_absolute()) return exe.parent_path();
-    return FromArgv0(argv0 != nullptr ? argv0 : "");
+    return ExecutableDirFromArgv0(argv0 != nullptr ? argv0 : "");
 }
 
 bool EnsureFolder(const fs::path& dir) {

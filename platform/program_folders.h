@@ -10,6 +10,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 namespace opt {
 
@@ -37,6 +38,8 @@ ProgramFolders FindProgramFolders(const std::filesystem::path& exeDir);
 // argv0 taken as a path (relative to the current folder) when it holds a '/', else the first folder
 // of $PATH that holds an entry of that name, else the current folder.
 std::filesystem::path ExecutableDir(const char* argv0);
+// The argv0 part of that rule alone.
+std::filesystem::path ExecutableDirFromArgv0(std::string_view argv0);
 
 // Creates the folder and any missing parents. Returns false when it did not exist before; a failure
 // to create is ignored here and shows later as a failed save or open.

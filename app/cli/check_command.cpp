@@ -2,93 +2,23 @@
 // recursively for .opt and .op1 in any case) and reports each: "ok", its damage, or its notes.
 #include <unistd.h>
 
-#include <algorithm>
 #include <cstdio>
-#include <filesystem>
 #include <memory>
 
 #include "app/cli/commands.h"
 #include "app/cli/json_output.h"
-#include "app/cli/model_loading.h"
-#include "model/errors.h"
-#include "model/load_warnings.h"
+#include "inspect/model_check.h"
 
 namespace cli {
 
 namespace {
 
-namespace fs = std::filesystem;
-
 // Files with more than this many to check show a progress line on a terminal.
 constexpr size_t kProgressAbove = 20;
 
-bool IsModelFile(const fs::path& p) {
-    std::string ext = p.extension().string();
-    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
-    return ext == ".opt" || ext == ".op1";
-}
-
-// The files to check, in the order given; a folder's files sorted by path. A word that is neither a
-// file nor a folder is kept, so that it is reported as not opened.
-std::vector<std::string> FilesToCheck(const std::vector<std::string>& words) {
-    std::vector<std::string> files;
-    for (const auto& word : words) {
-        std::error_code ec;
-        if (!fs::is_directory(word, ec)) {
-            files.push_back(word);
-            continue;
-        }
-        std::vector<std::string> found;
-        for (fs::recursive_directory_iterator it(word, fs::directory_options::skip_permission_denied, ec),
-             end;
-             !ec && it != end; it.increment(ec))
-            if (it->is_regular_file(ec) && IsModelFile(it->path())) found.push_back(it->path().string());
-        std::sort(found.begin(), found.end());
-        files.insert(files.end(), found.begin(), found.end());
-    }
-    return files;
-}
-
-enum class Verdict { kOk, kNotes, kDamaged, kUnreadable };
-
-struct FileReport {
-    std::string file;
-    Verdict verdict = Verdict::kOk;
-    std::vector<std::string> lines;  // the reader's warnings and notes, or the open error
-};
-
-FileReport CheckFile(const std::string& file) {
-    FileReport report{file, Verdict::kOk, {}};
-    try {
-        report.lines = LoadModel(opt::TheStore(), file).Warnings;
-    } catch (const opt::OptError& e) {
-        report.verdict = Verdict::kUnreadable;
-        report.lines = {e.what()};
-        return report;
-    }
-    for (const auto& line : report.lines)
-        report.verdict =
-            std::max(report.verdict, opt::IsDamageWarning(line) ? Verdict::kDamaged : Verdict::kNotes);
-    return report;
-}
-
-const char* VerdictName(Verdict v) {
-    switch (v) {
-        case Verdict::kOk:
-            return "ok";
-        case Verdict::kNotes:
-            return "notes";
-        case Verdict::kDamaged:
-            return "damaged";
-        case Verdict::kUnreadable:
-            return "unreadable";
-    }
-    return "";
-}
-
-std::string ReportLine(const FileReport& r) {
-    std::string line = r.file + ": " + VerdictName(r.verdict);
-    for (size_t i = 0; i < r.lines.size(); ++i) line += (i == 0 ? ": " : " | ") + r.lines[i];
+std::string ReportLine(const opt::FileCheck& r) {
+    std::string line = r.File + ": " + opt::VerdictName(r.Result);
+    for (size_t i = 0; i < r.Lines.size(); ++i) line += (i == 0 ? ": " : " | ") + r.Lines[i];
     return line;
 }
 
@@ -113,7 +43,7 @@ private:
 };
 
 int CheckCommand(const std::vector<std::string>& words, bool json) {
-    const std::vector<std::string> files = FilesToCheck(words);
+    const std::vector<std::string> files = opt::FilesToCheck(words);
     if (files.empty()) {
         std::fprintf(stderr, "No .opt or .op1 files found.\n");
         return 1;
@@ -122,11 +52,11 @@ int CheckCommand(const std::vector<std::string>& words, bool json) {
     size_t counts[4] = {};
     Json list = Json::array();
     for (size_t i = 0; i < files.size(); ++i) {
-        const FileReport r = CheckFile(files[i]);
-        ++counts[static_cast<int>(r.verdict)];
+        const opt::FileCheck r = opt::CheckModelFile(opt::TheStore(), files[i]);
+        ++counts[static_cast<int>(r.Result)];
         progress.Clear();
         if (json)
-            list.push_back({{"file", r.file}, {"status", VerdictName(r.verdict)}, {"warnings", r.lines}});
+            list.push_back({{"file", r.File}, {"status", opt::VerdictName(r.Result)}, {"warnings", r.Lines}});
         else
             std::printf("%s\n", ReportLine(r).c_str());
         progress.Show(i + 1);

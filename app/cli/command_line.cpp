@@ -45,9 +45,19 @@ std::string ListingNames() {
 }
 
 // A parse error: the message, then the help of the command it happened in (or of the whole tool).
-int BadUsage(const CLI::App& app, const CLI::ParseError& e) {
-    std::fprintf(stderr, "%s\n%s", e.what(), app.help().c_str());
+int BadUsage(const CLI::App& app, const std::string& message) {
+    std::fprintf(stderr, "%s\n%s", message.c_str(), app.help().c_str());
     return 2;
+}
+
+// The first word nobody took, named as the tool always named it.
+std::string UnexpectedWordMessage(const CLI::App& app, const std::string& otherwise) {
+    const std::vector<std::string> words = app.remaining(true);
+    if (words.empty()) return otherwise;
+    const std::string& word = words.front();
+    if (word.starts_with("-")) return "Unknown option '" + word + "'.";
+    if (app.get_subcommands().empty()) return "Unknown command '" + word + "'.";
+    return "Unexpected word '" + word + "'.";
 }
 
 }  // namespace
@@ -134,7 +144,10 @@ int RunCommandLine(int argc, const char* const* argv) {
     } catch (const CLI::CallForVersion& e) {
         return app.exit(e);
     } catch (const CLI::ParseError& e) {
-        return BadUsage(app, e);
+        // Words nobody took (an unknown option or command) say more than what CLI11 checked next.
+        const bool extras =
+            dynamic_cast<const CLI::ExtrasError*>(&e) != nullptr || app.get_subcommands().empty();
+        return BadUsage(app, extras ? UnexpectedWordMessage(app, e.what()) : e.what());
     }
     for (const CLI::App* chosen : app.get_subcommands())
         if (const auto* command = dynamic_cast<const Command*>(chosen)) return command->Run();

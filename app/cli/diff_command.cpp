@@ -5,7 +5,7 @@
 
 #include "app/cli/commands.h"
 #include "app/cli/json_output.h"
-#include "app/cli/model_loading.h"
+#include "inspect/model_check.h"
 #include "inspect/model_diff.h"
 #include "model/errors.h"
 
@@ -48,10 +48,10 @@ Json DiffJson(const std::string& fileA, const std::string& fileB, const opt::Mod
 int DiffCommand(const std::string& fileA, const std::string& fileB, bool json) {
     auto a = std::make_unique<opt::ModelStore>();
     auto b = std::make_unique<opt::ModelStore>();
-    LoadedModel ma, mb;
+    opt::LoadedModel ma, mb;
     try {
-        ma = LoadModel(*a, fileA);
-        mb = LoadModel(*b, fileB);
+        ma = opt::LoadModelFile(*a, fileA);
+        mb = opt::LoadModelFile(*b, fileB);
     } catch (const opt::OptError& e) {
         std::fprintf(stderr, "%s\n", e.what());
         return 2;

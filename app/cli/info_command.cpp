@@ -4,7 +4,7 @@
 
 #include "app/cli/commands.h"
 #include "app/cli/json_output.h"
-#include "app/cli/model_loading.h"
+#include "inspect/model_check.h"
 #include "inspect/model_summary.h"
 #include "model/errors.h"
 
@@ -15,7 +15,7 @@ namespace {
 int InfoCommand(const std::string& file, bool json) {
     auto& store = opt::TheStore();
     try {
-        const LoadedModel model = LoadModel(store, file);
+        const opt::LoadedModel model = opt::LoadModelFile(store, file);
         const opt::ModelRecords records = opt::DescribeModel(store);
         if (json)
             PrintJson(ModelJson(file, model.Bytes.size(), records, model.Warnings));

@@ -24,17 +24,6 @@ int RunOnModel(const std::string& file, const std::function<int(opt::ModelStore&
     }
 }
 
-LoadedModel LoadModel(opt::ModelStore& store, const std::string& file) {
-    LoadedModel model;
-    store.ClearTables();
-    model.Bytes = opt::ReadWholeFile(file);
-    opt::VectorSink warnings, resolutions;
-    opt::VectorLookupSink textures;
-    opt::LoadBytes(store, model.Bytes, {warnings, resolutions, textures});
-    model.Warnings = std::move(warnings.lines);
-    return model;
-}
-
 int UsageError() {
     std::fputs(Usage().c_str(), stderr);
     return 2;
