@@ -3,12 +3,12 @@
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "bench/read_floor.h"
 #include "inspect/model_check.h"
 #include "model/store.h"
 
@@ -56,17 +56,7 @@ void BM_FloorReadEachFileAndClearStore(benchmark::State& state) {
     const auto& files = Pack();
     auto store = std::make_unique<opt::ModelStore>();
     for (auto _ : state) {
-        for (const auto& file : files) {
-            std::FILE* f = std::fopen(file.c_str(), "rb");
-            std::fseek(f, 0, SEEK_END);
-            const long size = std::ftell(f);
-            std::fseek(f, 0, SEEK_SET);
-            std::vector<unsigned char> bytes(static_cast<size_t>(size));
-            benchmark::DoNotOptimize(std::fread(bytes.data(), 1, bytes.size(), f));
-            std::fclose(f);
-            store->ClearTables();
-            benchmark::DoNotOptimize(bytes.data());
-        }
+        for (const auto& file : files) bench_floor::ReadFileAndClearStore(file.c_str(), *store);
     }
 }
 BENCHMARK(BM_FloorReadEachFileAndClearStore)->Unit(benchmark::kMillisecond);
