@@ -70,6 +70,26 @@ private slots:
         QVERIFY(std::filesystem::is_directory(dir / "SaveData"));
     }
 
+    // Installed (no portable marker): the folders under the data home, made with their parents; the
+    // notice names that AppData folder.
+    void installedProgramKeepsItsFoldersUnderTheDataHome() {
+        QTemporaryDir folder;
+        const std::filesystem::path dir = Local(folder.path());
+        const std::string dataHome = (dir / "data").string();
+        const ProgramFolders folders = FindProgramFolders(dir / "bin", dataHome.c_str(), nullptr);
+        StartDialogs dialogs;
+        SetDialogs(&dialogs);
+        AppWindows windows = CreateWindows(folders);
+        const std::string appData = dataHome + "/zedaruz/AppData/";
+        QCOMPARE(dialogs.messages.size(), size_t{1});
+        QVERIFY(dialogs.messages[0].find("The directory " + appData + " will be created") !=
+                std::string::npos);
+        QCOMPARE(TheDirs().SaveDataDir, dataHome + "/zedaruz/SaveData/");
+        QVERIFY(std::filesystem::is_directory(dataHome + "/zedaruz/SaveData"));
+        QVERIFY(std::filesystem::is_directory(appData));
+        QVERIFY(!std::filesystem::exists(dir / "bin" / "SaveData"));
+    }
+
     void windowsAreCreatedHiddenWithTheCountersReset() {
         ImageShown() = 5;
         TheView().LoadCount = 3;
