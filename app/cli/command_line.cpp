@@ -71,27 +71,28 @@ CLI::App& AddWordsCommand(CLI::App& app, const std::string& name, const std::str
                           const std::vector<std::string>& required, const std::vector<std::string>& optional,
                           std::function<int(const Args&)> run) {
     struct Words {
-        std::vector<std::string> values;
-        std::vector<CLI::Option*> options;
+        std::vector<std::string> values;  // one per single word, sized once: options bind to them
+        std::vector<std::pair<CLI::Option*, size_t>> options;
         std::vector<std::string> rest;
     };
     auto words = std::make_shared<Words>();
     words->values.resize(required.size() + optional.size());
     CLI::App& cmd = AddCommand(app, name, about, [words, run] {
         Args args;
-        for (size_t i = 0; i < words->options.size(); ++i)
-            if (words->options[i]->count() > 0) args.push_back(words->values[i]);
+        for (const auto& [option, slot] : words->options)
+            if (option->count() > 0) args.push_back(words->values[slot]);
         args.insert(args.end(), words->rest.begin(), words->rest.end());
         return run(args);
     });
     for (size_t i = 0; i < required.size(); ++i)
-        words->options.push_back(cmd.add_option(required[i], words->values[i])->required());
+        words->options.push_back({cmd.add_option(required[i], words->values[i])->required(), i});
     for (size_t i = 0; i < optional.size(); ++i) {
         const std::string& word = optional[i];
+        const size_t slot = required.size() + i;
         if (EndsWithDots(word))
             cmd.add_option(word.substr(0, word.size() - 3), words->rest);
         else
-            words->options.push_back(cmd.add_option(word, words->values[required.size() + i]));
+            words->options.push_back({cmd.add_option(word, words->values[slot]), slot});
     }
     return cmd;
 }

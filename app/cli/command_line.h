@@ -21,8 +21,8 @@ CLI::App& AddCommand(CLI::App& app, const std::string& name, const std::string& 
                      std::function<int()> run);
 
 // A command whose work takes its words in order (FILE first): one required word per name in
-// `required`, then `optional` words (a name ending in "..." takes any number of them). The words are
-// plain strings: negative numbers such as -3.5 and -.5 are words, never options.
+// `required`, then `optional` words (the last, when its name ends in "...", takes any number of them). The
+// words are plain strings: negative numbers such as -3.5 and -.5 are words, never options.
 CLI::App& AddWordsCommand(CLI::App& app, const std::string& name, const std::string& about,
                           const std::vector<std::string>& required, const std::vector<std::string>& optional,
                           std::function<int(const Args&)> run);
