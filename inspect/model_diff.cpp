@@ -48,6 +48,54 @@ int64_t ChangedPixels(const TextureRecord& ta, std::span<const uint8_t> fileA, c
     return changed;
 }
 
+// Elements i < count of a block of A and of B; an element differs when any of its arrays differ.
+template <class Record>
+int64_t ChangedElements(const Record& a, int countA, const Record& b, int countB,
+                        bool (*same)(const Record&, const Record&, int)) {
+    const int common = std::min(countA, countB);
+    int64_t changed = std::max(countA, countB) - common;
+    for (int i = 0; i < common; ++i) changed += same(a, b, i) ? 0 : 1;
+    return changed;
+}
+
+template <class Record>
+bool SameXyz(const Record& a, const Record& b, int i) {
+    return a.X[i] == b.X[i] && a.Y[i] == b.Y[i] && a.Z[i] == b.Z[i];
+}
+
+bool SameUv(const TexVertexRecord& a, const TexVertexRecord& b, int i) {
+    return a.U[i] == b.U[i] && a.V[i] == b.V[i];
+}
+
+bool SameFace(const FaceDataRecord& a, const FaceDataRecord& b, int i) {
+    for (int k = 0; k < 16; ++k)
+        if (a.Indices[k][i] != b.Indices[k][i]) return false;
+    for (int k = 0; k < 6; ++k)
+        if (a.F[k][i] != b.F[k][i]) return false;
+    for (int k = 0; k < 4; ++k)
+        if (a.Quad[k][i] != b.Quad[k][i]) return false;
+    return a.Normal_I[i] == b.Normal_I[i] && a.Normal_J[i] == b.Normal_J[i] && a.Normal_K[i] == b.Normal_K[i];
+}
+
+// Adds the element blocks of one table: those only one model holds, and those whose elements differ.
+template <class Record, int N, class IsLoaded, class Count>
+void DiffElementTable(const char* table, const char* elements, const Table<Record, N>& a,
+                      const Table<Record, N>& b, IsLoaded loaded, Count count,
+                      bool (*same)(const Record&, const Record&, int), std::vector<RecordChange>& out) {
+    for (int k = 0; k < N; ++k) {
+        const bool inA = loaded(a[k]), inB = loaded(b[k]);
+        if (!inA && !inB) continue;
+        RecordChange change{table, k, std::nullopt, std::nullopt, {}, elements, 0};
+        if (inA) change.PositionA = a[k].Data_Offset;
+        if (inB) change.PositionB = b[k].Data_Offset;
+        if (inA && inB) {
+            change.ChangedElements = ChangedElements(a[k], count(a[k]), b[k], count(b[k]), same);
+            if (change.ChangedElements == 0) continue;
+        }
+        out.push_back(std::move(change));
+    }
+}
+
 std::string RealText(double v, const char* format) {
     char text[64];
     std::snprintf(text, sizeof text, format, v);
@@ -82,18 +130,36 @@ ModelDiff DiffModels(const ModelStore& a, std::span<const uint8_t> fileA, const 
     for (const auto& [rank, key] : keys) {
         const auto ia = byA.find(key);
         const auto ib = byB.find(key);
-        RecordChange change{key.first, key.second, std::nullopt, std::nullopt, {}, 0};
+        RecordChange change{key.first, key.second, std::nullopt, std::nullopt, {}, "", 0};
         if (ia != byA.end()) change.PositionA = ia->second->Position;
         if (ib != byB.end()) change.PositionB = ib->second->Position;
         if (ia != byA.end() && ib != byB.end()) {
             change.Fields = DiffFields(ia->second->Fields, ib->second->Fields);
-            if (key.first == "texture")
-                change.ChangedPixels =
+            if (key.first == "texture") {
+                change.Elements = "pixels";
+                change.ChangedElements =
                     ChangedPixels(a.ttx.Textures[key.second], fileA, b.ttx.Textures[key.second], fileB);
-            if (change.Fields.empty() && change.ChangedPixels == 0) continue;
+            }
+            if (change.Fields.empty() && change.ChangedElements == 0) continue;
         }
         diff.Records.push_back(std::move(change));
     }
+    auto elementCount = [](const auto& r) { return Clamped(r.Count, kMaxElements); };
+    DiffElementTable(
+        "vertex-block", "vertices", a.tvx, b.tvx, [](const VertexRecord& r) { return r.Type == kVertices; },
+        elementCount, &SameXyz<VertexRecord>, diff.Records);
+    DiffElementTable(
+        "texture-vertex-block", "texture vertices", a.ttvx, b.ttvx,
+        [](const TexVertexRecord& r) { return r.Type == kTextureVertices; }, elementCount, &SameUv,
+        diff.Records);
+    DiffElementTable(
+        "normal-block", "normals", a.ttvn, b.ttvn,
+        [](const NormalRecord& r) { return r.Type == kVertexNormals; }, elementCount, &SameXyz<NormalRecord>,
+        diff.Records);
+    DiffElementTable(
+        "face-data", "faces", a.ttfd, b.ttfd,
+        [](const FaceDataRecord& r) { return r.Type == kFaceData && r.Mesh != kUnsetFaceMesh; },
+        [](const FaceDataRecord& r) { return Clamped(r.Count, kMaxFaces); }, &SameFace, diff.Records);
     return diff;
 }
 
@@ -122,9 +188,9 @@ std::vector<std::string> DiffLines(const ModelDiff& diff) {
             const auto [a, b] = ChangeTexts(c);
             lines.push_back(record + " " + c.Name + ": " + a + " -> " + b + " " + PositionsText(r));
         }
-        if (r.ChangedPixels > 0)
-            lines.push_back(record + " pixels: " + std::to_string(r.ChangedPixels) + " changed " +
-                            PositionsText(r));
+        if (r.ChangedElements > 0)
+            lines.push_back(record + " " + r.Elements + ": " + std::to_string(r.ChangedElements) +
+                            " changed " + PositionsText(r));
     }
     return lines;
 }

@@ -36,9 +36,9 @@ Json DiffJson(const std::string& fileA, const std::string& fileB, const opt::Mod
             change["b"] = value(c.B);
             changes.push_back(change);
         }
-        if (r.ChangedPixels > 0) {
-            record["field"] = "pixels";
-            record["changed_pixels"] = r.ChangedPixels;
+        if (r.ChangedElements > 0) {
+            record["field"] = r.Elements;
+            record["changed"] = r.ChangedElements;
             changes.push_back(record);
         }
     }

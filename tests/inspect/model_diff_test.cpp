@@ -74,6 +74,19 @@ TEST_F(ModelDiffTest, RecordsOnlyOneSideHasAndLevelsOnlyOneSetHas) {
                          "lod-set 0 levels: 2 -> 3" + lod, "lod-set 0 distance_2: (none) -> 50.00" + lod}));
 }
 
+TEST_F(ModelDiffTest, ElementBlocksCountTheirChangedElements) {
+    b->tvx[2].Y[1] += 1.0f;
+    b->tvx[2].Z[3] += 1.0f;
+    b->ttfd[0].Vertex(2)[0] += 1;
+    b->ttvn[1].Count -= 1;  // one normal fewer in B
+    const auto lines = opt::DiffLines(Diff());
+    auto positions = [](int64_t p) { return " (A " + std::to_string(p) + ", B " + std::to_string(p) + ")"; };
+    EXPECT_EQ(lines, (std::vector<std::string>{
+                         "vertex-block 2 vertices: 2 changed" + positions(a->tvx[2].Data_Offset),
+                         "normal-block 1 normals: 1 changed" + positions(a->ttvn[1].Data_Offset),
+                         "face-data 0 faces: 1 changed" + positions(a->ttfd[0].Data_Offset)}));
+}
+
 TEST_F(ModelDiffTest, TexturePixelsAreCountedPerTexture) {
     const auto& texture = built.layout.nth(optb::Kind::Texture, 1);
     for (int k = 0; k < 3; ++k) bytesB[static_cast<size_t>(texture.data_pos + k)] ^= 0xFF;
@@ -82,7 +95,8 @@ TEST_F(ModelDiffTest, TexturePixelsAreCountedPerTexture) {
     EXPECT_EQ(diff.Records[0].Table, "texture");
     EXPECT_EQ(diff.Records[0].Index, 1);
     EXPECT_TRUE(diff.Records[0].Fields.empty());
-    EXPECT_EQ(diff.Records[0].ChangedPixels, 3);
+    EXPECT_EQ(diff.Records[0].Elements, "pixels");
+    EXPECT_EQ(diff.Records[0].ChangedElements, 3);
 }
 
 }  // namespace
