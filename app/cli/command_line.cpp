@@ -23,6 +23,24 @@ private:
     std::function<int()> run_;
 };
 
+// What a word of a words command stands for, in its --help.
+std::string WordHelp(const std::string& name) {
+    static const std::pair<const char*, const char*> kHelp[] = {
+        {"FILE", "the OPT file"},
+        {"INDEX", "the record's number in its table (as `list` and `info` show it)"},
+        {"PART", "the field to change (listed below)"},
+        {"VALUE", "the new value (a number, or a type name)"},
+        {"K", "the LOD distance: 0, 1 or 2"},
+        {"FLOAT_NO", "the float of the block: 0 to 11 (centre, then the three scale rows)"},
+        {"TEXTURE_NAME", "a name of the texture list"},
+        {"OUT_DIR", "the folder the files are written into"},
+        {"NAME", "listing names (listed below); all when none"},
+    };
+    for (const auto& [word, help] : kHelp)
+        if (name == word) return help;
+    return "";
+}
+
 bool EndsWithDots(const std::string& name) { return name.size() > 3 && name.ends_with("..."); }
 
 // A word that strtod takes whole.
@@ -36,12 +54,6 @@ bool IsNumber(const std::string& word) {
 std::string& Argv0() {
     static std::string argv0;
     return argv0;
-}
-
-std::string ListingNames() {
-    std::string text = "Listing names:\n";
-    for (const auto& entry : opt::Listings()) text += "  " + std::string(entry.name) + "\n";
-    return text;
 }
 
 // A parse error: the message, then the help of the command it happened in (or of the whole tool).
@@ -61,6 +73,12 @@ std::string UnexpectedWordMessage(const CLI::App& app, const std::string& otherw
 }
 
 }  // namespace
+
+std::string ListingNames() {
+    std::string text = "Listing names:\n";
+    for (const auto& entry : opt::Listings()) text += "  " + std::string(entry.name) + "\n";
+    return text;
+}
 
 CLI::App& AddCommand(CLI::App& app, const std::string& name, const std::string& about,
                      std::function<int()> run) {
@@ -85,14 +103,16 @@ CLI::App& AddWordsCommand(CLI::App& app, const std::string& name, const std::str
         return run(args);
     });
     for (size_t i = 0; i < required.size(); ++i)
-        words->options.push_back({cmd.add_option(required[i], words->values[i])->required(), i});
+        words->options.push_back(
+            {cmd.add_option(required[i], words->values[i], WordHelp(required[i]))->required(), i});
     for (size_t i = 0; i < optional.size(); ++i) {
         const std::string& word = optional[i];
         const size_t slot = required.size() + i;
         if (EndsWithDots(word))
-            cmd.add_option(word.substr(0, word.size() - 3), words->rest);
+            cmd.add_option(word.substr(0, word.size() - 3), words->rest,
+                           WordHelp(word.substr(0, word.size() - 3)));
         else
-            words->options.push_back({cmd.add_option(word, words->values[slot]), slot});
+            words->options.push_back({cmd.add_option(word, words->values[slot], WordHelp(word)), slot});
     }
     return cmd;
 }

@@ -27,6 +27,9 @@ CLI::App& AddWordsCommand(CLI::App& app, const std::string& name, const std::str
                           const std::vector<std::string>& required, const std::vector<std::string>& optional,
                           std::function<int(const Args&)> run);
 
+// "Listing names:" and one name a line, for the help texts.
+std::string ListingNames();
+
 // The whole tool with every command registered.
 void BuildCommandLine(CLI::App& app);
 

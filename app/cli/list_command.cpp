@@ -43,7 +43,8 @@ int ListCommand(const Args& args) {
 
 void AddListCommand(CLI::App& app) {
     AddWordsCommand(app, "list", "Print the reader's notes, then the named listings (all when none).",
-                    {"FILE"}, {"NAME..."}, ListCommand);
+                    {"FILE"}, {"NAME..."}, ListCommand)
+        .footer(ListingNames());
 }
 
 }  // namespace cli

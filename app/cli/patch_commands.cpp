@@ -256,7 +256,7 @@ void AddPatchCommands(CLI::App& app) {
                        if (!words->write.empty()) args.push_back(words->write);
                        return HitZonesCommand(args);
                    });
-    cmd.add_option("FILE", words->file)->required();
+    cmd.add_option("FILE", words->file, "the OPT file")->required();
     CLI::Option* write = cmd.add_flag_callback(
         "--write", [words] { words->write = "--write"; },
         "write the computed hit zones into every mesh descriptor");
