@@ -6,6 +6,7 @@
 #include <memory>
 #include <vector>
 
+#include "bench/read_floor.h"
 #include "model/reader.h"
 #include "model/store.h"
 
@@ -25,15 +26,7 @@ BENCHMARK(BM_LoadMaxCapacityModel)->Unit(benchmark::kMillisecond);
 void BM_FloorReadFileAndClearStore(benchmark::State& state) {
     auto store = std::make_unique<opt::ModelStore>();
     for (auto _ : state) {
-        std::FILE* f = std::fopen(MAXCAP_MODEL_PATH, "rb");
-        std::fseek(f, 0, SEEK_END);
-        const long size = std::ftell(f);
-        std::fseek(f, 0, SEEK_SET);
-        std::vector<unsigned char> bytes(static_cast<size_t>(size));
-        benchmark::DoNotOptimize(std::fread(bytes.data(), 1, bytes.size(), f));
-        std::fclose(f);
-        store->ClearTables();
-        benchmark::DoNotOptimize(bytes.data());
+        bench_floor::ReadFileAndClearStore(MAXCAP_MODEL_PATH, *store);
         benchmark::DoNotOptimize(store->tvx[49].X[999]);
     }
 }

@@ -72,4 +72,9 @@ std::vector<std::string> LoadWarnings::Lines() const {
     return lines;
 }
 
+bool IsDamageWarning(const std::string& line) {
+    return line.starts_with("Warning: ") &&
+           line != kProblemText[static_cast<size_t>(LoadProblem::kPaletteSlotsFull)];
+}
+
 }  // namespace opt

@@ -65,4 +65,9 @@ private:
     int32_t first_replaced_ = 0;
 };
 
+// Whether a line the reader sent to the listing box reports damage to the file's structure (outside
+// the file, a cycle, a file that ends inside a block, a table or list that ran full, a negative count,
+// a 0 entry). The ninth-palette note and the top-level texture note are not damage.
+bool IsDamageWarning(const std::string& line);
+
 }  // namespace opt

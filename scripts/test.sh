@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs every test: the libFuzzer run, the core tests under
 # AddressSanitizer and UndefinedBehaviorSanitizer, and last the full suite (core, command line and
-# windows under Xvfb), whose CTest summary ends the run.
+# windows under Xvfb), whose CTest summary ends the run, and last the Debian package: built with CPack,
+# installed with apt-get and run from the installed path.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/deps.sh"
@@ -36,3 +37,14 @@ if command -v xvfb-run >/dev/null; then
 else
   ctest --output-on-failure -j"$jobs"
 fi
+
+echo "== Debian package =="
+rm -f "$root"/build/zedaruz_*.deb
+(cd "$root/build" && cpack -G DEB >/dev/null)
+as_root=()
+[ "$(id -u)" -eq 0 ] || as_root=(sudo)
+DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --reinstall "$root"/build/zedaruz_*.deb
+/usr/bin/zedaruz-cli --version
+/usr/bin/zedaruz-cli info "$root/build/models/demo.opt"
+desktop-file-validate /usr/share/applications/zedaruz.desktop
+echo "package ok: $(basename "$root"/build/zedaruz_*.deb)"

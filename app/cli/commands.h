@@ -1,13 +1,25 @@
-// The command-line companion's commands. Each takes the words after the command name and returns
-// the process exit status: 0 done, 1 the work failed (message on standard error), 2 bad usage.
+// The command-line companion's commands. Each command file registers its commands with one function
+// (Add...Command) that BuildCommandLine calls; the work takes the words after the command name and
+// returns the process exit status: 0 done, 1 the work failed (message on standard error), 2 bad usage.
 #pragma once
 
 #include <string>
 #include <vector>
 
+#include "app/cli/command_line.h"
+
 namespace cli {
 
-using Args = std::vector<std::string>;
+void AddListCommand(CLI::App& app);
+void AddInfoCommand(CLI::App& app);
+void AddCheckCommand(CLI::App& app);
+void AddDiffCommand(CLI::App& app);
+// export-bmp and export-pals.
+void AddExportCommands(CLI::App& app);
+// set-hardpoint, set-descriptor, set-lod-distance, set-rsh and hitzones.
+void AddPatchCommands(CLI::App& app);
+// history and revert.
+void AddJournalCommands(CLI::App& app);
 
 int ListCommand(const Args& args);
 // The in-place patches, through the control panel's edit area (app/cli/patch_commands.cpp).
@@ -22,7 +34,7 @@ int HistoryCommand(const Args& args);
 int RevertCommand(const Args& args);
 int ExportPalsCommand(const Args& args);
 
-// Usage text of the whole tool.
+// Usage text of the whole tool (its --help).
 std::string Usage();
 
 }  // namespace cli

@@ -35,4 +35,11 @@ int ExportPalsCommand(const Args& args) {
     });
 }
 
+void AddExportCommands(CLI::App& app) {
+    AddWordsCommand(app, "export-bmp", "Write the texture's picture into OUT_DIR as \"Save Bmp\" does.",
+                    {"FILE", "TEXTURE_NAME", "OUT_DIR"}, {}, ExportBmpCommand);
+    AddWordsCommand(app, "export-pals", "Write the palettes into OUT_DIR as \"Save Pals\" does.",
+                    {"FILE", "OUT_DIR"}, {}, ExportPalsCommand);
+}
+
 }  // namespace cli

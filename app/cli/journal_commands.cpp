@@ -63,4 +63,11 @@ int RevertCommand(const Args& args) {
     }
 }
 
+void AddJournalCommands(CLI::App& app) {
+    AddWordsCommand(app, "history", "List the writes recorded for FILE, newest first.", {"FILE"}, {},
+                    HistoryCommand);
+    AddWordsCommand(app, "revert", "Undo write ID (default: the newest write of FILE still current).",
+                    {"FILE"}, {"ID"}, RevertCommand);
+}
+
 }  // namespace cli

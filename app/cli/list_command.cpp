@@ -41,4 +41,10 @@ int ListCommand(const Args& args) {
     return 0;
 }
 
+void AddListCommand(CLI::App& app) {
+    AddWordsCommand(app, "list", "Print the reader's notes, then the named listings (all when none).",
+                    {"FILE"}, {"NAME..."}, ListCommand)
+        .footer(ListingNames());
+}
+
 }  // namespace cli

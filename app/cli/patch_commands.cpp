@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <memory>
 
 #include "app/cli/commands.h"
 #include "app/cli/model_loading.h"
@@ -13,18 +14,13 @@
 #include "model/line_sink.h"
 #include "model/reader.h"
 #include "render/core/frame_builder.h"
+#include "render/core/image_export_names.h"
 
 namespace cli {
 
-std::string ProgramDir() {
-    std::error_code ec;
-    const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    return (ec ? std::filesystem::current_path() : exe.parent_path()).string();
-}
+std::string ProgramAppDataDir() { return opt::DirWithSeparator(ProgramFolders().AppData.string()); }
 
-std::string ProgramAppDataDir() { return (std::filesystem::path(ProgramDir()) / "AppData").string() + "/"; }
-
-std::string ProgramJournal() { return opt::JournalFilePath(ProgramDir()); }
+std::string ProgramJournal() { return opt::JournalFilePath(ProgramFolders().SaveData.string()); }
 
 PatchSession::PatchSession(const std::string& path)
     : store_(opt::TheStore()), selection_(opt::TheSelection()), edit_(store_, selection_, *this) {
@@ -233,6 +229,45 @@ int HitZonesCommand(const Args& args) {
         s.PrintWrites();
         return 0;
     });
+}
+
+void AddPatchCommands(CLI::App& app) {
+    AddWordsCommand(app, "set-hardpoint", "Patch one field of hardpoint INDEX in place.",
+                    {"FILE", "INDEX", "PART", "VALUE"}, {}, SetHardpointCommand)
+        .footer("PART is x, y, z or type; a type VALUE is a name in AppData/HardPoints.txt.");
+    AddWordsCommand(app, "set-descriptor", "Patch one field of mesh descriptor INDEX in place.",
+                    {"FILE", "INDEX", "PART", "VALUE"}, {}, SetDescriptorCommand)
+        .footer(
+            "PART is target-x, target-y, target-z, group, type or unknown; a type VALUE is a name in "
+            "AppData/MeshType.txt.");
+    AddWordsCommand(app, "set-lod-distance", "Set distance K (0, 1 or 2) of every LOD set.",
+                    {"FILE", "K", "VALUE"}, {}, SetLodDistanceCommand);
+    AddWordsCommand(app, "set-rsh", "Set float FLOAT_NO (0..11) of rotation/scale block INDEX.",
+                    {"FILE", "INDEX", "FLOAT_NO", "VALUE"}, {}, SetRshCommand);
+
+    struct Words {
+        std::string file;
+        std::string write;
+    };
+    auto words = std::make_shared<Words>();
+    CLI::App& cmd =
+        AddCommand(app, "hitzones",
+                   "Compute the hit zones at resolution 0 and print them; optionally write them.", [words] {
+                       Args args{words->file};
+                       if (!words->write.empty()) args.push_back(words->write);
+                       return HitZonesCommand(args);
+                   });
+    cmd.add_option("FILE", words->file, "the OPT file")->required();
+    CLI::Option* write = cmd.add_flag_callback(
+        "--write", [words] { words->write = "--write"; },
+        "write the computed hit zones into every mesh descriptor");
+    CLI::Option* zero = cmd.add_flag_callback(
+        "--zero", [words] { words->write = "--zero"; }, "write the spans and centres with zero corners");
+    CLI::Option* centres = cmd.add_flag_callback(
+        "--copy-centres", [words] { words->write = "--copy-centres"; },
+        "copy the centres into the rotation/scale blocks");
+    write->excludes(zero)->excludes(centres);
+    zero->excludes(centres);
 }
 
 }  // namespace cli

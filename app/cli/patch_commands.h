@@ -16,8 +16,8 @@ namespace cli {
 
 class PatchSession : public opt::EditHost {
 public:
-    // Loads the file (throws OptError when it cannot be read). Lookup files come from the AppData
-    // folder next to the executable.
+    // Loads the file (throws OptError when it cannot be read). Lookup files come from the program's
+    // AppData folder.
     explicit PatchSession(const std::string& path);
 
     opt::EditArea& Edit() { return edit_; }
@@ -44,9 +44,8 @@ private:
     opt::EditArea edit_;
 };
 
-// The folder of the running executable, the AppData folder in it (with a trailing separator), and
-// the write journal every patch is recorded in.
-std::string ProgramDir();
+// The AppData folder of this program (FindProgramFolders), with a trailing separator, and the write
+// journal every patch is recorded in (in its SaveData folder).
 std::string ProgramAppDataDir();
 std::string ProgramJournal();
 

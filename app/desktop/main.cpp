@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <cstdio>
 
+#include "platform/program_folders.h"
 #include "render/gl/gl_view.h"
 #include "screenshot.h"
 #include "ui/windows/dialogs.h"
@@ -60,8 +61,7 @@ int main(int argc, char** argv) {
         opt::UseSettingsFile(screenshotSettings.filePath(QStringLiteral("settings.ini")));
     // Nobody is there to press OK on a screenshot run: its notices go to standard error.
     if (!args.screenshot.isEmpty()) opt::SetDialogs(&opt::StandardErrorDialogs());
-    opt::AppWindows windows =
-        opt::CreateWindows(QApplication::applicationDirPath().toLocal8Bit().toStdString());
+    opt::AppWindows windows = opt::CreateWindows(opt::FindProgramFolders(opt::ExecutableDir(argv[0])));
     windows.glw->show();
     WaitForView(*windows.glw);
     if (args.screenshot.isEmpty() && opt::PanelWasOpen()) windows.glw->ShowControlPanel();

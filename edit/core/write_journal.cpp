@@ -170,9 +170,9 @@ void JournalDone(const std::string& journal, int64_t id) {
     j.Append(nlohmann::ordered_json{{"id", id}, {"done", true}}.dump(), false);
 }
 
-std::string JournalFilePath(const std::string& programDir) {
+std::string JournalFilePath(const std::string& saveDataDir) {
     if (const char* env = std::getenv("ZEDARUZ_JOURNAL"); env != nullptr && *env != '\0') return env;
-    return (std::filesystem::path(programDir) / "SaveData" / "patch-journal.jsonl").string();
+    return (std::filesystem::path(saveDataDir) / "patch-journal.jsonl").string();
 }
 
 }  // namespace opt

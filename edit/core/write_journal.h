@@ -25,9 +25,8 @@ int64_t JournalBegin(const std::string& journal, const std::string& file, int64_
 void JournalDone(const std::string& journal, int64_t id);
 
 // The journal file: the environment variable ZEDARUZ_JOURNAL when set and not empty, otherwise
-// SaveData/patch-journal.jsonl in programDir (the program's folder, with or without a trailing
-// separator).
-std::string JournalFilePath(const std::string& programDir);
+// patch-journal.jsonl in the program's SaveData folder (with or without a trailing separator).
+std::string JournalFilePath(const std::string& saveDataDir);
 
 // How the journal names a model file: its absolute path, normalised.
 std::string JournalFileName(const std::string& file);

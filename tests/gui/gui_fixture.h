@@ -69,7 +69,7 @@ struct RunningApp {
         UseSettingsFile(settingsFile.isEmpty() ? programDir.filePath(QStringLiteral("settings.ini"))
                                                : settingsFile);
         if (withAppData) std::filesystem::create_directory(ProgramPath() / "AppData");
-        windows = CreateWindows(ProgramPath());
+        windows = CreateWindows(PortableFolders(ProgramPath()));
         windows.glw->show();
         QElapsedTimer waited;
         waited.start();

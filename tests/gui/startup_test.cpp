@@ -52,7 +52,7 @@ private slots:
         StartDialogs dialogs;
         SetDialogs(&dialogs);
         {
-            AppWindows first = CreateWindows(dir);
+            AppWindows first = CreateWindows(PortableFolders(dir));
             const std::string appData = (dir / "AppData").string() + "/";
             QCOMPARE(dialogs.messages,
                      std::vector<std::string>{"Directory and files missing. The directory " + appData +
@@ -66,14 +66,34 @@ private slots:
             QVERIFY(std::filesystem::is_empty(dir / "AppData"));  // no lookup files are shipped
         }
         {
-            AppWindows second = CreateWindows(dir);
+            AppWindows second = CreateWindows(PortableFolders(dir));
             QCOMPARE(dialogs.messages.size(), size_t{1});
         }
         // SaveData alone missing: created without a word.
         std::filesystem::remove_all(dir / "SaveData");
-        AppWindows third = CreateWindows(dir);
+        AppWindows third = CreateWindows(PortableFolders(dir));
         QCOMPARE(dialogs.messages.size(), size_t{1});
         QVERIFY(std::filesystem::is_directory(dir / "SaveData"));
+    }
+
+    // Installed (no portable marker): the folders under the data home, made with their parents; the
+    // notice names that AppData folder.
+    void installedProgramKeepsItsFoldersUnderTheDataHome() {
+        QTemporaryDir folder;
+        const std::filesystem::path dir = Local(folder.path());
+        const std::string dataHome = (dir / "data").string();
+        const ProgramFolders folders = FindProgramFolders(dir / "bin", dataHome.c_str(), nullptr);
+        StartDialogs dialogs;
+        SetDialogs(&dialogs);
+        AppWindows windows = CreateWindows(folders);
+        const std::string appData = dataHome + "/zedaruz/AppData/";
+        QCOMPARE(dialogs.messages.size(), size_t{1});
+        QVERIFY(dialogs.messages[0].find("The directory " + appData + " will be created") !=
+                std::string::npos);
+        QCOMPARE(TheDirs().SaveDataDir, dataHome + "/zedaruz/SaveData/");
+        QVERIFY(std::filesystem::is_directory(dataHome + "/zedaruz/SaveData"));
+        QVERIFY(std::filesystem::is_directory(appData));
+        QVERIFY(!std::filesystem::exists(dir / "bin" / "SaveData"));
     }
 
     void windowsAreCreatedHiddenWithTheCountersReset() {

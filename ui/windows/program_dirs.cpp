@@ -1,5 +1,6 @@
 #include "ui/windows/program_dirs.h"
 
+#include <filesystem>
 #include <system_error>
 
 #include "render/core/image_export_names.h"
@@ -11,14 +12,6 @@ ProgramDirs& Dirs() {
     static ProgramDirs dirs;
     return dirs;
 }
-bool IsDirectory(const std::string& dir) {
-    std::error_code ec;
-    return std::filesystem::is_directory(dir, ec);
-}
-void CreateOneLevel(const std::string& dir) {
-    std::error_code ec;
-    std::filesystem::create_directory(dir, ec);  // one level; a failure shows later as a save error
-}
 }  // namespace
 
 const ProgramDirs& TheDirs() { return Dirs(); }
@@ -28,16 +21,16 @@ std::string MissingAppDataMessage(const std::string& appDataDir) {
            " will be created .Please put the files Hardpoint.txt and MeshType.txt in this directory";
 }
 
-void PrepareProgramDirs(const std::filesystem::path& programDir,
+void PrepareProgramDirs(const ProgramFolders& folders,
                         const std::function<void(const std::string&)>& notify) {
     ProgramDirs& d = Dirs();
-    d.ProgramDir = DirWithSeparator(programDir.string());
-    d.SaveDataDir = DirWithSeparator(d.ProgramDir + "SaveData");
-    d.AppDataDir = DirWithSeparator(d.ProgramDir + "AppData");
-    if (!IsDirectory(d.SaveDataDir)) CreateOneLevel(d.SaveDataDir);
-    if (!IsDirectory(d.AppDataDir)) {
+    d.SaveDataDir = DirWithSeparator(folders.SaveData.string());
+    d.AppDataDir = DirWithSeparator(folders.AppData.string());
+    EnsureFolder(folders.SaveData);
+    std::error_code ec;
+    if (!std::filesystem::is_directory(folders.AppData, ec)) {
         notify(MissingAppDataMessage(d.AppDataDir));
-        CreateOneLevel(d.AppDataDir);
+        EnsureFolder(folders.AppData);
     }
 }
 

@@ -1,15 +1,17 @@
-// The two working directories beside the program: SaveDataDir for every file the program saves,
-// AppDataDir for the lookup files. Both end with the platform's separator.
+// The two working directories of this run: SaveDataDir for every file the program saves, AppDataDir
+// for the lookup files. Both end with the platform's separator. Where they lie is decided by
+// FindProgramFolders (platform/program_folders.h).
 #pragma once
 
 #include <filesystem>
 #include <functional>
 #include <string>
 
+#include "platform/program_folders.h"
+
 namespace opt {
 
 struct ProgramDirs {
-    std::string ProgramDir;
     std::string SaveDataDir;
     std::string AppDataDir;
 };
@@ -21,10 +23,9 @@ const ProgramDirs& TheDirs();
 // "HardPoints.txt").
 std::string MissingAppDataMessage(const std::string& appDataDir);
 
-// Sets TheDirs() from the program directory, creates SaveDataDir when missing (silently; a failure
-// is ignored), and when AppDataDir is missing shows MissingAppDataMessage through `notify`, then
-// creates it (a failure is ignored).
-void PrepareProgramDirs(const std::filesystem::path& programDir,
-                        const std::function<void(const std::string&)>& notify);
+// Sets TheDirs() from the folders, creates SaveDataDir when missing (silently; a failure is
+// ignored), and when AppDataDir is missing shows MissingAppDataMessage through `notify`, naming that
+// folder, then creates it (a failure is ignored).
+void PrepareProgramDirs(const ProgramFolders& folders, const std::function<void(const std::string&)>& notify);
 
 }  // namespace opt

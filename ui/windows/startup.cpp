@@ -117,7 +117,7 @@ namespace {
 void ConnectEditors(AppWindows& w) {
     EditArea& edit = w.ml->EditBinding().Area();
     edit.AppDataDir = TheDirs().AppDataDir;
-    edit.JournalPath = JournalFilePath(TheDirs().ProgramDir);
+    edit.JournalPath = JournalFilePath(TheDirs().SaveDataDir);
     w.glw->View().SetHitZoneHook(&edit.HitZones());
     w.glw->SetEditorRelease([&edit] { edit.ReleaseEditors(); });
     TML* ml = w.ml.get();
@@ -127,9 +127,9 @@ void ConnectEditors(AppWindows& w) {
 
 }  // namespace
 
-AppWindows CreateWindows(const std::filesystem::path& programDir) {
+AppWindows CreateWindows(const ProgramFolders& folders) {
     AppWindows w;
-    w.glw = std::make_unique<TGLW>(programDir);
+    w.glw = std::make_unique<TGLW>(folders);
     w.ml = std::make_unique<TML>();
     w.about = std::make_unique<TAboutBox>();
     w.flagEdit = std::make_unique<TFlagEdit>();

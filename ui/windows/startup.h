@@ -1,9 +1,10 @@
 // Program start: the application's title and help file, and the five windows in their order.
 #pragma once
 
-#include <filesystem>
 #include <memory>
 #include <string>
+
+#include "platform/program_folders.h"
 
 class QApplication;
 class QWidget;
@@ -41,8 +42,8 @@ struct AppWindows {
     void Reset();
 };
 
-// Step 2. programDir is where SaveData and AppData live (the executable's directory).
-AppWindows CreateWindows(const std::filesystem::path& programDir);
+// Step 2. folders are where SaveData and AppData live (FindProgramFolders).
+AppWindows CreateWindows(const ProgramFolders& folders);
 
 // Places a window in the middle of the screen it is on.
 void CentreOnScreen(QWidget& window);

@@ -43,7 +43,7 @@ void TGLW::SaveBMP1Click() {
 void TGLW::RevertLastWrite1Click() {
     VectorSink warnings;
     const RevertDone done =
-        RevertWrite(modelPath_, JournalFilePath(TheDirs().ProgramDir), std::nullopt, warnings);
+        RevertWrite(modelPath_, JournalFilePath(TheDirs().SaveDataDir), std::nullopt, warnings);
     LoadWireTex();
     for (const auto& line : warnings.lines) AddListLine(line);
     TheDialogs().Message("Reverted write " + std::to_string(done.Id) + " of " + modelPath_);

@@ -42,7 +42,7 @@ bool IsModelFileName(const QString& fileName) {
     return suffix == QStringLiteral("opt") || suffix == QStringLiteral("op1");
 }
 
-TGLW::TGLW(const std::filesystem::path& programDir, QWidget* parent) : QMainWindow(parent) {
+TGLW::TGLW(const ProgramFolders& folders, QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("TGLW"));
     setWindowTitle(QStringLiteral("OPT_Zedaruz_V4a"));
     QFont font(QStringLiteral("MS Sans Serif"));
@@ -54,7 +54,7 @@ TGLW::TGLW(const std::filesystem::path& programDir, QWidget* parent) : QMainWind
     BuildMenus();
     // The window sees every key press of its controls before they do.
     qApp->installEventFilter(this);
-    FormCreate(programDir);
+    FormCreate(folders);
 }
 
 TGLW::~TGLW() { qApp->removeEventFilter(this); }
@@ -105,9 +105,9 @@ void TGLW::BuildLayout() {
     });
 }
 
-void TGLW::FormCreate(const std::filesystem::path& programDir) {
+void TGLW::FormCreate(const ProgramFolders& folders) {
     ResetViewAtCreate(TheView());  // ResizeGuard set, no context, no uploads, no pan
-    PrepareProgramDirs(programDir, [](const std::string& text) { TheDialogs().Message(text); });
+    PrepareProgramDirs(folders, [](const std::string& text) { TheDialogs().Message(text); });
     ImageShown() = 0;
     TheSelection().ModelLoaded = false;
     SetMenu();

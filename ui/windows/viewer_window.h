@@ -12,6 +12,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/program_folders.h"
 #include "ui/windows/list_box.h"
 #include "ui/windows/status_panels.h"
 
@@ -34,9 +35,9 @@ inline constexpr const char* kDesignedOpenDir = "d:\\rora\\ivfiles";
 
 class TGLW : public QMainWindow {
 public:
-    // Creation runs FormCreate: the working directories beside the program (programDir), the
+    // Creation runs FormCreate: the working directories (folders), the
     // counters, and the menus for the no-model state.
-    explicit TGLW(const std::filesystem::path& programDir, QWidget* parent = nullptr);
+    explicit TGLW(const ProgramFolders& folders, QWidget* parent = nullptr);
     ~TGLW() override;
 
     // The windows it commands, set once at start-up.
@@ -117,7 +118,7 @@ private:
     void AddFileExtras(QMenu* file);
     void FillRecentMenu();
     void RememberOpened(const std::string& path);
-    void FormCreate(const std::filesystem::path& programDir);
+    void FormCreate(const ProgramFolders& folders);
     void SquarePanel();
     void BeginLoad();
     void ReadChosenFile(const std::string& path);

@@ -1,0 +1,46 @@
+// zedaruz-cli info FILE [--json]: the model in short, or whole as one JSON document.
+#include <cstdio>
+#include <memory>
+
+#include "app/cli/commands.h"
+#include "app/cli/json_output.h"
+#include "inspect/model_check.h"
+#include "inspect/model_summary.h"
+#include "model/errors.h"
+
+namespace cli {
+
+namespace {
+
+int InfoCommand(const std::string& file, bool json) {
+    auto& store = opt::TheStore();
+    try {
+        const opt::LoadedModel model = opt::LoadModelFile(store, file);
+        const opt::ModelRecords records = opt::DescribeModel(store);
+        if (json)
+            PrintJson(ModelJson(file, model.Bytes.size(), records, model.Warnings));
+        else
+            for (const auto& line : opt::SummaryLines(store, records, model.Warnings))
+                std::printf("%s\n", line.c_str());
+        return 0;
+    } catch (const opt::OptError& e) {
+        std::fprintf(stderr, "%s\n", e.what());
+        return 1;
+    }
+}
+
+}  // namespace
+
+void AddInfoCommand(CLI::App& app) {
+    struct Words {
+        std::string file;
+        bool json = false;
+    };
+    auto words = std::make_shared<Words>();
+    CLI::App& cmd = AddCommand(app, "info", "Print a summary of the model, or the whole model as JSON.",
+                               [words] { return InfoCommand(words->file, words->json); });
+    cmd.add_option("FILE", words->file, "the OPT file")->required();
+    cmd.add_flag("--json", words->json, "print the whole model as one JSON document (docs/info-json.md)");
+}
+
+}  // namespace cli

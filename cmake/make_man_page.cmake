@@ -1,0 +1,41 @@
+# Writes the man page of zedaruz-cli from its own --help texts (the tool's and each command's).
+# Called at build time: cmake -DCLI=<zedaruz-cli> -DOUT=<zedaruz-cli.1> -DVERSION=<x.y.z> -P make_man_page.cmake
+execute_process(COMMAND ${CLI} --help OUTPUT_VARIABLE main_help RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "${CLI} --help failed")
+endif()
+
+# troff: a leading '.' or '\'' would start a request, and '\' starts an escape.
+function(as_troff text out)
+  string(REPLACE "\\" "\\e" text "${text}")
+  string(REGEX REPLACE "(^|\n)([.'])" "\\1\\\\&\\2" text "${text}")
+  set(${out} "${text}" PARENT_SCOPE)
+endfunction()
+
+# The command names: the first word of each line of the "Subcommands:" section.
+set(commands "")
+set(in_list FALSE)
+string(REPLACE "\n" ";" lines "${main_help}")
+foreach(line IN LISTS lines)
+  if(line MATCHES "^Subcommands:")
+    set(in_list TRUE)
+  elseif(in_list AND line MATCHES "^  ([a-z0-9-]+) ")
+    list(APPEND commands ${CMAKE_MATCH_1})
+  elseif(in_list AND line STREQUAL "")
+    set(in_list FALSE)
+  endif()
+endforeach()
+
+as_troff("${main_help}" main_text)
+set(page ".TH ZEDARUZ-CLI 1 \"\" \"zedaruz ${VERSION}\" \"User Commands\"\n")
+string(APPEND page ".SH NAME\nzedaruz-cli \\- listings, exports, checks and in-place patches of OPT model files\n")
+string(APPEND page ".SH SYNOPSIS\n.B zedaruz-cli\n\\fICOMMAND\\fR [\\fIOPTIONS\\fR] [\\fIWORDS\\fR...]\n")
+string(APPEND page ".SH DESCRIPTION\n.nf\n${main_text}\n.fi\n.SH COMMANDS\n")
+foreach(command IN LISTS commands)
+  execute_process(COMMAND ${CLI} ${command} --help OUTPUT_VARIABLE help)
+  as_troff("${help}" text)
+  string(APPEND page ".SS ${command}\n.nf\n${text}\n.fi\n")
+endforeach()
+string(APPEND page ".SH EXIT STATUS\n0 done, 1 the work failed (or: check found damage, diff found differences), 2 bad usage\n(diff: also a file that cannot be read).\n")
+string(APPEND page ".SH FILES\nSaveData and AppData lie beside the executable when a file named zedaruz-portable lies there,\notherwise in $XDG_DATA_HOME/zedaruz (default ~/.local/share/zedaruz).\n")
+file(WRITE ${OUT} "${page}")

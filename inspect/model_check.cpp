@@ -1,0 +1,84 @@
+#include "inspect/model_check.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+
+#include "model/errors.h"
+#include "model/load_warnings.h"
+#include "model/reader.h"
+
+namespace opt {
+
+namespace fs = std::filesystem;
+
+LoadedModel LoadModelFile(ModelStore& store, const std::string& path) {
+    LoadedModel model;
+    try {
+        model.Bytes = ReadWholeFile(path);
+    } catch (const OptError&) {
+        store.ClearTables();  // as a load of a file that cannot be read leaves it
+        throw;
+    }
+    VectorSink warnings, resolutions;
+    VectorLookupSink textures;
+    LoadBytes(store, model.Bytes, {warnings, resolutions, textures});
+    model.Warnings = std::move(warnings.lines);
+    return model;
+}
+
+bool IsModelFileName(const std::string& path) {
+    std::string ext = fs::path(path).extension().string();
+    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
+    return ext == ".opt" || ext == ".op1";
+}
+
+std::vector<std::string> FilesToCheck(const std::vector<std::string>& paths) {
+    std::vector<std::string> files;
+    for (const auto& path : paths) {
+        std::error_code ec;
+        if (!fs::is_directory(path, ec)) {
+            files.push_back(path);
+            continue;
+        }
+        std::vector<std::string> found;
+        for (fs::recursive_directory_iterator it(path, fs::directory_options::skip_permission_denied, ec),
+             end;
+             !ec && it != end; it.increment(ec))
+            if (it->is_regular_file(ec) && IsModelFileName(it->path().string()))
+                found.push_back(it->path().string());
+        std::sort(found.begin(), found.end());
+        files.insert(files.end(), found.begin(), found.end());
+    }
+    return files;
+}
+
+const char* VerdictName(Verdict v) {
+    switch (v) {
+        case Verdict::kOk:
+            return "ok";
+        case Verdict::kNotes:
+            return "notes";
+        case Verdict::kDamaged:
+            return "damaged";
+        case Verdict::kUnreadable:
+            return "unreadable";
+    }
+    return "";
+}
+
+FileCheck CheckModelFile(ModelStore& store, const std::string& path) {
+    FileCheck check{path, Verdict::kOk, {}};
+    try {
+        check.Lines = LoadModelFile(store, path).Warnings;
+    } catch (const OptError& e) {
+        check.Result = Verdict::kUnreadable;
+        check.Lines = {e.what()};
+        return check;
+    }
+    for (const auto& line : check.Lines)
+        check.Result = std::max(check.Result, IsDamageWarning(line) ? Verdict::kDamaged : Verdict::kNotes);
+    return check;
+}
+
+}  // namespace opt

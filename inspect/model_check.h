@@ -1,0 +1,40 @@
+// Checking OPT files for damage: which files a list of files and folders names, and the verdict on
+// each after a load.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "model/store.h"
+
+namespace opt {
+
+// A model loaded into a caller's store: the file's bytes and the reader's lines (warnings and notes).
+struct LoadedModel {
+    std::vector<uint8_t> Bytes;
+    std::vector<std::string> Warnings;
+};
+// Throws OptError("Cannot open file <path>") when the file cannot be read.
+LoadedModel LoadModelFile(ModelStore& store, const std::string& path);
+
+// Whether the name ends in .opt or .op1, in any case.
+bool IsModelFileName(const std::string& path);
+
+// The files to check, in the order given; a folder's model files (searched recursively) sorted by
+// path. A word that is not a folder is kept as it is, so that it is reported when it cannot be read.
+std::vector<std::string> FilesToCheck(const std::vector<std::string>& paths);
+
+// Worst first: a file that cannot be read, then damage, then notes only, then ok.
+enum class Verdict { kOk, kNotes, kDamaged, kUnreadable };
+const char* VerdictName(Verdict v);
+
+struct FileCheck {
+    std::string File;
+    Verdict Result = Verdict::kOk;
+    std::vector<std::string> Lines;  // the reader's warnings and notes, or the open error
+};
+
+FileCheck CheckModelFile(ModelStore& store, const std::string& path);
+
+}  // namespace opt

@@ -1,0 +1,159 @@
+// zedaruz-cli's parsing (help, version, bad words) and the info, check and diff commands.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <nlohmann/json.hpp>
+
+#include "inspect/model_records.h"
+#include "model/reader.h"
+#include "tests/cli/cli_run.h"
+#include "tests/render/export_temp_dir.h"
+
+namespace {
+
+using cli_testing::RunCli;
+using nlohmann::json;
+namespace fs = std::filesystem;
+
+const char* const kCommands[] = {"list",          "info",           "check",
+                                 "diff",          "export-bmp",     "export-pals",
+                                 "set-hardpoint", "set-descriptor", "set-lod-distance",
+                                 "set-rsh",       "hitzones"};
+
+TEST(CommandLine, EveryCommandHasHelpAndTheToolHasAVersion) {
+    for (const char* command : kCommands) {
+        const auto run = RunCli({command, "--help"});
+        EXPECT_EQ(run.status, 0) << command;
+        EXPECT_NE(run.out.find(std::string("Usage: zedaruz-cli ") + command), std::string::npos) << run.out;
+    }
+    const auto version = RunCli({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out.rfind("zedaruz-cli ", 0), 0u) << version.out;
+}
+
+TEST(CommandLine, BadWordsExitWithStatus2AndSayWhy) {
+    struct Case {
+        std::vector<std::string> words;
+        std::string message;
+    };
+    const Case cases[] = {
+        {{"info", DEMO_MODEL_PATH, "--bogus"}, "Unknown option '--bogus'."},
+        {{"info", DEMO_MODEL_PATH, "extra"}, "Unexpected word 'extra'."},
+        {{"diff", DEMO_MODEL_PATH}, "B is required"},
+        {{"frobnicate"}, "Unknown command 'frobnicate'."},
+        {{"hitzones", DEMO_MODEL_PATH, "--write", "--zero"}, "--write excludes --zero"},
+        {{"set-rsh", DEMO_MODEL_PATH, "0", "0"}, "VALUE is required"},
+    };
+    for (const auto& c : cases) {
+        const auto run = RunCli(c.words);
+        EXPECT_EQ(run.status, 2) << c.words[0];
+        EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+        EXPECT_NE(run.err.find("Usage:"), std::string::npos) << run.err;
+        EXPECT_TRUE(run.out.empty());
+    }
+}
+
+TEST(InfoCommand, JsonHoldsTheStoresRecordsWithTheirPositions) {
+    const auto run = RunCli({"info", DEMO_MODEL_PATH, "--json"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const json j = json::parse(run.out);
+    auto store = std::make_unique<opt::ModelStore>();
+    opt::VectorSink lines, res;
+    opt::VectorLookupSink tex;
+    opt::Load(*store, DEMO_MODEL_PATH, {lines, res, tex});
+
+    EXPECT_EQ(j["header"]["main_offset"], store->txw.Main_Offset);
+    EXPECT_TRUE(j["warnings"].empty());
+    EXPECT_FALSE(j["damaged"]);
+    size_t hardpoints = 0;
+    for (const auto& h : j["hardpoints"]) {
+        const opt::HardpointRecord& r = store->ttbh[h["index"].get<int>()];
+        EXPECT_EQ(h["position"], r.Data_Offset);
+        EXPECT_EQ(h["x"], r.X);
+        EXPECT_EQ(h["y"], r.Y);
+        EXPECT_EQ(h["z"], r.Z);
+        EXPECT_EQ(h["type_code"], r.HP_Type);
+        ++hardpoints;
+    }
+    size_t stored = 0;
+    for (const auto& r : store->ttbh.Entries) stored += r.Type == opt::kHardpoint ? 1 : 0;
+    EXPECT_EQ(hardpoints, stored);
+    ASSERT_EQ(j["meshes"].size(), 4u);
+    for (const auto& m : j["meshes"]) {
+        ASSERT_EQ(m["descriptors"].size(), 1u);
+        const auto& d = m["descriptors"][0];
+        const opt::DescriptorRecord& r = store->tcb[d["index"].get<int>()];
+        EXPECT_EQ(d["mesh"], m["index"]);
+        EXPECT_EQ(d["type_code"], r.Mesh_Type);
+        EXPECT_EQ(d["hit_zone_max_y"], r.HZ_Max[1]);
+        EXPECT_GT(m["faces_lod0"].get<int>(), 0);
+    }
+    ASSERT_EQ(j["textures"].size(), 2u);
+    EXPECT_EQ(j["textures"][1]["name"], "Wing");
+    EXPECT_EQ(j["textures"][1]["width"], 10);
+    EXPECT_EQ(j["textures"][1]["height"], 6);
+    EXPECT_EQ(j["lod_sets"][0]["distance_0"], store->ttmdh[0].Distance[0]);
+}
+
+class FileCommands : public ::testing::Test {
+protected:
+    void SetUp() override {
+        fs::create_directories(dir.path() / "pack" / "old");
+        good = (dir.path() / "pack" / "Good.OPT").string();
+        cut = (dir.path() / "pack" / "old" / "cut.op1").string();
+        fs::copy_file(DEMO_MODEL_PATH, good);
+        auto bytes = cli_testing::Slurp(DEMO_MODEL_PATH);
+        bytes.resize(bytes.size() / 2);
+        std::ofstream(cut, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        std::ofstream(dir.path() / "pack" / "notes.txt") << "not a model";
+    }
+    opt::test::TempDir dir;
+    std::string good, cut;
+};
+
+TEST_F(FileCommands, CheckNamesEveryFileAndFailsOnDamage) {
+    auto run = RunCli({"check", (dir.path() / "pack").string()});
+    EXPECT_EQ(run.status, 1);
+    const auto lines = run.Lines();
+    ASSERT_EQ(lines.size(), 3u) << run.out;
+    EXPECT_EQ(lines[0], good + ": ok");
+    EXPECT_EQ(lines[1].rfind(cut + ": damaged: Warning: ", 0), 0u) << lines[1];
+    EXPECT_EQ(lines[2], "2 files: 1 ok, 0 with notes, 1 damaged, 0 unreadable");
+
+    EXPECT_EQ(RunCli({"check", good}).status, 0);
+    run = RunCli({"check", good, "--json", (dir.path() / "missing.opt").string()});
+    EXPECT_EQ(run.status, 1);
+    const json j = json::parse(run.out);
+    ASSERT_EQ(j.size(), 2u);
+    EXPECT_EQ(j[0]["status"], "ok");
+    EXPECT_EQ(j[1]["status"], "unreadable");
+}
+
+TEST_F(FileCommands, DiffShowsExactlyTheFieldThatSetHardpointChanged) {
+    const std::string patched = (dir.path() / "patched.opt").string();
+    fs::copy_file(good, patched);
+    ASSERT_EQ(RunCli({"set-hardpoint", patched, "3", "x", "-.5"}).status, 0);
+
+    const auto same = RunCli({"diff", good, good});
+    EXPECT_EQ(same.status, 0);
+    EXPECT_TRUE(same.out.empty());
+    const auto run = RunCli({"diff", good, patched});
+    EXPECT_EQ(run.status, 1);
+    auto store = std::make_unique<opt::ModelStore>();
+    opt::VectorSink lines, res;
+    opt::VectorLookupSink tex;
+    opt::Load(*store, good, {lines, res, tex});
+    const std::string pos = std::to_string(store->ttbh[3].Data_Offset);
+    EXPECT_EQ(run.Lines(),
+              std::vector<std::string>{"hardpoint 3 x: " + opt::ValueText(double{store->ttbh[3].X}) +
+                                       " -> -0.50 (A " + pos + ", B " + pos + ")"});
+    const json j = json::parse(RunCli({"diff", good, patched, "--json"}).out);
+    ASSERT_EQ(j["changes"].size(), 1u);
+    EXPECT_EQ(j["changes"][0]["b"], -0.5);
+
+    const auto missing = RunCli({"diff", good, (dir.path() / "missing.opt").string()});
+    EXPECT_EQ(missing.status, 2);
+    EXPECT_NE(missing.err.find("Cannot open file"), std::string::npos);
+}
+
+}  // namespace
