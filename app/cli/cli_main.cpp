@@ -16,6 +16,10 @@ std::string Usage() {
         "  zedaruz-cli export-bmp FILE TEXTURE_NAME OUT_DIR   write the texture's picture as \"Save Bmp\" "
         "does\n"
         "  zedaruz-cli export-pals FILE OUT_DIR               write the palettes as \"Save Pals\" does\n"
+        "  zedaruz-cli export-gltf FILE OUT.glb [--lod N | --all-lods]\n"
+        "      the model as glTF 2.0 at level N (default 0) or one scene per level; OUT.gltf: JSON\n"
+        "  zedaruz-cli export-obj FILE OUT.obj [--lod N]\n"
+        "      the model as OBJ with its .mtl and the textures as PNG files beside it\n"
         "  zedaruz-cli set-hardpoint FILE INDEX x|y|z|type VALUE\n"
         "      patch hardpoint INDEX in place (type: a name in AppData/HardPoints.txt)\n"
         "  zedaruz-cli set-descriptor FILE INDEX target-x|target-y|target-z|group|type|unknown VALUE\n"
@@ -56,6 +60,8 @@ int main(int argc, char** argv) {
     if (command == "hitzones") return cli::HitZonesCommand(args);
     if (command == "export-bmp") return cli::ExportBmpCommand(args);
     if (command == "export-pals") return cli::ExportPalsCommand(args);
+    if (command == "export-gltf") return cli::ExportGltfCommand(args);
+    if (command == "export-obj") return cli::ExportObjCommand(args);
     std::fprintf(stderr, "Unknown command '%s'.\n%s", command.c_str(), cli::Usage().c_str());
     return 2;
 }

@@ -18,6 +18,9 @@ int SetRshCommand(const Args& args);
 int HitZonesCommand(const Args& args);
 int ExportBmpCommand(const Args& args);
 int ExportPalsCommand(const Args& args);
+// The model as glTF 2.0 (.glb or .gltf) or as OBJ + MTL + PNG (app/cli/export_model_commands.cpp).
+int ExportGltfCommand(const Args& args);
+int ExportObjCommand(const Args& args);
 
 // Usage text of the whole tool.
 std::string Usage();

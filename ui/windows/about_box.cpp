@@ -4,6 +4,8 @@
 #include <QPixmap>
 #include <QPushButton>
 
+#include "model/program_version.h"
+
 namespace opt {
 
 namespace {
@@ -78,7 +80,9 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     FormCreate();
 }
 
-void TAboutBox::FormCreate() { Version_->setText(Version_->text() + QStringLiteral("  4.0a")); }
+void TAboutBox::FormCreate() {
+    Version_->setText(Version_->text() + QStringLiteral("  ") + QString::fromLatin1(kProgramVersion));
+}
 
 void TAboutBox::OKButtonClick() { accept(); }
 

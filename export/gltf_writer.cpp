@@ -1,0 +1,256 @@
+#include "export/gltf_writer.h"
+
+#include <tiny_gltf.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstring>
+#include <limits>
+#include <sstream>
+
+#include "export/png_image.h"
+#include "listings/listings.h"
+#include "model/program_version.h"
+
+namespace opt {
+
+namespace {
+
+using tinygltf::Value;
+
+Value Floats(std::span<const float> values) {
+    Value::Array a;
+    for (float v : values) a.emplace_back(static_cast<double>(v));
+    return Value(std::move(a));
+}
+
+Value Number(int64_t v) {
+    if (v >= std::numeric_limits<int>::min() && v <= std::numeric_limits<int>::max())
+        return Value(static_cast<int>(v));
+    return Value(static_cast<double>(v));
+}
+
+Value DescriptorExtras(const DescriptorRecord& d) {
+    Value::Object o;
+    o["meshType"] = Value(d.Mesh_Type);
+    o["meshTypeName"] = Value(std::string(MeshTypeName(d.Mesh_Type)));
+    o["groupId"] = Value(d.Group_ID);
+    o["target"] = Floats(d.Target);
+    o["hitZoneMin"] = Floats(d.HZ_Min);
+    o["hitZoneMax"] = Floats(d.HZ_Max);
+    o["hitZoneSpan"] = Floats(d.HZ_Span);
+    o["hitZoneCentre"] = Floats(d.HZ_Centre);
+    return Value(std::move(o));
+}
+
+Value NodeExtras(const ExportMeshNode& node) {
+    Value::Object o;
+    o["mesh"] = Value(node.Mesh);
+    if (node.Descriptor) o["descriptor"] = DescriptorExtras(*node.Descriptor);
+    if (node.RotScale) {
+        float floats[12];
+        for (int k = 0; k < 12; ++k) floats[k] = node.RotScale->Float(k);
+        o["rotationScale"] = Floats(floats);
+    }
+    return Value(std::move(o));
+}
+
+// Builds the tinygltf model: one buffer that every view and image lies in.
+class GltfBuilder {
+public:
+    explicit GltfBuilder(const ExportScene& scene) : scene_(scene) {}
+
+    tinygltf::Model Build() {
+        m_.asset.version = "2.0";
+        m_.asset.generator = std::string("Zedaruz ") + kProgramVersion;
+        Value::Object root;
+        root["source"] = Value(scene_.SourceName);
+        root["sourceBytes"] = Number(scene_.SourceBytes);
+        m_.extras = Value(std::move(root));
+        for (const ExportMaterial& material : scene_.Materials) AddMaterial(material);
+        for (const ExportLevel& level : scene_.Levels) AddScene(level);
+        m_.defaultScene = 0;
+        if (!buffer_.empty()) {
+            m_.buffers.emplace_back();
+            m_.buffers.back().data = std::move(buffer_);
+        }
+        return std::move(m_);
+    }
+
+private:
+    int AddView(const void* bytes, size_t size, int target) {
+        buffer_.resize((buffer_.size() + 3) & ~size_t{3}, 0);  // every view starts 4-byte aligned
+        tinygltf::BufferView view;
+        view.buffer = 0;
+        view.byteOffset = buffer_.size();
+        view.byteLength = size;
+        view.target = target;
+        const auto* b = static_cast<const uint8_t*>(bytes);
+        buffer_.insert(buffer_.end(), b, b + size);
+        m_.bufferViews.push_back(view);
+        return static_cast<int>(m_.bufferViews.size() - 1);
+    }
+
+    template <class T>
+    int AddAccessor(const std::vector<T>& data, int componentType, int type, int components, int target) {
+        tinygltf::Accessor a;
+        a.bufferView = AddView(data.data(), data.size() * sizeof(T), target);
+        a.componentType = componentType;
+        a.type = type;
+        a.count = data.size() / static_cast<size_t>(components);
+        m_.accessors.push_back(a);
+        return static_cast<int>(m_.accessors.size() - 1);
+    }
+
+    int Sampler() {
+        if (sampler_ < 0) {
+            tinygltf::Sampler s;
+            s.magFilter = TINYGLTF_TEXTURE_FILTER_NEAREST;
+            s.minFilter = TINYGLTF_TEXTURE_FILTER_NEAREST;
+            s.wrapS = TINYGLTF_TEXTURE_WRAP_CLAMP_TO_EDGE;
+            s.wrapT = TINYGLTF_TEXTURE_WRAP_CLAMP_TO_EDGE;
+            m_.samplers.push_back(s);
+            sampler_ = static_cast<int>(m_.samplers.size() - 1);
+        }
+        return sampler_;
+    }
+
+    void AddMaterial(const ExportMaterial& material) {
+        tinygltf::Material mat;
+        mat.name = material.Name;
+        mat.pbrMetallicRoughness.metallicFactor = 0.0;
+        mat.pbrMetallicRoughness.roughnessFactor = 1.0;
+        const std::vector<uint8_t> png = material.HasImage()
+                                             ? EncodePng(material.Width, material.Height, material.Rgb)
+                                             : std::vector<uint8_t>{};
+        if (png.empty()) {
+            mat.pbrMetallicRoughness.baseColorFactor = {0.5, 0.5, 0.5, 1.0};
+        } else {
+            tinygltf::Image image;
+            image.name = material.Name;
+            image.mimeType = "image/png";
+            image.bufferView = AddView(png.data(), png.size(), 0);
+            m_.images.push_back(image);
+            tinygltf::Texture texture;
+            texture.source = static_cast<int>(m_.images.size() - 1);
+            texture.sampler = Sampler();
+            m_.textures.push_back(texture);
+            mat.pbrMetallicRoughness.baseColorTexture.index = static_cast<int>(m_.textures.size() - 1);
+        }
+        m_.materials.push_back(mat);
+    }
+
+    void AddScene(const ExportLevel& level) {
+        tinygltf::Scene scene;
+        scene.name = "LOD " + std::to_string(level.Lod);
+        for (const ExportMeshNode& node : level.Nodes) scene.nodes.push_back(AddNode(node));
+        m_.scenes.push_back(scene);
+    }
+
+    int AddNode(const ExportMeshNode& source) {
+        tinygltf::Node node;
+        node.name = source.Name;
+        node.extras = NodeExtras(source);
+        if (!source.Primitives.empty()) node.mesh = AddMesh(source);
+        for (const ExportHardpoint& hp : source.Hardpoints) {
+            tinygltf::Node child;
+            child.name = hp.Name;
+            child.translation = {hp.Position[0], hp.Position[1], hp.Position[2]};
+            Value::Object extras;
+            extras["index"] = Value(hp.Index);
+            extras["type"] = Value(hp.Type);
+            child.extras = Value(std::move(extras));
+            m_.nodes.push_back(child);
+            node.children.push_back(static_cast<int>(m_.nodes.size() - 1));
+        }
+        m_.nodes.push_back(node);
+        return static_cast<int>(m_.nodes.size() - 1);
+    }
+
+    int AddMesh(const ExportMeshNode& source) {
+        tinygltf::Mesh mesh;
+        mesh.name = source.Name;
+        for (const ExportPrimitive& p : source.Primitives) mesh.primitives.push_back(AddPrimitive(p));
+        m_.meshes.push_back(mesh);
+        return static_cast<int>(m_.meshes.size() - 1);
+    }
+
+    tinygltf::Primitive AddPrimitive(const ExportPrimitive& p) {
+        std::vector<float> positions, normals, uvs;
+        std::vector<double> lo(3, std::numeric_limits<double>::max()),
+            hi(3, std::numeric_limits<double>::lowest());
+        for (const ExportCorner& c : p.Corners) {
+            for (size_t k = 0; k < 3; ++k) {
+                positions.push_back(c.Position[k]);
+                normals.push_back(c.Normal[k]);
+                lo[k] = std::min(lo[k], double{c.Position[k]});
+                hi[k] = std::max(hi[k], double{c.Position[k]});
+            }
+            uvs.insert(uvs.end(), c.Uv.begin(), c.Uv.end());
+        }
+        tinygltf::Primitive prim;
+        prim.mode = TINYGLTF_MODE_TRIANGLES;
+        prim.material = p.Material;
+        prim.attributes["POSITION"] = AddAccessor(positions, TINYGLTF_COMPONENT_TYPE_FLOAT,
+                                                  TINYGLTF_TYPE_VEC3, 3, TINYGLTF_TARGET_ARRAY_BUFFER);
+        m_.accessors.back().minValues = lo;
+        m_.accessors.back().maxValues = hi;
+        prim.attributes["NORMAL"] = AddAccessor(normals, TINYGLTF_COMPONENT_TYPE_FLOAT, TINYGLTF_TYPE_VEC3, 3,
+                                                TINYGLTF_TARGET_ARRAY_BUFFER);
+        if (scene_.Materials[static_cast<size_t>(p.Material)].HasImage()) {
+            prim.attributes["TEXCOORD_0"] = AddAccessor(uvs, TINYGLTF_COMPONENT_TYPE_FLOAT,
+                                                        TINYGLTF_TYPE_VEC2, 2, TINYGLTF_TARGET_ARRAY_BUFFER);
+        }
+        prim.indices = AddIndices(p);
+        return prim;
+    }
+
+    // Each polygon as triangles (corners 0,1,2 and 0,2,3), each turned round: the view's front side,
+    // where the corners run clockwise, becomes glTF's counter-clockwise front.
+    int AddIndices(const ExportPrimitive& p) {
+        std::vector<uint32_t> indices;
+        size_t first = 0;
+        for (uint8_t sides : p.Sides) {
+            for (size_t k = 1; k + 1 < sides; ++k) {
+                indices.push_back(p.Indices[first]);
+                indices.push_back(p.Indices[first + k + 1]);
+                indices.push_back(p.Indices[first + k]);
+            }
+            first += sides;
+        }
+        tinygltf::Accessor a;
+        a.bufferView =
+            AddView(indices.data(), indices.size() * sizeof(uint32_t), TINYGLTF_TARGET_ELEMENT_ARRAY_BUFFER);
+        a.componentType = TINYGLTF_COMPONENT_TYPE_UNSIGNED_INT;
+        a.type = TINYGLTF_TYPE_SCALAR;
+        a.count = indices.size();
+        m_.accessors.push_back(a);
+        return static_cast<int>(m_.accessors.size() - 1);
+    }
+
+    const ExportScene& scene_;
+    tinygltf::Model m_;
+    std::vector<unsigned char> buffer_;
+    int sampler_ = -1;
+};
+
+}  // namespace
+
+GltfForm GltfFormOf(const std::string& path) {
+    std::string lower = path;
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](unsigned char c) { return std::tolower(c); });
+    return lower.size() >= 5 && lower.compare(lower.size() - 5, 5, ".gltf") == 0 ? GltfForm::Json
+                                                                                 : GltfForm::Binary;
+}
+
+std::vector<uint8_t> GltfBytes(const ExportScene& scene, GltfForm form) {
+    const tinygltf::Model model = GltfBuilder(scene).Build();
+    std::ostringstream out;
+    tinygltf::TinyGLTF writer;
+    writer.WriteGltfSceneToStream(&model, out, form == GltfForm::Json, form == GltfForm::Binary);
+    const std::string s = out.str();
+    return {s.begin(), s.end()};
+}
+
+}  // namespace opt
