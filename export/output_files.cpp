@@ -24,20 +24,28 @@ void RemoveTemps(const std::vector<OutputFile>& files) {
     for (const OutputFile& f : files) std::filesystem::remove(TempName(f.Path), ec);
 }
 
+[[noreturn]] void Fail(const std::vector<OutputFile>& files, const std::string& path) {
+    RemoveTemps(files);
+    throw OptError("Cannot create file " + path);
+}
+
 }  // namespace
 
 void WriteOutputFiles(const std::vector<OutputFile>& files) {
-    for (const OutputFile& f : files) {
-        if (WriteWhole(TempName(f.Path), f.Bytes)) continue;
-        RemoveTemps(files);
-        throw OptError("Cannot create file " + f.Path);
-    }
+    for (const OutputFile& f : files)
+        if (!WriteWhole(TempName(f.Path), f.Bytes)) Fail(files, f.Path);
+    // A folder in a file's place is the one thing that stops a rename in a folder that took the
+    // temporary file: look for it before the first rename.
     for (const OutputFile& f : files) {
         std::error_code ec;
-        std::filesystem::rename(TempName(f.Path), f.Path, ec);
+        if (std::filesystem::is_directory(f.Path, ec)) Fail(files, f.Path);
+    }
+    for (size_t i = 0; i < files.size(); ++i) {
+        std::error_code ec;
+        std::filesystem::rename(TempName(files[i].Path), files[i].Path, ec);
         if (!ec) continue;
-        RemoveTemps(files);
-        throw OptError("Cannot create file " + f.Path);
+        for (size_t k = 0; k < i; ++k) std::filesystem::remove(files[k].Path, ec);  // all or none
+        Fail(files, files[i].Path);
     }
 }
 
