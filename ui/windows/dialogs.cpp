@@ -38,6 +38,18 @@ public:
     void RunModal(QDialog& dialog) override { dialog.exec(); }
 };
 
+}  // namespace
+
+std::optional<std::string> Dialogs::ChooseSaveFile(const std::string& suggestedPath,
+                                                   const std::string& filter) {
+    const QString path = QFileDialog::getSaveFileName(QApplication::activeWindow(), QString(),
+                                                      Local8(suggestedPath), QtFileFilter(filter));
+    if (path.isEmpty()) return std::nullopt;
+    return path.toLocal8Bit().toStdString();
+}
+
+namespace {
+
 Dialogs*& Installed() {
     static Dialogs* installed = nullptr;
     return installed;

@@ -53,7 +53,7 @@ public:
     QFrame* p() const { return p_; }
     QSplitter* Splitter1() const { return Splitter1_; }
     StatusPanels& Bar() { return *Bar_; }
-    // Enables View, Lists and the three save commands exactly when a model is loaded.
+    // Enables View, Lists, the three save commands and Export exactly when a model is loaded.
     void SetMenu();
     // Redraws the view with the current selection (the argument is ignored).
     void ShowHZ(int ignored = 0);
@@ -73,6 +73,10 @@ public:
     void SaveBMP1Click();
     void SavePal1Click();
     void SaveVxs1Click();
+    // File > Export > glTF... and OBJ...: the model at the resolution shown, to a file the save
+    // dialog names (ui/windows/viewer_export.cpp).
+    void ExportGltf1Click();
+    void ExportObj1Click();
     void ClearListBox1Click();
     void ListClick(const ListingEntry& listing);
     void Panel1Click();
@@ -104,6 +108,7 @@ private:
     void FormKeyDown(const class QKeyEvent& key);
     void pResize();
     bool FirstDelivery(const QEvent* event, QWidget* receiver);
+    void ExportModel(bool gltf);
 
     QFrame* p_ = nullptr;
     GLView* view_ = nullptr;
