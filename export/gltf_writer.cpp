@@ -6,7 +6,8 @@
 #include <cctype>
 #include <cstring>
 #include <limits>
-#include <sstream>
+#include <ostream>
+#include <streambuf>
 
 #include "export/png_image.h"
 #include "listings/listings.h"
@@ -55,12 +56,45 @@ Value NodeExtras(const ExportMeshNode& node) {
     return Value(std::move(o));
 }
 
+// An output stream buffer appending to a byte vector: the asset is written once, without the
+// repeated regrowth and the final copy of a string stream.
+class ByteSink : public std::streambuf {
+public:
+    explicit ByteSink(std::vector<uint8_t>& out) : out_(out) {}
+
+protected:
+    std::streamsize xsputn(const char* s, std::streamsize n) override {
+        out_.insert(out_.end(), s, s + n);
+        return n;
+    }
+    int_type overflow(int_type c) override {
+        if (c != traits_type::eof()) out_.push_back(static_cast<uint8_t>(c));
+        return traits_type::not_eof(c);
+    }
+
+private:
+    std::vector<uint8_t>& out_;
+};
+
+// Bytes the buffer will hold: every corner's attributes, six indices per quad at most, and the
+// pictures (PNG rarely outgrows the raw texels).
+size_t BufferEstimate(const ExportScene& scene) {
+    size_t bytes = 0;
+    for (const ExportLevel& level : scene.Levels)
+        for (const ExportMeshNode& node : level.Nodes)
+            for (const ExportPrimitive& p : node.Primitives)
+                bytes += p.Corners.size() * 32 + p.Sides.size() * 24 + 64;
+    for (const ExportMaterial& m : scene.Materials) bytes += m.Rgb.size() + 1024;
+    return bytes;
+}
+
 // Builds the tinygltf model: one buffer that every view and image lies in.
 class GltfBuilder {
 public:
     explicit GltfBuilder(const ExportScene& scene) : scene_(scene) {}
 
     tinygltf::Model Build() {
+        buffer_.reserve(BufferEstimate(scene_));
         m_.asset.version = "2.0";
         m_.asset.generator = std::string("Zedaruz ") + kProgramVersion;
         Value::Object root;
@@ -246,11 +280,13 @@ GltfForm GltfFormOf(const std::string& path) {
 
 std::vector<uint8_t> GltfBytes(const ExportScene& scene, GltfForm form) {
     const tinygltf::Model model = GltfBuilder(scene).Build();
-    std::ostringstream out;
+    std::vector<uint8_t> bytes;
+    bytes.reserve(model.buffers.empty() ? 4096 : model.buffers[0].data.size() * 4 / 3 + 65536);
+    ByteSink sink(bytes);
+    std::ostream out(&sink);
     tinygltf::TinyGLTF writer;
     writer.WriteGltfSceneToStream(&model, out, form == GltfForm::Json, form == GltfForm::Binary);
-    const std::string s = out.str();
-    return {s.begin(), s.end()};
+    return bytes;
 }
 
 }  // namespace opt
