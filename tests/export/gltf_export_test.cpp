@@ -31,6 +31,11 @@ const tinygltf::Node& MeshNode(const tinygltf::Model& g, size_t scene, size_t k)
     return g.nodes.at(static_cast<size_t>(g.scenes.at(scene).nodes.at(k)));
 }
 
+// Mesh 0's one primitive at level 0 ("Hull").
+const tinygltf::Primitive& Mesh0Primitive(const tinygltf::Model& g) {
+    return g.meshes.at(static_cast<size_t>(MeshNode(g, 0, 0).mesh)).primitives.at(0);
+}
+
 int TrianglesOf(const tinygltf::Model& g, const tinygltf::Node& node) {
     int n = 0;
     for (const auto& p : g.meshes.at(static_cast<size_t>(node.mesh)).primitives)
@@ -135,13 +140,18 @@ TEST(GltfExport, ImagesHoldThePaletteColoursTheViewUploads) {
     EXPECT_EQ(sampler.wrapS, TINYGLTF_TEXTURE_WRAP_CLAMP_TO_EDGE);
 }
 
+// The export of the sample model's level 0, read back, and its mesh 0's primitive.
+class Mesh0Export : public ::testing::Test {
+protected:
+    const export_test::LoadedModel m = Load(optb::export_model());
+    const tinygltf::Model g = ReadBack(Gltf(m));
+    const tinygltf::Primitive& prim = Mesh0Primitive(g);
+    const std::vector<float> pos = Floats(g, prim.attributes.at("POSITION"));
+};
+
 // OPT x, y, z of mesh 0's vertices 1, 3 and 4 (20.5, 41 and 61.5 units along one axis each) land on
 // +x, -z and +y in metres: a rotation, so no mirror image, with OPT's height up.
-TEST(GltfExport, AxesTurnOptZUpWithoutMirroring) {
-    const auto m = Load(optb::export_model());
-    const tinygltf::Model g = ReadBack(Gltf(m));
-    const auto& prim = g.meshes.at(static_cast<size_t>(MeshNode(g, 0, 0).mesh)).primitives.at(0);
-    const std::vector<float> pos = Floats(g, prim.attributes.at("POSITION"));
+TEST_F(Mesh0Export, AxesTurnOptZUpWithoutMirroring) {
     auto has = [&](Vec want) {
         for (size_t i = 0; i * 3 < pos.size(); ++i)
             if (At(pos, i) == want) return true;
@@ -159,11 +169,7 @@ TEST(GltfExport, AxesTurnOptZUpWithoutMirroring) {
 // The view's front side (corners clockwise, glFrontFace(GL_CW)) is glTF's front side
 // (counter-clockwise): the quad in OPT's z = 0 plane faces OPT +z, glTF +y; the triangle with a
 // zero normal gets its front's geometric normal (OPT +y, glTF -z).
-TEST(GltfExport, WindingKeepsTheViewsFrontSide) {
-    const auto m = Load(optb::export_model());
-    const tinygltf::Model g = ReadBack(Gltf(m));
-    const auto& prim = g.meshes.at(static_cast<size_t>(MeshNode(g, 0, 0).mesh)).primitives.at(0);
-    const std::vector<float> pos = Floats(g, prim.attributes.at("POSITION"));
+TEST_F(Mesh0Export, WindingKeepsTheViewsFrontSide) {
     const std::vector<float> nrm = Floats(g, prim.attributes.at("NORMAL"));
     const std::vector<uint32_t> idx = Indices(g, prim.indices);
     int quadTriangles = 0, zeroNormalTriangles = 0;
@@ -187,11 +193,7 @@ TEST(GltfExport, WindingKeepsTheViewsFrontSide) {
 
 // At every corner's texture coordinate the exported image shows the colour the view's upload puts
 // there (GL's first texel row, t = 0, is the first stored row).
-TEST(GltfExport, TextureOrientationMatchesTheView) {
-    const auto m = Load(optb::export_model());
-    const tinygltf::Model g = ReadBack(Gltf(m));
-    const auto& prim = g.meshes.at(static_cast<size_t>(MeshNode(g, 0, 0).mesh)).primitives.at(0);
-    const std::vector<float> pos = Floats(g, prim.attributes.at("POSITION"));
+TEST_F(Mesh0Export, TextureOrientationMatchesTheView) {
     const std::vector<float> uv = Floats(g, prim.attributes.at("TEXCOORD_0"));
     const auto& image = g.images.at(
         static_cast<size_t>(g.textures
