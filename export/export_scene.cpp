@@ -4,7 +4,6 @@
 #include <cmath>
 #include <map>
 #include <set>
-#include <unordered_map>
 
 #include "export/export_axes.h"
 #include "export/export_materials.h"
@@ -52,18 +51,47 @@ std::string HardpointName(int index, int32_t type, const std::vector<std::string
     return "hardpoint " + std::to_string(index) + " " + name;
 }
 
-// One corner of a face: the indices that decide whether two faces share it.
-struct CornerKey {
-    int32_t mesh, material, vertex, texVertex, normal;
-    bool operator==(const CornerKey&) const = default;
-};
-struct CornerKeyHash {
-    size_t operator()(const CornerKey& k) const {
-        uint64_t h = 1469598103934665603ull;
-        for (int32_t v : {k.mesh, k.material, k.vertex, k.texVertex, k.normal})
-            h = (h ^ static_cast<uint32_t>(v)) * 1099511628211ull;
-        return static_cast<size_t>(h);
+// The corners of one primitive that faces may share, chained by vertex index: a corner is shared
+// where vertex, texture vertex and normal are all the same.
+class SharedCorners {
+public:
+    explicit SharedCorners(int vertices) : first_(static_cast<size_t>(vertices), kNone) {}
+    // The corner kept for (v, t, n); when there is none, keeps `next` (the primitive's next corner)
+    // and returns it.
+    uint32_t FindOrAdd(int32_t v, int32_t t, int32_t n, uint32_t next) {
+        uint32_t& head = first_[static_cast<size_t>(v)];
+        for (uint32_t i = head; i != kNone; i = chain_[i].next)
+            if (chain_[i].t == t && chain_[i].n == n) return i;
+        Keep(next, Link{t, n, head});
+        head = next;
+        return next;
     }
+    // A corner that is never shared (its normal was replaced).
+    void AddUnshared(uint32_t corner) { Keep(corner, Link{-1, -1, kNone}); }
+
+private:
+    static constexpr uint32_t kNone = UINT32_MAX;
+    struct Link {
+        int32_t t, n;
+        uint32_t next;  // the next corner of the same vertex
+    };
+    void Keep(uint32_t corner, Link link) {
+        if (chain_.size() <= corner) chain_.resize(corner + 1);
+        chain_[corner] = link;
+    }
+    std::vector<uint32_t> first_;  // by vertex index: the corner added last
+    std::vector<Link> chain_;      // by corner
+};
+
+// Where the faces of one face-data record go: the records of their mesh, their material, and (once
+// a face is kept) their primitive with its shared corners.
+struct FaceTarget {
+    int32_t mesh;
+    MeshRecords records;
+    int material;
+    bool textured;
+    ExportPrimitive* prim = nullptr;
+    SharedCorners* shared = nullptr;
 };
 
 class SceneBuilder {
@@ -83,7 +111,7 @@ private:
         level_ = ExportLevel{};
         level_.Lod = lod;
         nodes_.clear();
-        corners_.clear();
+        shared_.clear();
         AddHardpoints();
         // The view's texture lookup: each face-data record's first pending name against the texture
         // list; a name found nowhere keeps the texture found before it. Every record is visited,
@@ -92,14 +120,17 @@ private:
         TextureBinding texture;
         for (const FaceDataRecord& fd : records_.FaceData()) {
             if (fd.Count <= 0) continue;
-            bool looked = false;
+            std::optional<FaceTarget> target;
             for (int j = 0; j < StoredFaces(fd); ++j) {
                 if (!HoldsFace(fd, j)) continue;
-                if (!looked) {
+                if (!target) {
                     if (auto found = lookup.Find(fd.Tex_Names[0])) texture = *found;
-                    looked = true;
+                    if (fd.LOD != lod) break;
+                    const int material = materials_.For(texture);
+                    target = FaceTarget{fd.Mesh, records_.Records(fd.Mesh), material,
+                                        materials_[material].HasImage()};
                 }
-                if (fd.LOD == lod) AddFace(fd, j, materials_.For(texture));
+                AddFace(fd, j, *target);
             }
         }
         for (auto& [mesh, node] : nodes_) level_.Nodes.push_back(std::move(node));
@@ -136,9 +167,8 @@ private:
 
     // Face j of fd with the records of its own mesh; skipped (and counted) when a used index lies
     // outside them or a number is not finite.
-    void AddFace(const FaceDataRecord& fd, int j, int material) {
-        const MeshRecords rec = records_.Records(fd.Mesh);
-        const bool textured = materials_[material].HasImage();
+    void AddFace(const FaceDataRecord& fd, int j, FaceTarget& to) {
+        const MeshRecords& rec = to.records;
         const int corners = fd.Quad[kGroupVertex][j] != 0 ? 4 : 3;
         std::array<int32_t, 4> v{}, t{}, n{};
         std::array<std::array<float, 3>, 4> pos{};
@@ -146,42 +176,38 @@ private:
         for (int k = 0; k < corners; ++k) {
             v[k] = fd.Vertex(k)[j];
             n[k] = fd.Index(kGroupVxNormal, k)[j];
-            t[k] = textured ? fd.TexVertex(k)[j] : -1;
+            t[k] = to.textured ? fd.TexVertex(k)[j] : -1;
             if (!Inside(rec.Vertices, v[k]) || !Inside(rec.Normals, n[k]) ||
-                (textured && !Inside(rec.TexVertices, t[k]))) {
+                (to.textured && !Inside(rec.TexVertices, t[k]))) {
                 ++level_.SkippedFaces;
                 return;
             }
             const VertexRecord& vx = *rec.Vertices;
             pos[k] = ExportedPosition(vx.X[v[k]], vx.Y[v[k]], vx.Z[v[k]]);
-            if (textured) uv[k] = {rec.TexVertices->U[t[k]], rec.TexVertices->V[t[k]]};
+            if (to.textured) uv[k] = {rec.TexVertices->U[t[k]], rec.TexVertices->V[t[k]]};
             if (!Finite(pos[k]) || !Finite(uv[k])) {
                 ++level_.SkippedFaces;
                 return;
             }
         }
+        if (to.prim == nullptr) {
+            to.prim = &Primitive(Node(to.mesh), to.material);
+            to.shared =
+                &shared_.try_emplace({to.mesh, to.material}, StoredElements(*rec.Vertices)).first->second;
+        }
+        ExportPrimitive& prim = *to.prim;
         const std::array<float, 3> front = FrontNormal(pos, corners);
-        ExportPrimitive& prim = Primitive(Node(fd.Mesh), material);
         for (int k = 0; k < corners; ++k) {
             const NormalRecord& nr = *rec.Normals;
             const auto normal = Unit({nr.X[n[k]], nr.Z[n[k]], -double{nr.Y[n[k]]}});
-            const ExportCorner corner{pos[k], normal.value_or(front), uv[k]};
+            const auto next = static_cast<uint32_t>(prim.Corners.size());
             // A replaced normal belongs to this face alone: such corners are not shared.
-            if (!normal) {
-                prim.Indices.push_back(Append(prim, corner));
-                continue;
-            }
-            const CornerKey key{fd.Mesh, material, v[k], t[k], n[k]};
-            const auto [it, added] = corners_.try_emplace(key, static_cast<uint32_t>(prim.Corners.size()));
-            if (added) prim.Corners.push_back(corner);
-            prim.Indices.push_back(it->second);
+            const uint32_t index = normal ? to.shared->FindOrAdd(v[k], t[k], n[k], next) : next;
+            if (!normal) to.shared->AddUnshared(next);
+            if (index == next) prim.Corners.push_back(ExportCorner{pos[k], normal.value_or(front), uv[k]});
+            prim.Indices.push_back(index);
         }
         prim.Sides.push_back(static_cast<uint8_t>(corners));
-    }
-
-    static uint32_t Append(ExportPrimitive& prim, const ExportCorner& corner) {
-        prim.Corners.push_back(corner);
-        return static_cast<uint32_t>(prim.Corners.size() - 1);
     }
 
     template <class Record>
@@ -201,8 +227,8 @@ private:
     StoreRecords records_;
     ExportMaterials materials_;
     ExportLevel level_;
-    std::map<int32_t, ExportMeshNode> nodes_;  // by mesh index
-    std::unordered_map<CornerKey, uint32_t, CornerKeyHash> corners_;
+    std::map<int32_t, ExportMeshNode> nodes_;                  // by mesh index
+    std::map<std::pair<int32_t, int>, SharedCorners> shared_;  // by mesh and material
 };
 
 }  // namespace

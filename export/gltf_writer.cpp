@@ -64,7 +64,8 @@ public:
 
 protected:
     std::streamsize xsputn(const char* s, std::streamsize n) override {
-        out_.insert(out_.end(), s, s + n);
+        const auto* bytes = reinterpret_cast<const uint8_t*>(s);
+        out_.insert(out_.end(), bytes, bytes + n);
         return n;
     }
     int_type overflow(int_type c) override {
@@ -112,26 +113,40 @@ public:
     }
 
 private:
-    int AddView(const void* bytes, size_t size, int target) {
-        buffer_.resize((buffer_.size() + 3) & ~size_t{3}, 0);  // every view starts 4-byte aligned
+    // A view of `size` bytes at the end of the buffer (4-byte aligned); returns its number.
+    int AddView(size_t size, int target) {
+        buffer_.resize((buffer_.size() + 3) & ~size_t{3}, 0);
         tinygltf::BufferView view;
         view.buffer = 0;
         view.byteOffset = buffer_.size();
         view.byteLength = size;
         view.target = target;
-        const auto* b = static_cast<const uint8_t*>(bytes);
-        buffer_.insert(buffer_.end(), b, b + size);
+        buffer_.resize(buffer_.size() + size);
         m_.bufferViews.push_back(view);
         return static_cast<int>(m_.bufferViews.size() - 1);
     }
+    int AddView(const void* bytes, size_t size, int target) {
+        const int view = AddView(size, target);
+        std::memcpy(buffer_.data() + m_.bufferViews.back().byteOffset, bytes, size);
+        return view;
+    }
 
-    template <class T>
-    int AddAccessor(const std::vector<T>& data, int componentType, int type, int components, int target) {
+    // An accessor of one value per corner, `n` components of type T each, written straight into the
+    // buffer: value(corner) gives the corner's n components.
+    template <class T, size_t N, class Value>
+    int AddAccessor(const std::vector<ExportCorner>& corners, int componentType, int type, int target,
+                    Value value) {
         tinygltf::Accessor a;
-        a.bufferView = AddView(data.data(), data.size() * sizeof(T), target);
+        a.bufferView = AddView(corners.size() * N * sizeof(T), target);
+        uint8_t* out = buffer_.data() + m_.bufferViews.back().byteOffset;
+        for (const ExportCorner& c : corners) {
+            const std::array<T, N>& v = value(c);
+            std::memcpy(out, v.data(), N * sizeof(T));
+            out += N * sizeof(T);
+        }
         a.componentType = componentType;
         a.type = type;
-        a.count = data.size() / static_cast<size_t>(components);
+        a.count = corners.size();
         m_.accessors.push_back(a);
         return static_cast<int>(m_.accessors.size() - 1);
     }
@@ -210,30 +225,31 @@ private:
     }
 
     tinygltf::Primitive AddPrimitive(const ExportPrimitive& p) {
-        std::vector<float> positions, normals, uvs;
         std::vector<double> lo(3, std::numeric_limits<double>::max()),
             hi(3, std::numeric_limits<double>::lowest());
         for (const ExportCorner& c : p.Corners) {
             for (size_t k = 0; k < 3; ++k) {
-                positions.push_back(c.Position[k]);
-                normals.push_back(c.Normal[k]);
                 lo[k] = std::min(lo[k], double{c.Position[k]});
                 hi[k] = std::max(hi[k], double{c.Position[k]});
             }
-            uvs.insert(uvs.end(), c.Uv.begin(), c.Uv.end());
         }
+        constexpr int kFloat = TINYGLTF_COMPONENT_TYPE_FLOAT;
+        constexpr int kArray = TINYGLTF_TARGET_ARRAY_BUFFER;
         tinygltf::Primitive prim;
         prim.mode = TINYGLTF_MODE_TRIANGLES;
         prim.material = p.Material;
-        prim.attributes["POSITION"] = AddAccessor(positions, TINYGLTF_COMPONENT_TYPE_FLOAT,
-                                                  TINYGLTF_TYPE_VEC3, 3, TINYGLTF_TARGET_ARRAY_BUFFER);
+        prim.attributes["POSITION"] = AddAccessor<float, 3>(
+            p.Corners, kFloat, TINYGLTF_TYPE_VEC3, kArray,
+            [](const ExportCorner& c) -> auto& { return c.Position; });
         m_.accessors.back().minValues = lo;
         m_.accessors.back().maxValues = hi;
-        prim.attributes["NORMAL"] = AddAccessor(normals, TINYGLTF_COMPONENT_TYPE_FLOAT, TINYGLTF_TYPE_VEC3, 3,
-                                                TINYGLTF_TARGET_ARRAY_BUFFER);
+        prim.attributes["NORMAL"] = AddAccessor<float, 3>(
+            p.Corners, kFloat, TINYGLTF_TYPE_VEC3, kArray,
+            [](const ExportCorner& c) -> auto& { return c.Normal; });
         if (scene_.Materials[static_cast<size_t>(p.Material)].HasImage()) {
-            prim.attributes["TEXCOORD_0"] = AddAccessor(uvs, TINYGLTF_COMPONENT_TYPE_FLOAT,
-                                                        TINYGLTF_TYPE_VEC2, 2, TINYGLTF_TARGET_ARRAY_BUFFER);
+            prim.attributes["TEXCOORD_0"] = AddAccessor<float, 2>(
+                p.Corners, kFloat, TINYGLTF_TYPE_VEC2, kArray,
+                [](const ExportCorner& c) -> auto& { return c.Uv; });
         }
         prim.indices = AddIndices(p);
         return prim;
