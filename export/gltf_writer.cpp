@@ -19,6 +19,23 @@ namespace {
 
 using tinygltf::Value;
 
+// JSON strings must be UTF-8; names from the file and the lookup file are bytes of any value. They
+// are read as Latin-1 (as the windows show them), so every byte keeps a character of its own.
+std::string Utf8(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size());
+    for (const char ch : bytes) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (c < 0x80) {
+            out += ch;
+        } else {
+            out += static_cast<char>(0xC0 | (c >> 6));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    return out;
+}
+
 Value Floats(std::span<const float> values) {
     Value::Array a;
     for (float v : values) a.emplace_back(static_cast<double>(v));
@@ -34,7 +51,7 @@ Value Number(int64_t v) {
 Value DescriptorExtras(const DescriptorRecord& d) {
     Value::Object o;
     o["meshType"] = Value(d.Mesh_Type);
-    o["meshTypeName"] = Value(std::string(MeshTypeName(d.Mesh_Type)));
+    o["meshTypeName"] = Value(Utf8(MeshTypeName(d.Mesh_Type)));
     o["groupId"] = Value(d.Group_ID);
     o["target"] = Floats(d.Target);
     o["hitZoneMin"] = Floats(d.HZ_Min);
@@ -99,7 +116,7 @@ public:
         m_.asset.version = "2.0";
         m_.asset.generator = std::string("Zedaruz ") + kProgramVersion;
         Value::Object root;
-        root["source"] = Value(scene_.SourceName);
+        root["source"] = Value(Utf8(scene_.SourceName));
         root["sourceBytes"] = Number(scene_.SourceBytes);
         m_.extras = Value(std::move(root));
         for (const ExportMaterial& material : scene_.Materials) AddMaterial(material);
@@ -166,7 +183,7 @@ private:
 
     void AddMaterial(const ExportMaterial& material) {
         tinygltf::Material mat;
-        mat.name = material.Name;
+        mat.name = Utf8(material.Name);
         mat.pbrMetallicRoughness.metallicFactor = 0.0;
         mat.pbrMetallicRoughness.roughnessFactor = 1.0;
         const std::vector<uint8_t> png = material.HasImage()
@@ -176,7 +193,7 @@ private:
             mat.pbrMetallicRoughness.baseColorFactor = {0.5, 0.5, 0.5, 1.0};
         } else {
             tinygltf::Image image;
-            image.name = material.Name;
+            image.name = mat.name;
             image.mimeType = "image/png";
             image.bufferView = AddView(png.data(), png.size(), 0);
             m_.images.push_back(image);
@@ -198,12 +215,12 @@ private:
 
     int AddNode(const ExportMeshNode& source) {
         tinygltf::Node node;
-        node.name = source.Name;
+        node.name = Utf8(source.Name);
         node.extras = NodeExtras(source);
         if (!source.Primitives.empty()) node.mesh = AddMesh(source);
         for (const ExportHardpoint& hp : source.Hardpoints) {
             tinygltf::Node child;
-            child.name = hp.Name;
+            child.name = Utf8(hp.Name);
             child.translation = {hp.Position[0], hp.Position[1], hp.Position[2]};
             Value::Object extras;
             extras["index"] = Value(hp.Index);
@@ -218,7 +235,7 @@ private:
 
     int AddMesh(const ExportMeshNode& source) {
         tinygltf::Mesh mesh;
-        mesh.name = source.Name;
+        mesh.name = Utf8(source.Name);
         for (const ExportPrimitive& p : source.Primitives) mesh.primitives.push_back(AddPrimitive(p));
         m_.meshes.push_back(mesh);
         return static_cast<int>(m_.meshes.size() - 1);

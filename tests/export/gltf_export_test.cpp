@@ -239,6 +239,15 @@ TEST(GltfExport, ATopLevelTextureLosesNoFaces) {
     EXPECT_EQ(scene.SkippedFaces(), optb::kExportSkippedLod0);
 }
 
+// Names are bytes of any value; the JSON holds them as Latin-1 characters in UTF-8.
+TEST(GltfExport, NamesOfAnyBytesBecomeUtf8) {
+    const auto m = Load(optb::export_model("Hull\xE9", "W\x96ng"));
+    const tinygltf::Model g = ReadBack(Gltf(m));
+    ASSERT_EQ(g.materials.size(), 2u);
+    EXPECT_EQ(g.materials[0].name, "Hull\xC3\xA9");
+    EXPECT_EQ(g.materials[1].name, "W\xC2\x96ng");
+}
+
 TEST(GltfExport, NoFacesAtTheLevelGivesAnEmptySceneAndAWarning) {
     const opt::test::TempDir dir;
     const auto m = Load(optb::export_model());
