@@ -88,9 +88,10 @@ private slots:
             QCOMPARE(item->statusTip(), QString::fromLatin1(r.hint));
         }
         QCOMPARE(app.viewer().Item(QStringLiteral("Contents1"))->shortcut(), QKeySequence(Qt::Key_F1));
-        // Menu order of the File menu: the separator N3 is its last item.
+        // Menu order of the File menu: the Export submenu, then the separator N3 as its last item.
         const auto fileItems = app.viewer().findChild<QMenu*>(QStringLiteral("Render1Menu"))->actions();
-        QCOMPARE(fileItems.size(), 6);
+        QCOMPARE(fileItems.size(), 7);
+        QCOMPARE(fileItems[5]->objectName(), QStringLiteral("Export1"));
         QCOMPARE(fileItems.back()->objectName(), QStringLiteral("N3"));
         QVERIFY(fileItems.back()->isSeparator());
         QCOMPARE(app.viewer().windowTitle(), QStringLiteral("OPT_Zedaruz_V4a"));
