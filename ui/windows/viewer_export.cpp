@@ -24,9 +24,8 @@ void TGLW::ExportModel(bool gltf) {
     options.HardpointTypeNames = HardpointTypeNames(TheDirs().AppDataDir);
     const std::string suggested =
         TheDirs().SaveDataDir + ModelBaseName(modelPath_) + (gltf ? ".glb" : ".obj");
-    const auto path =
-        TheDialogs().ChooseSaveFile(suggested, gltf ? "glTF binary|*.glb|glTF JSON|*.gltf"
-                                                    : "Wavefront OBJ|*.obj");
+    const auto path = TheDialogs().ChooseSaveFile(
+        suggested, gltf ? "glTF binary|*.glb|glTF JSON|*.gltf" : "Wavefront OBJ|*.obj");
     if (!path) return;
     const std::vector<uint8_t> file = ReadWholeFile(modelPath_);
     const ExportResult r =
