@@ -31,7 +31,7 @@ ExportResult Result(const ExportScene& scene, const std::string& written) {
 ExportResult ExportGltf(const ModelStore& store, std::span<const uint8_t> file, const ExportOptions& options,
                         const std::string& outPath) {
     const ExportScene scene = BuildExportScene(store, file, options);
-    WriteOutputFiles({{outPath, GltfBytes(scene, GltfFormOf(outPath))}});
+    WriteOutputFiles({{outPath, {}, [&](std::ostream& out) { WriteGltf(scene, GltfFormOf(outPath), out); }}});
     return Result(scene, outPath);
 }
 

@@ -311,14 +311,17 @@ GltfForm GltfFormOf(const std::string& path) {
                                                                                  : GltfForm::Binary;
 }
 
-std::vector<uint8_t> GltfBytes(const ExportScene& scene, GltfForm form) {
+void WriteGltf(const ExportScene& scene, GltfForm form, std::ostream& out) {
     const tinygltf::Model model = GltfBuilder(scene).Build();
-    std::vector<uint8_t> bytes;
-    bytes.reserve(model.buffers.empty() ? 4096 : model.buffers[0].data.size() * 4 / 3 + 65536);
-    ByteSink sink(bytes);
-    std::ostream out(&sink);
     tinygltf::TinyGLTF writer;
     writer.WriteGltfSceneToStream(&model, out, form == GltfForm::Json, form == GltfForm::Binary);
+}
+
+std::vector<uint8_t> GltfBytes(const ExportScene& scene, GltfForm form) {
+    std::vector<uint8_t> bytes;
+    ByteSink sink(bytes);
+    std::ostream out(&sink);
+    WriteGltf(scene, form, out);
     return bytes;
 }
 

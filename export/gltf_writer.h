@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,8 @@ enum class GltfForm {
 // Json for a path ending in ".gltf" (any case), else Binary.
 GltfForm GltfFormOf(const std::string& path);
 
+// Writes the asset to out.
+void WriteGltf(const ExportScene& scene, GltfForm form, std::ostream& out);
 // The bytes of the asset.
 std::vector<uint8_t> GltfBytes(const ExportScene& scene, GltfForm form);
 

@@ -11,10 +11,15 @@ namespace {
 
 std::string TempName(const std::string& path) { return path + ".zedaruz-part"; }
 
-bool WriteWhole(const std::string& path, const std::vector<uint8_t>& bytes) {
+bool WriteWhole(const std::string& path, const OutputFile& f) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     if (!out) return false;
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    if (f.Write) {
+        f.Write(out);
+    } else {
+        out.write(reinterpret_cast<const char*>(f.Bytes.data()),
+                  static_cast<std::streamsize>(f.Bytes.size()));
+    }
     out.close();
     return static_cast<bool>(out);
 }
@@ -32,8 +37,16 @@ void RemoveTemps(const std::vector<OutputFile>& files) {
 }  // namespace
 
 void WriteOutputFiles(const std::vector<OutputFile>& files) {
-    for (const OutputFile& f : files)
-        if (!WriteWhole(TempName(f.Path), f.Bytes)) Fail(files, f.Path);
+    for (const OutputFile& f : files) {
+        bool written = false;
+        try {
+            written = WriteWhole(TempName(f.Path), f);
+        } catch (...) {  // the content could not be made: nothing is left behind either
+            RemoveTemps(files);
+            throw;
+        }
+        if (!written) Fail(files, f.Path);
+    }
     // A folder in a file's place is the one thing that stops a rename in a folder that took the
     // temporary file: look for it before the first rename.
     for (const OutputFile& f : files) {

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -11,6 +13,8 @@ namespace opt {
 struct OutputFile {
     std::string Path;
     std::vector<uint8_t> Bytes;
+    // When set, writes the content instead of Bytes (a large file need not be held in memory).
+    std::function<void(std::ostream&)> Write = nullptr;
 };
 
 // Writes the files. Throws OptError("Cannot create file <path>") naming the first file that could
