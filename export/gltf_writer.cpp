@@ -9,8 +9,8 @@
 #include <ostream>
 #include <streambuf>
 
+#include "export/gltf_values.h"
 #include "export/png_image.h"
-#include "listings/listings.h"
 #include "model/program_version.h"
 
 namespace opt {
@@ -18,60 +18,6 @@ namespace opt {
 namespace {
 
 using tinygltf::Value;
-
-// JSON strings must be UTF-8; names from the file and the lookup file are bytes of any value. They
-// are read as Latin-1 (as the windows show them), so every byte keeps a character of its own.
-std::string Utf8(std::string_view bytes) {
-    std::string out;
-    out.reserve(bytes.size());
-    for (const char ch : bytes) {
-        const auto c = static_cast<unsigned char>(ch);
-        if (c < 0x80) {
-            out += ch;
-        } else {
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
-    return out;
-}
-
-Value Floats(std::span<const float> values) {
-    Value::Array a;
-    for (float v : values) a.emplace_back(static_cast<double>(v));
-    return Value(std::move(a));
-}
-
-Value Number(int64_t v) {
-    if (v >= std::numeric_limits<int>::min() && v <= std::numeric_limits<int>::max())
-        return Value(static_cast<int>(v));
-    return Value(static_cast<double>(v));
-}
-
-Value DescriptorExtras(const DescriptorRecord& d) {
-    Value::Object o;
-    o["meshType"] = Value(d.Mesh_Type);
-    o["meshTypeName"] = Value(Utf8(MeshTypeName(d.Mesh_Type)));
-    o["groupId"] = Value(d.Group_ID);
-    o["target"] = Floats(d.Target);
-    o["hitZoneMin"] = Floats(d.HZ_Min);
-    o["hitZoneMax"] = Floats(d.HZ_Max);
-    o["hitZoneSpan"] = Floats(d.HZ_Span);
-    o["hitZoneCentre"] = Floats(d.HZ_Centre);
-    return Value(std::move(o));
-}
-
-Value NodeExtras(const ExportMeshNode& node) {
-    Value::Object o;
-    o["mesh"] = Value(node.Mesh);
-    if (node.Descriptor) o["descriptor"] = DescriptorExtras(*node.Descriptor);
-    if (node.RotScale) {
-        float floats[12];
-        for (int k = 0; k < 12; ++k) floats[k] = node.RotScale->Float(k);
-        o["rotationScale"] = Floats(floats);
-    }
-    return Value(std::move(o));
-}
 
 // An output stream buffer appending to a byte vector: the asset is written once, without the
 // repeated regrowth and the final copy of a string stream.
@@ -115,10 +61,7 @@ public:
         buffer_.reserve(BufferEstimate(scene_));
         m_.asset.version = "2.0";
         m_.asset.generator = std::string("Zedaruz ") + kProgramVersion;
-        Value::Object root;
-        root["source"] = Value(Utf8(scene_.SourceName));
-        root["sourceBytes"] = Number(scene_.SourceBytes);
-        m_.extras = Value(std::move(root));
+        m_.extras = RootExtras(scene_);
         for (const ExportMaterial& material : scene_.Materials) AddMaterial(material);
         for (const ExportLevel& level : scene_.Levels) AddScene(level);
         m_.defaultScene = 0;
@@ -222,10 +165,7 @@ private:
             tinygltf::Node child;
             child.name = Utf8(hp.Name);
             child.translation = {hp.Position[0], hp.Position[1], hp.Position[2]};
-            Value::Object extras;
-            extras["index"] = Value(hp.Index);
-            extras["type"] = Value(hp.Type);
-            child.extras = Value(std::move(extras));
+            child.extras = HardpointExtras(hp);
             m_.nodes.push_back(child);
             node.children.push_back(static_cast<int>(m_.nodes.size() - 1));
         }
