@@ -1,10 +1,13 @@
 // libFuzzer target: loads arbitrary bytes as an OPT file and runs every listing and memo text over
-// whatever the reader kept.
+// whatever the reader kept, then exports it to glTF and OBJ in memory.
 #include <cstddef>
 #include <cstdint>
 #include <span>
 
 #include "fuzz/fuzz_support.h"
+#include "export/export_scene.h"
+#include "export/gltf_writer.h"
+#include "export/obj_writer.h"
 #include "listings/listings.h"
 #include "listings/registry.h"
 #include "model/errors.h"
@@ -44,5 +47,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     opt::ViewState view;
     opt::FitOrtho(view, store);
     listing.bytes += opt::ModelSizeText(store).size() + frame.VertexCount();
+
+    // The exports, written to memory only: a few of the levels the file claims, both forms.
+    opt::ExportOptions options;
+    options.Lods = opt::LevelsInStore(store);
+    if (options.Lods.size() > 3) options.Lods.resize(3);
+    options.SourcePath = "fuzz.opt";
+    const opt::ExportScene scene =
+        opt::BuildExportScene(store, std::span<const uint8_t>(data, size), options);
+    listing.bytes += opt::GltfBytes(scene, opt::GltfForm::Binary).size();
+    listing.bytes += opt::ObjFiles(scene, "fuzz.obj").size();
     return 0;
 }

@@ -129,6 +129,7 @@ void BuildCommandLine(CLI::App& app) {
     AddCheckCommand(app);
     AddDiffCommand(app);
     AddExportCommands(app);
+    AddModelExportCommands(app);
     AddPatchCommands(app);
     AddJournalCommands(app);
 }

@@ -18,6 +18,8 @@ void AddDiffCommand(CLI::App& app);
 void AddExportCommands(CLI::App& app);
 // set-hardpoint, set-descriptor, set-lod-distance, set-rsh and hitzones.
 void AddPatchCommands(CLI::App& app);
+// export-gltf and export-obj.
+void AddModelExportCommands(CLI::App& app);
 // history and revert.
 void AddJournalCommands(CLI::App& app);
 
@@ -33,6 +35,9 @@ int ExportBmpCommand(const Args& args);
 int HistoryCommand(const Args& args);
 int RevertCommand(const Args& args);
 int ExportPalsCommand(const Args& args);
+// The model as glTF 2.0 (.glb or .gltf) or as OBJ + MTL + PNG (app/cli/export_model_commands.cpp).
+int ExportGltfCommand(const Args& args);
+int ExportObjCommand(const Args& args);
 
 // Usage text of the whole tool (its --help).
 std::string Usage();

@@ -13,8 +13,6 @@ namespace {
 // Start values of the running extremes: any stored coordinate replaces them.
 constexpr float kHiStart = -999999.0f;
 constexpr float kLoStart = 999999.0f;
-// File units per meter in the size text.
-constexpr double kUnitsPerMeter = 20.5;
 
 int64_t ClampToInt32(double v) {
     constexpr double lo = std::numeric_limits<int32_t>::min();

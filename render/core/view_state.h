@@ -97,6 +97,9 @@ OrthoRange ComputeOrtho(const ModelStore& store);
 // Sets view.OrthoMin and view.OrthoMax from the store.
 void FitOrtho(ViewState& view, const ModelStore& store);
 
+// File units per meter: the size text's unit, and the unit of exported models.
+inline constexpr double kUnitsPerMeter = 20.5;
+
 // The model's length along y from the descriptors' hit-zone boxes, in meters (20.5 units each),
 // written as "%6.0f".
 std::string ModelSizeText(const ModelStore& store);

@@ -31,6 +31,8 @@ public:
     std::vector<std::string> openStartDirs, openFilters;
     std::vector<std::pair<std::string, int>> helpCalls;
     std::vector<QString> modalWindows;
+    std::deque<std::optional<std::string>> saveAnswers;  // nothing left: cancel
+    std::vector<std::string> saveSuggestions;
 
     void Message(const std::string& text) override { messages.push_back(text); }
     void Error(const std::string& text) override { errors.push_back(text); }
@@ -41,6 +43,13 @@ public:
         if (openAnswers.empty()) return std::nullopt;
         auto answer = openAnswers.front();
         openAnswers.pop_front();
+        return answer;
+    }
+    std::optional<std::string> ChooseSaveFile(const std::string& suggestedPath, const std::string&) override {
+        saveSuggestions.push_back(suggestedPath);
+        if (saveAnswers.empty()) return std::nullopt;
+        auto answer = saveAnswers.front();
+        saveAnswers.pop_front();
         return answer;
     }
     void ShowHelp(const std::string& helpFile, int context) override {

@@ -174,10 +174,14 @@ private slots:
     }
 
     void aScreenshotRunInAFreshFolderWritesItsNoticeToStandardErrorAndGoesOn() {
-        // The program beside no AppData folder: the notice may not wait for an OK nobody presses.
+        // The program in a portable folder without AppData: the notice may not wait for an OK nobody
+        // presses.
         QTemporaryDir folder;
         const QString program = folder.filePath(QStringLiteral("zedaruz"));
         QVERIFY(QFile::copy(QStringLiteral(ZEDARUZ_PATH), program));
+        QFile marker(folder.filePath(QStringLiteral("zedaruz-portable")));
+        QVERIFY(marker.open(QIODevice::WriteOnly));
+        marker.close();
         const QString picture = folder.filePath(QStringLiteral("shot.png"));
         QProcess run;
         run.start(program, {QStringLiteral("--screenshot"), picture, QStringLiteral(DEMO_MODEL_PATH)});

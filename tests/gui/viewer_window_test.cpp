@@ -89,10 +89,11 @@ private slots:
             QCOMPARE(item->statusTip(), QString::fromLatin1(r.hint));
         }
         QCOMPARE(app.viewer().Item(QStringLiteral("Contents1"))->shortcut(), QKeySequence(Qt::Key_F1));
-        // Menu order of the File menu: Read OPt, Reload, Recent Files, then the designed items with
-        // "Revert Last Write" after the saves; the separator N3 is its last item.
+        // Menu order of the File menu: Read OPt, Reload, Recent Files, then the designed items with the
+        // Export submenu and "Revert Last Write" after the saves; the separator N3 is its last item.
         const auto fileItems = app.viewer().findChild<QMenu*>(QStringLiteral("Render1Menu"))->actions();
-        QCOMPARE(fileItems.size(), 9);
+        QCOMPARE(fileItems.size(), 10);
+        QCOMPARE(fileItems[fileItems.size() - 3]->objectName(), QStringLiteral("Export1"));
         QCOMPARE(fileItems[fileItems.size() - 2]->objectName(), QStringLiteral("RevertLastWrite1"));
         QCOMPARE(fileItems.back()->objectName(), QStringLiteral("N3"));
         QVERIFY(fileItems.back()->isSeparator());

@@ -5,6 +5,8 @@
 #include <QPushButton>
 #include <algorithm>
 
+#include "model/program_version.h"
+
 namespace opt {
 
 namespace {
@@ -108,7 +110,9 @@ void TAboutBox::FitTexts(QLabel* productName, QWidget* panel) {
     setFixedSize(width, height);
 }
 
-void TAboutBox::FormCreate() { Version_->setText(Version_->text() + QStringLiteral("  4.0a")); }
+void TAboutBox::FormCreate() {
+    Version_->setText(Version_->text() + QStringLiteral("  ") + QString::fromLatin1(kProgramVersion));
+}
 
 void TAboutBox::OKButtonClick() { accept(); }
 

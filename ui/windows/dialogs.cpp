@@ -46,9 +46,23 @@ public:
     std::optional<std::string> ChooseOpenFile(const std::string&, const std::string&) override {
         return std::nullopt;
     }
+    std::optional<std::string> ChooseSaveFile(const std::string&, const std::string&) override {
+        return std::nullopt;
+    }
     void ShowHelp(const std::string&, int) override {}
     void RunModal(QDialog&) override {}
 };
+}  // namespace
+
+std::optional<std::string> Dialogs::ChooseSaveFile(const std::string& suggestedPath,
+                                                   const std::string& filter) {
+    const QString path = QFileDialog::getSaveFileName(QApplication::activeWindow(), QString(),
+                                                      Local8(suggestedPath), QtFileFilter(filter));
+    if (path.isEmpty()) return std::nullopt;
+    return path.toLocal8Bit().toStdString();
+}
+
+namespace {
 
 Dialogs*& Installed() {
     static Dialogs* installed = nullptr;

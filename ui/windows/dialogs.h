@@ -22,6 +22,10 @@ public:
     // in. Returns the chosen full path, or nothing when the user cancels.
     virtual std::optional<std::string> ChooseOpenFile(const std::string& startDir,
                                                       const std::string& filter) = 0;
+    // The save dialog, offering suggestedPath, with a filter in the open dialog's form. Returns the
+    // chosen full path, or nothing when the user cancels.
+    virtual std::optional<std::string> ChooseSaveFile(const std::string& suggestedPath,
+                                                      const std::string& filter);
     // The help viewer, opened on the help file at a numeric context.
     virtual void ShowHelp(const std::string& helpFile, int context) = 0;
     // Shows a window modally until it is closed.

@@ -70,6 +70,13 @@ void TGLW::BuildMenus() {
     on(AddItem(file, {"SavePal1", "Save Pals", "Saves all palettes"}), &TGLW::SavePal1Click);
     on(AddItem(file, {"SaveVxs1", "Save  Vxs", "Saves The contents of list box to file"}),
        &TGLW::SaveVxs1Click);
+    QMenu* exportMenu = file->addMenu(QStringLiteral("Export"));
+    exportMenu->menuAction()->setObjectName(QStringLiteral("Export1"));
+    on(AddItem(exportMenu,
+               {"ExportGltf1", "glTF...", "Exports the model at the resolution shown as glTF 2.0"}),
+       &TGLW::ExportGltf1Click);
+    on(AddItem(exportMenu, {"ExportObj1", "OBJ...", "Exports the model at the resolution shown as OBJ"}),
+       &TGLW::ExportObj1Click);
     on(AddItem(file, {"RevertLastWrite1", "Revert Last Write",
                       "Undoes the newest write to the opened file that the file still holds"}),
        &TGLW::RevertLastWrite1Click);
@@ -104,7 +111,7 @@ QAction* TGLW::Item(const QString& name) const { return findChild<QAction*>(name
 
 void TGLW::SetMenu() {
     const bool loaded = TheSelection().ModelLoaded;
-    for (const char* name : {"View1", "Lists1", "SaveBMP1", "SavePal1", "SaveVxs1"})
+    for (const char* name : {"View1", "Lists1", "SaveBMP1", "SavePal1", "SaveVxs1", "Export1"})
         if (QAction* item = Item(QString::fromLatin1(name))) item->setEnabled(loaded);
     if (QAction* revert = Item(QStringLiteral("RevertLastWrite1")))
         revert->setEnabled(loaded && HasCurrentWrite(modelPath_, JournalFilePath(TheDirs().SaveDataDir)));

@@ -54,7 +54,7 @@ public:
     QFrame* p() const { return p_; }
     QSplitter* Splitter1() const { return Splitter1_; }
     StatusPanels& Bar() { return *Bar_; }
-    // Enables View, Lists and the three save commands exactly when a model is loaded.
+    // Enables View, Lists, the three save commands and Export exactly when a model is loaded.
     void SetMenu();
     // Redraws the view with the current selection (the argument is ignored).
     void ShowHZ(int ignored = 0);
@@ -77,6 +77,10 @@ public:
     // Undoes the newest write to the opened file that is still current (from the write journal),
     // then reloads the file so the tables show the disk.
     void RevertLastWrite1Click();
+    // File > Export > glTF... and OBJ...: the model at the resolution shown, to a file the save
+    // dialog names (ui/windows/viewer_export.cpp).
+    void ExportGltf1Click();
+    void ExportObj1Click();
     void ClearListBox1Click();
     void ListClick(const ListingEntry& listing);
     void Panel1Click();
@@ -131,6 +135,7 @@ private:
     void ScheduleResizeReload();
     void ResizeReload();
     bool FirstDelivery(const QEvent* event, QWidget* receiver);
+    void ExportModel(bool gltf);
 
     QFrame* p_ = nullptr;
     GLView* view_ = nullptr;

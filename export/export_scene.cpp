@@ -1,0 +1,283 @@
+#include "export/export_scene.h"
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <set>
+
+#include "export/export_axes.h"
+#include "export/export_materials.h"
+#include "export/store_records.h"
+#include "listings/listings.h"
+#include "render/core/frame_texture_lookup.h"
+
+namespace opt {
+
+namespace {
+
+bool HoldsFace(const FaceDataRecord& fd, int j) { return fd.Vertex(0)[j] != kUnsetIndex; }
+
+bool Finite(std::span<const float> v) {
+    return std::all_of(v.begin(), v.end(), [](float x) { return std::isfinite(x); });
+}
+
+// v scaled to unit length, or nothing when it is zero or not finite.
+std::optional<std::array<float, 3>> Unit(const std::array<double, 3>& v) {
+    const double len = std::sqrt(v[0] * v[0] + v[1] * v[1] + v[2] * v[2]);
+    if (!std::isfinite(len) || len <= 0.0) return std::nullopt;
+    return std::array<float, 3>{static_cast<float>(v[0] / len), static_cast<float>(v[1] / len),
+                                static_cast<float>(v[2] / len)};
+}
+
+// The side the view shows as front: the corners run clockwise seen from it, so the outward normal
+// is the negated Newell normal of the polygon. Straight up when the polygon has no area.
+std::array<float, 3> FrontNormal(const std::array<std::array<float, 3>, 4>& p, int corners) {
+    std::array<double, 3> n{};
+    for (int k = 0; k < corners; ++k) {
+        const auto& a = p[static_cast<size_t>(k)];
+        const auto& b = p[static_cast<size_t>((k + 1) % corners)];
+        n[0] -= (double{a[1]} - b[1]) * (double{a[2]} + b[2]);
+        n[1] -= (double{a[2]} - b[2]) * (double{a[0]} + b[0]);
+        n[2] -= (double{a[0]} - b[0]) * (double{a[1]} + b[1]);
+    }
+    return Unit(n).value_or(std::array<float, 3>{0.0f, 1.0f, 0.0f});
+}
+
+// "hardpoint N TYPE": the type's line of the lookup file when it has one, else its number.
+std::string HardpointName(int index, int32_t type, const std::vector<std::string>& typeNames) {
+    std::string name;
+    if (type >= 0 && static_cast<size_t>(type) < typeNames.size()) name = TrimName(typeNames[type]);
+    if (name.empty()) name = std::to_string(type);
+    return "hardpoint " + std::to_string(index) + " " + name;
+}
+
+// The corners of one primitive that faces may share, chained by vertex index: a corner is shared
+// where vertex, texture vertex and normal are all the same.
+class SharedCorners {
+public:
+    explicit SharedCorners(int vertices) : first_(static_cast<size_t>(vertices), kNone) {}
+    // The corner kept for (v, t, n); when there is none, keeps `next` (the primitive's next corner)
+    // and returns it.
+    uint32_t FindOrAdd(int32_t v, int32_t t, int32_t n, uint32_t next) {
+        uint32_t& head = first_[static_cast<size_t>(v)];
+        for (uint32_t i = head; i != kNone; i = chain_[i].next)
+            if (chain_[i].t == t && chain_[i].n == n) return i;
+        Keep(next, Link{t, n, head});
+        head = next;
+        return next;
+    }
+    // A corner that is never shared (its normal was replaced).
+    void AddUnshared(uint32_t corner) { Keep(corner, Link{-1, -1, kNone}); }
+
+private:
+    static constexpr uint32_t kNone = UINT32_MAX;
+    struct Link {
+        int32_t t, n;
+        uint32_t next;  // the next corner of the same vertex
+    };
+    void Keep(uint32_t corner, Link link) {
+        if (chain_.size() <= corner) chain_.resize(corner + 1);
+        chain_[corner] = link;
+    }
+    std::vector<uint32_t> first_;  // by vertex index: the corner added last
+    std::vector<Link> chain_;      // by corner
+};
+
+// Where the faces of one face-data record go: the records of their mesh, their material, and (once
+// a face is kept) their primitive with its shared corners.
+struct FaceTarget {
+    int32_t mesh;
+    MeshRecords records;
+    int material;
+    bool textured;
+    ExportPrimitive* prim = nullptr;
+    SharedCorners* shared = nullptr;
+};
+
+class SceneBuilder {
+public:
+    SceneBuilder(const ModelStore& store, std::span<const uint8_t> file, const ExportOptions& options)
+        : store_(store), options_(options), records_(store), materials_(store, file) {}
+
+    ExportScene Build() {
+        ExportScene scene;
+        for (int32_t lod : options_.Lods) scene.Levels.push_back(Level(lod));
+        scene.Materials = materials_.Take();
+        return scene;
+    }
+
+private:
+    ExportLevel Level(int32_t lod) {
+        level_ = ExportLevel{};
+        level_.Lod = lod;
+        nodes_.clear();
+        shared_.clear();
+        AddHardpoints();
+        // The view's texture lookup: each face-data record's first pending name against the texture
+        // list; a name found nowhere keeps the texture found before it. Every record is visited,
+        // whatever its level, so a face gets the texture the view gives it.
+        const TextureLookup lookup(store_.ttx);
+        TextureBinding texture;
+        for (const FaceDataRecord& fd : records_.FaceData()) {
+            if (fd.Count <= 0) continue;
+            std::optional<FaceTarget> target;
+            for (int j = 0; j < StoredFaces(fd); ++j) {
+                if (!HoldsFace(fd, j)) continue;
+                if (!target) {
+                    if (auto found = lookup.Find(fd.Tex_Names[0])) texture = *found;
+                    if (fd.LOD != lod) break;
+                    const int material = materials_.For(texture);
+                    target = FaceTarget{fd.Mesh, records_.Records(fd.Mesh), material,
+                                        materials_[material].HasImage()};
+                }
+                AddFace(fd, j, *target);
+            }
+        }
+        for (auto& [mesh, node] : nodes_) level_.Nodes.push_back(std::move(node));
+        return std::move(level_);
+    }
+
+    ExportMeshNode& Node(int32_t mesh) {
+        auto [it, added] = nodes_.try_emplace(mesh);
+        if (!added) return it->second;
+        ExportMeshNode& node = it->second;
+        node.Mesh = mesh;
+        node.Name = "mesh " + std::to_string(mesh);
+        if (const DescriptorRecord* d = records_.Descriptor(mesh)) {
+            node.Descriptor = *d;
+            const std::string type(MeshTypeName(d->Mesh_Type));
+            if (!type.empty()) node.Name += " " + type;
+        }
+        if (const RotScaleRecord* r = records_.RotScale(mesh)) node.RotScale = *r;
+        return node;
+    }
+
+    void AddHardpoints() {
+        const auto hardpoints = records_.Hardpoints();
+        for (size_t i = 0; i < hardpoints.size(); ++i) {
+            const HardpointRecord& hp = hardpoints[i];
+            const float xyz[3] = {hp.X, hp.Y, hp.Z};
+            if (!Finite(xyz)) continue;
+            const int index = static_cast<int>(i);
+            Node(hp.Mesh).Hardpoints.push_back(ExportHardpoint{
+                index, hp.HP_Type, HardpointName(index, hp.HP_Type, options_.HardpointTypeNames),
+                ExportedPosition(hp.X, hp.Y, hp.Z)});
+        }
+    }
+
+    // Face j of fd with the records of its own mesh; skipped (and counted) when a used index lies
+    // outside them or a number is not finite.
+    void AddFace(const FaceDataRecord& fd, int j, FaceTarget& to) {
+        const MeshRecords& rec = to.records;
+        const int corners = fd.Quad[kGroupVertex][j] != 0 ? 4 : 3;
+        std::array<int32_t, 4> v{}, t{}, n{};
+        std::array<std::array<float, 3>, 4> pos{};
+        std::array<std::array<float, 2>, 4> uv{};
+        for (int k = 0; k < corners; ++k) {
+            v[k] = fd.Vertex(k)[j];
+            n[k] = fd.Index(kGroupVxNormal, k)[j];
+            t[k] = to.textured ? fd.TexVertex(k)[j] : -1;
+            if (!Inside(rec.Vertices, v[k]) || !Inside(rec.Normals, n[k]) ||
+                (to.textured && !Inside(rec.TexVertices, t[k]))) {
+                ++level_.SkippedFaces;
+                return;
+            }
+            const VertexRecord& vx = *rec.Vertices;
+            pos[k] = ExportedPosition(vx.X[v[k]], vx.Y[v[k]], vx.Z[v[k]]);
+            if (to.textured) uv[k] = {rec.TexVertices->U[t[k]], rec.TexVertices->V[t[k]]};
+            if (!Finite(pos[k]) || !Finite(uv[k])) {
+                ++level_.SkippedFaces;
+                return;
+            }
+        }
+        if (to.prim == nullptr) {
+            to.prim = &Primitive(Node(to.mesh), to.material);
+            to.shared =
+                &shared_.try_emplace({to.mesh, to.material}, StoredElements(*rec.Vertices)).first->second;
+        }
+        ExportPrimitive& prim = *to.prim;
+        const std::array<float, 3> front = FrontNormal(pos, corners);
+        for (int k = 0; k < corners; ++k) {
+            const NormalRecord& nr = *rec.Normals;
+            const auto normal = Unit({nr.X[n[k]], nr.Z[n[k]], -double{nr.Y[n[k]]}});
+            const auto next = static_cast<uint32_t>(prim.Corners.size());
+            // A replaced normal belongs to this face alone: such corners are not shared.
+            const uint32_t index = normal ? to.shared->FindOrAdd(v[k], t[k], n[k], next) : next;
+            if (!normal) to.shared->AddUnshared(next);
+            if (index == next) prim.Corners.push_back(ExportCorner{pos[k], normal.value_or(front), uv[k]});
+            prim.Indices.push_back(index);
+        }
+        prim.Sides.push_back(static_cast<uint8_t>(corners));
+    }
+
+    template <class Record>
+    static bool Inside(const Record* r, int32_t index) {
+        return r != nullptr && index >= 0 && index < StoredElements(*r);
+    }
+
+    static ExportPrimitive& Primitive(ExportMeshNode& node, int material) {
+        for (auto& p : node.Primitives)
+            if (p.Material == material) return p;
+        node.Primitives.emplace_back().Material = material;
+        return node.Primitives.back();
+    }
+
+    const ModelStore& store_;
+    const ExportOptions& options_;
+    StoreRecords records_;
+    ExportMaterials materials_;
+    ExportLevel level_;
+    std::map<int32_t, ExportMeshNode> nodes_;                  // by mesh index
+    std::map<std::pair<int32_t, int>, SharedCorners> shared_;  // by mesh and material
+};
+
+}  // namespace
+
+int ExportScene::Meshes() const {
+    int n = 0;
+    for (const auto& level : Levels)
+        for (const auto& node : level.Nodes) n += node.Primitives.empty() ? 0 : 1;
+    return n;
+}
+
+int ExportScene::Triangles() const {
+    int n = 0;
+    for (const auto& level : Levels)
+        for (const auto& node : level.Nodes) n += node.Triangles();
+    return n;
+}
+
+int ExportScene::SkippedFaces() const {
+    int n = 0;
+    for (const auto& level : Levels) n += level.SkippedFaces;
+    return n;
+}
+
+int ExportScene::Images() const {
+    return static_cast<int>(std::count_if(Materials.begin(), Materials.end(),
+                                          [](const ExportMaterial& m) { return m.HasImage(); }));
+}
+
+std::vector<int32_t> LevelsInStore(const ModelStore& store) {
+    std::set<int32_t> levels;
+    for (const FaceDataRecord& fd : StoreRecords(store).FaceData()) {
+        for (int j = 0; j < StoredFaces(fd); ++j) {
+            if (!HoldsFace(fd, j)) continue;
+            levels.insert(fd.LOD);
+            break;
+        }
+    }
+    if (levels.empty()) return {0};
+    return {levels.begin(), levels.end()};
+}
+
+ExportScene BuildExportScene(const ModelStore& store, std::span<const uint8_t> file,
+                             const ExportOptions& options) {
+    ExportScene scene = SceneBuilder(store, file, options).Build();
+    const std::string& path = options.SourcePath;
+    scene.SourceName = path.substr(path.find_last_of("/\\") + 1);
+    scene.SourceBytes = static_cast<int64_t>(file.size());
+    return scene;
+}
+
+}  // namespace opt
