@@ -15,7 +15,7 @@
 #include "render/core/palette_colours.h"
 #include "render/core/texture_load.h"
 #include "render/core/texture_pixels.h"
-#include "ui/selection_state.h"
+#include "state/selection_state.h"
 
 namespace {
 

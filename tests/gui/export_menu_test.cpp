@@ -5,7 +5,7 @@
 
 #include "gui_fixture.h"
 #include "tests/support/export_models.h"
-#include "ui/selection_state.h"
+#include "state/selection_state.h"
 #include "ui/windows/control_panel.h"
 
 namespace opt::guitest {

@@ -5,7 +5,7 @@
 #include "model/store.h"
 #include "render/core/frame_resolution.h"
 #include "render/core/image_export_names.h"
-#include "ui/selection_state.h"
+#include "state/selection_state.h"
 #include "ui/windows/dialogs.h"
 #include "ui/windows/program_dirs.h"
 #include "ui/windows/viewer_window.h"
