@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(cmake make g++ clang libclang-rt-14-dev libgtest-dev libgmock-dev libbenchmark-dev
           qt6-base-dev libqt6opengl6-dev qt6-qpa-plugins libgl-dev libglu1-mesa-dev libgl1-mesa-dri
-          xvfb xauth fonts-dejavu-core nlohmann-json3-dev)
+          xvfb xauth fonts-dejavu-core nlohmann-json3-dev libstb-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -16,6 +16,9 @@ std::string Usage() {
         "  zedaruz-cli export-bmp FILE TEXTURE_NAME OUT_DIR   write the texture's picture as \"Save Bmp\" "
         "does\n"
         "  zedaruz-cli export-pals FILE OUT_DIR               write the palettes as \"Save Pals\" does\n"
+        "  zedaruz-cli import-texture FILE TEXTURE_NAME IMAGE [--level N]\n"
+        "      write a BMP or PNG over the texture's pixels in place; an 8-bit BMP with the palette\n"
+        "      \"Save Bmp\" writes keeps its indices, other pictures map to palette level N (default 7)\n"
         "  zedaruz-cli set-hardpoint FILE INDEX x|y|z|type VALUE\n"
         "      patch hardpoint INDEX in place (type: a name in AppData/HardPoints.txt)\n"
         "  zedaruz-cli set-descriptor FILE INDEX target-x|target-y|target-z|group|type|unknown VALUE\n"
@@ -60,6 +63,7 @@ int main(int argc, char** argv) {
     if (command == "history") return cli::HistoryCommand(args);
     if (command == "revert") return cli::RevertCommand(args);
     if (command == "export-pals") return cli::ExportPalsCommand(args);
+    if (command == "import-texture") return cli::ImportTextureCommand(args);
     std::fprintf(stderr, "Unknown command '%s'.\n%s", command.c_str(), cli::Usage().c_str());
     return 2;
 }

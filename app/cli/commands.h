@@ -21,6 +21,8 @@ int ExportBmpCommand(const Args& args);
 int HistoryCommand(const Args& args);
 int RevertCommand(const Args& args);
 int ExportPalsCommand(const Args& args);
+// A picture written over a texture's pixels in place (app/cli/import_command.cpp).
+int ImportTextureCommand(const Args& args);
 
 // Usage text of the whole tool.
 std::string Usage();
