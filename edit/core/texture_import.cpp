@@ -2,6 +2,8 @@
 
 #include <cmath>
 #include <cstdio>
+#include <functional>
+#include <numeric>
 
 #include "model/errors.h"
 #include "model/reader.h"
@@ -75,9 +77,13 @@ std::vector<std::string> ImportReport(const TextureImportDone& done) {
                         distance + ".");
     }
     if (done.Runs.empty()) lines.push_back("Nothing written: the texture already holds these pixels.");
-    for (const auto& r : done.Runs)
+    for (const auto& r : done.Runs) {
+        const auto changed = std::inner_product(r.Old.begin(), r.Old.end(), r.New.begin(), size_t{0},
+                                                std::plus<>(), std::not_equal_to<>());
         lines.push_back("Wrote " + std::to_string(r.New.size()) + " bytes at position " +
-                        std::to_string(r.Position) + ": " + r.What);
+                        std::to_string(r.Position) + ": " + r.What + " (" + std::to_string(changed) +
+                        " changed)");
+    }
     if (done.LeftAfter > 0) {
         lines.push_back("The texture's Size holds " + std::to_string(done.LeftAfter) +
                         " more bytes after the first Width x Height; they were left as they are.");

@@ -176,10 +176,20 @@ QWidget* TML::BuildCentrePanel() {
     auto* col = new QVBoxLayout(CP);
     col->setContentsMargins(2, 2, 2, 2);
     col->setSpacing(2);
+    // The texture picture, and beside it the button that brings an edited picture back.
+    auto* imageRow = new QHBoxLayout;
     Image_ = new QLabel(CP);
     Image_->setObjectName(QStringLiteral("Image"));
     Image_->setFixedSize(0, 0);  // sizes itself to the texture shown
-    col->addWidget(Image_, 0, Qt::AlignTop | Qt::AlignLeft);
+    imageRow->addWidget(Image_, 0, Qt::AlignTop | Qt::AlignLeft);
+    LoadBmp_ = new QPushButton(QStringLiteral("Load Bmp\u2026"), CP);
+    LoadBmp_->setObjectName(QStringLiteral("LoadBmp"));
+    LoadBmp_->setToolTip(
+        QStringLiteral("Replace the pixels of the texture shown with a .bmp or .png picture"));
+    LoadBmp_->setEnabled(false);  // until a texture is shown
+    imageRow->addWidget(LoadBmp_, 0, Qt::AlignTop | Qt::AlignLeft);
+    imageRow->addStretch(1);
+    col->addLayout(imageRow);
     Memo_ = new QPlainTextEdit(CP);
     Memo_->setObjectName(QStringLiteral("Memo"));
     Memo_->setLineWrapMode(QPlainTextEdit::NoWrap);
