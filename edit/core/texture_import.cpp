@@ -53,10 +53,14 @@ TextureImportDone ImportTexture(ModelStore& store, const TextureImportRequest& r
     done.LeftAfter = t.Size - int64_t{t.Width} * t.Height;
     done.Palette = PaletteNumber(t.Palette_Set, request.Level);
 
-    const std::vector<uint8_t> image = ReadWholeFile(request.ImagePath);
-    done.Picture = PictureToIndices(image, request.ImagePath, t.Width, t.Height,
-                                    SetPalette(store, PreviewPaletteNumber(store, request.Record)),
-                                    SetPalette(store, done.Palette));
+    try {
+        const std::vector<uint8_t> image = ReadWholeFile(request.ImagePath);
+        done.Picture = PictureToIndices(image, request.ImagePath, t.Width, t.Height,
+                                        SetPalette(store, PreviewPaletteNumber(store, request.Record)),
+                                        SetPalette(store, done.Palette));
+    } catch (const OptError& e) {
+        throw OptError(std::string(e.what()) + " Nothing was written.");
+    }
     const PatchWrite write{"texture " + done.Texture + " pixels", done.Position, done.Picture.Indices, 0};
     done.Runs = ApplyPatches({request.ModelPath, store.File_Image, request.JournalPath, true, std::nullopt},
                              {&write, 1});
