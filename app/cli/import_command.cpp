@@ -10,25 +10,10 @@
 
 namespace cli {
 
-namespace {
-
-// The palette level of "--level N": 0 .. 15, or -1.
-int LevelWord(const std::string& word) {
-    if (word.empty() || word.size() > 2) return -1;
-    int v = 0;
-    for (char c : word) {
-        if (c < '0' || c > '9') return -1;
-        v = v * 10 + (c - '0');
-    }
-    return v < opt::kPalettesPerSlot ? v : -1;
-}
-
-}  // namespace
-
 int ImportTextureCommand(const Args& args) {
     if (args.size() != 3 && !(args.size() == 5 && args[3] == "--level")) return UsageError();
-    const int level = args.size() == 5 ? LevelWord(args[4]) : opt::kPreviewPaletteLevel;
-    if (level < 0) {
+    const int level = args.size() == 5 ? EntryNumber(args[4]) : opt::kPreviewPaletteLevel;
+    if (level < 0 || level >= opt::kPalettesPerSlot) {
         std::fprintf(stderr, "The palette level must be 0 to %d.\n", opt::kPalettesPerSlot - 1);
         return 2;
     }
