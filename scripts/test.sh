@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs every test: the libFuzzer run, the core tests under
-# AddressSanitizer and UndefinedBehaviorSanitizer, and last the full suite (core, command line and
-# windows under Xvfb), whose CTest summary ends the run, and last the Debian package: built with CPack,
-# installed with apt-get and run from the installed path.
+# AddressSanitizer and UndefinedBehaviorSanitizer, the full build and its Debian package (built with
+# CPack, installed with apt-get and run from the installed path), and last the full suite (core,
+# command line and windows under Xvfb), whose CTest summary ends the run.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/deps.sh"
@@ -28,15 +28,9 @@ cmake -S "$root" -B "$root/build-asan" -DCMAKE_BUILD_TYPE=Debug -DZEDARUZ_SANITI
 cmake --build "$root/build-asan" -j"$jobs"
 (cd "$root/build-asan" && ASAN_OPTIONS=detect_leaks=1 ctest --output-on-failure -j"$jobs")
 
-echo "== full suite =="
+echo "== full build =="
 cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$root/build" -j"$jobs"
-cd "$root/build"
-if command -v xvfb-run >/dev/null; then
-  xvfb-run -a -s "-screen 0 1280x1024x24" ctest --output-on-failure -j"$jobs"
-else
-  ctest --output-on-failure -j"$jobs"
-fi
 
 echo "== Debian package =="
 rm -f "$root"/build/zedaruz_*.deb
@@ -48,3 +42,12 @@ DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --reinstal
 /usr/bin/zedaruz-cli info "$root/build/models/demo.opt"
 desktop-file-validate /usr/share/applications/zedaruz.desktop
 echo "package ok: $(basename "$root"/build/zedaruz_*.deb)"
+
+echo "== full suite =="
+cd "$root/build"
+if command -v xvfb-run >/dev/null; then
+  xvfb-run -a -s "-screen 0 1280x1024x24" ctest --output-on-failure -j"$jobs"
+else
+  ctest --output-on-failure -j"$jobs"
+fi
+

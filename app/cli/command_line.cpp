@@ -131,6 +131,7 @@ void BuildCommandLine(CLI::App& app) {
     AddExportCommands(app);
     AddModelExportCommands(app);
     AddPatchCommands(app);
+    AddImportTextureCommand(app);
     AddJournalCommands(app);
 }
 

@@ -20,6 +20,8 @@ void AddExportCommands(CLI::App& app);
 void AddPatchCommands(CLI::App& app);
 // export-gltf and export-obj.
 void AddModelExportCommands(CLI::App& app);
+// import-texture.
+void AddImportTextureCommand(CLI::App& app);
 // history and revert.
 void AddJournalCommands(CLI::App& app);
 
@@ -38,6 +40,8 @@ int ExportPalsCommand(const Args& args);
 // The model as glTF 2.0 (.glb or .gltf) or as OBJ + MTL + PNG (app/cli/export_model_commands.cpp).
 int ExportGltfCommand(const Args& args);
 int ExportObjCommand(const Args& args);
+// A picture written over a texture's pixels in place (app/cli/import_command.cpp).
+int ImportTextureCommand(const Args& args);
 
 // Usage text of the whole tool (its --help).
 std::string Usage();

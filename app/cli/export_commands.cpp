@@ -15,10 +15,9 @@ int ExportBmpCommand(const Args& args) {
     const std::string& file = args[0];
     const std::string& name = args[1];
     return RunOnModel(file, [&](opt::ModelStore& store) {
-        // The texture list entry of that name, as the control panel's list shows it.
-        for (int k = 0; k < opt::kMaxUniqueNames && store.ttx.Texture_Index[k] != opt::kUnsetIndex; ++k) {
-            if (store.ttx.Unique_Names[k] != name) continue;
-            const auto bmp = opt::PreviewBmp(file, store, store.ttx.Texture_Index[k]);
+        const int record = opt::TextureRecordNamed(store, name);
+        if (record >= 0) {
+            const auto bmp = opt::PreviewBmp(file, store, record);
             std::printf("%s\n", opt::SaveBmp(opt::DirWithSeparator(args[2]), name, file, bmp).c_str());
             return 0;
         }

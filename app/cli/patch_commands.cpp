@@ -60,6 +60,16 @@ void PatchSession::ShowMessage(const std::string& text) { std::printf("%s\n", te
 
 void PatchSession::Redraw() { opt::DrawModel(store_, selection_, frame_, &edit_.HitZones()); }
 
+int EntryNumber(const std::string& word) {
+    if (word.empty() || word.size() > 9) return -1;
+    int v = 0;
+    for (char c : word) {
+        if (c < '0' || c > '9') return -1;
+        v = v * 10 + (c - '0');
+    }
+    return v;
+}
+
 // ---- the commands ---------------------------------------------------------------------------------
 
 namespace {
@@ -69,17 +79,6 @@ int PartItem(const std::string& word, const std::vector<std::string>& names) {
     for (size_t i = 0; i < names.size(); ++i)
         if (names[i] == word) return static_cast<int>(i);
     return -1;
-}
-
-// A whole-word non-negative decimal number, or -1.
-int EntryNumber(const std::string& word) {
-    if (word.empty() || word.size() > 9) return -1;
-    int v = 0;
-    for (char c : word) {
-        if (c < '0' || c > '9') return -1;
-        v = v * 10 + (c - '0');
-    }
-    return v;
 }
 
 int UsageError(const std::string& why) {

@@ -44,6 +44,9 @@ private:
     opt::EditArea edit_;
 };
 
+// A whole-word non-negative decimal number (at most 9 digits), or -1.
+int EntryNumber(const std::string& word);
+
 // The AppData folder of this program (FindProgramFolders), with a trailing separator, and the write
 // journal every patch is recorded in (in its SaveData folder).
 std::string ProgramAppDataDir();

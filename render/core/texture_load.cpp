@@ -36,6 +36,12 @@ std::vector<TextureUploadEntry> TextureUploadList(const ModelStore& store) {
     return list;
 }
 
+int TextureRecordNamed(const ModelStore& store, const std::string& name) {
+    for (const TextureUploadEntry& e : TextureUploadList(store))
+        if (store.ttx.Unique_Names[e.GLName] == name) return e.Record;
+    return -1;
+}
+
 std::vector<uint8_t> PreviewBmp(const std::string& modelPath, const ModelStore& store, int r) {
     const LoadedTexture t = LoadTexture(modelPath, store, r, PreviewPaletteNumber(store, r));
     return MakeBmp(t.Pixels, t.Colours);

@@ -45,6 +45,10 @@ struct TextureUploadEntry {
 // ends the list.
 std::vector<TextureUploadEntry> TextureUploadList(const ModelStore& store);
 
+// The texture record the texture list shows under this name (the record its name was first read
+// from), or -1 when no entry has the name or its record lies outside the texture table.
+int TextureRecordNamed(const ModelStore& store, const std::string& name);
+
 // The control panel's picture of texture record r: LoadTexture at the picture's palette, as a BMP.
 std::vector<uint8_t> PreviewBmp(const std::string& modelPath, const ModelStore& store, int r);
 

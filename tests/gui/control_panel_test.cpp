@@ -17,6 +17,7 @@
 
 #include "gui_fixture.h"
 #include "model/store.h"
+#include "render/core/bmp_image.h"
 #include "render/core/view_state.h"
 #include "state/selection_state.h"
 #include "ui/windows/palette_listing.h"
@@ -209,6 +210,32 @@ private slots:
         const std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(in),
                                          std::istreambuf_iterator<char>()};
         QVERIFY(bytes == panel.PreviewBytes());
+    }
+
+    void loadBmpWritesAnEditedPictureBackAndReloads() {
+        RunningApp app;
+        const std::string model = app.OpenModel(GapModel(), "ship.opt");
+        TML& panel = app.panel();
+        QVERIFY(!panel.LoadBmp()->isEnabled());  // no texture shown yet
+        ClickRow(panel.LB(), 1);
+        QVERIFY(panel.LoadBmp()->isEnabled());
+        app.viewer().Item(QStringLiteral("SaveBMP1"))->trigger();
+        const std::string bmp = app.SaveDataDir() + "WING_ship.bmp";
+        std::vector<uint8_t> bytes = panel.PreviewBytes();
+        bytes[kBmpPixelOffset] = 41;  // bottom-left pixel
+        std::ofstream(bmp, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        app.dialogs.openAnswers.push_back(bmp);
+        panel.LoadBmp()->click();
+        QVERIFY2(app.dialogs.errors.empty(),
+                 app.dialogs.errors.empty() ? "" : app.dialogs.errors.back().c_str());
+        const std::string& said = app.dialogs.messages.back();
+        QVERIFY2(said.find("Wrote 4 bytes at position") != std::string::npos && said.ends_with("(1 changed)"),
+                 said.c_str());
+        // Reloaded: the picture shown again reads the new pixel from the disk.
+        QCOMPARE(panel.LB()->currentRow(), 1);
+        QCOMPARE(panel.Image()->pixmap().toImage().pixelColor(0, 1), PaletteColour(23, 41));
+        QVERIFY(app.viewer().Item(QStringLiteral("RevertLastWrite1"))->isEnabled());
     }
 
     void texturePictureOfARepeatedNameShowsTheRecordOfThatName() {

@@ -13,17 +13,22 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShortcut>
+#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QToolButton>
 
+#include "edit/core/texture_import.h"
+#include "edit/core/write_journal.h"
 #include "model/store.h"
 #include "render/core/bmp_image.h"
 #include "render/core/texture_load.h"
+#include "ui/windows/dialogs.h"
 #include "ui/windows/edit_area_binding.h"
 #include "ui/windows/error_guard.h"
 #include "ui/windows/list_click.h"
 #include "ui/windows/palette_listing.h"
 #include "ui/windows/palette_panel.h"
+#include "ui/windows/program_dirs.h"
 #include "ui/windows/radio_group.h"
 #include "ui/windows/viewer_window.h"
 
@@ -66,6 +71,7 @@ void TML::ConnectHandlers() {
     connect(BBCancel_, &QPushButton::clicked, this, Guarded([this] { BBCancelClick(); }));
     connect(edit_.SBView, &QToolButton::clicked, this, Guarded([this] { SBViewClick(); }));
     connect(SBPal_, &QToolButton::clicked, this, Guarded([this] { SBPalClick(); }));
+    connect(LoadBmp_, &QPushButton::clicked, this, Guarded([this] { LoadBmpClick(); }));
     // The panel's cancel button: Esc presses it.
     auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(esc, &QShortcut::activated, BBCancel_, &QPushButton::click);
@@ -119,6 +125,7 @@ void TML::EmptyLoadLists() {
     ResBox_->clear();
     ResBox_->setEditText(QString());
     LB_->clear();
+    LoadBmp_->setEnabled(false);
 }
 
 void TML::OnLoad() {
@@ -200,6 +207,29 @@ void TML::ShowTexture(int record) {
     Image_->setMinimumSize(0, 0);
     Image_->setMaximumHeight(QWIDGETSIZE_MAX);
     Image_->update();
+    LoadBmp_->setEnabled(!preview_.empty());
+}
+
+void TML::LoadBmpClick() {
+    const int entry = LB_->currentRow();
+    if (viewer_ == nullptr || entry < 0 || preview_.empty()) return;
+    const auto image = TheDialogs().ChooseOpenFile(TheDirs().SaveDataDir,
+                                                   "Pictures|*.bmp *.png|Bitmaps|*.bmp|PNG pictures|*.png");
+    if (!image) return;
+    const TextureImportDone done =
+        ImportTexture(TheStore(), {viewer_->ModelPath(), JournalFilePath(TheDirs().SaveDataDir),
+                                   TextureRecordOfEntry(TheStore(), entry), *image, kPreviewPaletteLevel});
+    viewer_->LoadWireTex();  // the view, the list and the textured display read the new pixels
+    if (entry < LB_->count()) {
+        {
+            const QSignalBlocker quiet(LB_);  // one click below, whether or not the row changes
+            LB_->setCurrentRow(entry);
+        }
+        LBClick(entry);
+    }
+    std::string text;
+    for (const auto& line : ImportReport(done)) text += (text.empty() ? "" : "\n") + line;
+    TheDialogs().Message(text);
 }
 
 void TML::ResBoxChange() {

@@ -88,6 +88,7 @@ public:
     QCheckBox* CBTop() const { return CBTop_; }
     QPushButton* BBCancel() const { return BBCancel_; }
     QLabel* Image() const { return Image_; }
+    QPushButton* LoadBmp() const { return LoadBmp_; }
     QPlainTextEdit* Memo() const { return Memo_; }
     StatusPanels& Bar() { return *Bar_; }
     const EditControls& Edit() const { return edit_; }
@@ -106,6 +107,9 @@ public:
     void CBTopClick();
     void CBAllRESClick();
     void SBPalClick();
+    // "Load Bmp…": a picture chosen in the open dialog replaces the shown texture's pixels in the
+    // file (verified and journaled), then the model is reloaded and the texture shown again.
+    void LoadBmpClick();
 
 protected:
     void hideEvent(QHideEvent* event) override;
@@ -138,6 +142,7 @@ private:
     QListWidget* LB_ = nullptr;
     QToolButton* SBPal_ = nullptr;
     QLabel* Image_ = nullptr;
+    QPushButton* LoadBmp_ = nullptr;
     QPlainTextEdit* Memo_ = nullptr;
     std::unique_ptr<StatusPanels> Bar_;
     EditControls edit_;

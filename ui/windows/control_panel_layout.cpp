@@ -200,11 +200,20 @@ QWidget* TML::BuildCentrePanel() {
     auto* col = new QVBoxLayout(CP);
     col->setContentsMargins(2, 2, 2, 2);
     col->setSpacing(2);
+    // The texture picture, and beside it the button that brings an edited picture back.
+    auto* imageRow = new QHBoxLayout;
     Image_ = new PixelPreview(CP);
     Image_->setObjectName(QStringLiteral("Image"));
     Image_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     Image_->setMaximumHeight(0);  // no room until the first texture is shown
-    col->addWidget(Image_, 1);
+    imageRow->addWidget(Image_, 1);
+    LoadBmp_ = new QPushButton(QStringLiteral("Load Bmp\u2026"), CP);
+    LoadBmp_->setObjectName(QStringLiteral("LoadBmp"));
+    LoadBmp_->setToolTip(
+        QStringLiteral("Replace the pixels of the texture shown with a .bmp or .png picture"));
+    LoadBmp_->setEnabled(false);  // until a texture is shown
+    imageRow->addWidget(LoadBmp_, 0, Qt::AlignTop | Qt::AlignLeft);
+    col->addLayout(imageRow, 1);
     Memo_ = new QPlainTextEdit(CP);
     Memo_->setObjectName(QStringLiteral("Memo"));
     Memo_->setLineWrapMode(QPlainTextEdit::NoWrap);

@@ -1,0 +1,51 @@
+// zedaruz-cli import-texture: a picture written over a texture's pixels in place, through the
+// verified, journaled patcher ("revert" undoes it).
+#include <cstdio>
+#include <memory>
+
+#include "app/cli/commands.h"
+#include "app/cli/model_loading.h"
+#include "app/cli/patch_commands.h"
+#include "edit/core/texture_import.h"
+#include "render/core/texture_load.h"
+
+namespace cli {
+
+int ImportTextureCommand(const Args& args) {
+    if (args.size() != 3 && !(args.size() == 5 && args[3] == "--level")) return UsageError();
+    const int level = args.size() == 5 ? EntryNumber(args[4]) : opt::kPreviewPaletteLevel;
+    if (level < 0 || level >= opt::kPalettesPerSlot) {
+        std::fprintf(stderr, "The palette level must be 0 to %d.\n", opt::kPalettesPerSlot - 1);
+        return 2;
+    }
+    const std::string& file = args[0];
+    return RunOnModel(file, [&](opt::ModelStore& store) {
+        const int record = opt::TextureRecordNamed(store, args[1]);
+        if (record < 0)
+            return Failure("No texture named '" + args[1] + "' in " + file + ". Nothing was written.");
+        const auto done = opt::ImportTexture(store, {file, ProgramJournal(), record, args[2], level});
+        for (const auto& line : opt::ImportReport(done)) std::printf("%s\n", line.c_str());
+        return 0;
+    });
+}
+
+void AddImportTextureCommand(CLI::App& app) {
+    struct Words {
+        std::string file, name, image, level;
+    };
+    auto words = std::make_shared<Words>();
+    CLI::App& cmd = AddCommand(app, "import-texture",
+                               "Write a picture over the pixels of texture TEXTURE_NAME in place.", [words] {
+                                   Args args{words->file, words->name, words->image};
+                                   if (!words->level.empty())
+                                       args.insert(args.end(), {"--level", words->level});
+                                   return ImportTextureCommand(args);
+                               });
+    cmd.add_option("FILE", words->file, "the OPT file")->required();
+    cmd.add_option("TEXTURE_NAME", words->name, "a name of the texture list")->required();
+    cmd.add_option("IMAGE", words->image, "a .bmp or .png picture of the texture's size")->required();
+    cmd.add_option("--level", words->level,
+                   "the palette level a picture's colours are mapped to (default 7, as \"Save Bmp\")");
+}
+
+}  // namespace cli

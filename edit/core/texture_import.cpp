@@ -1,0 +1,98 @@
+#include "edit/core/texture_import.h"
+
+#include <cmath>
+#include <cstdio>
+#include <functional>
+#include <numeric>
+
+#include "model/errors.h"
+#include "model/reader.h"
+#include "render/core/bmp_image.h"
+#include "render/core/texture_load.h"
+#include "render/core/texture_pixels.h"
+
+namespace opt {
+
+namespace {
+
+// The record's pixel run: its first byte's file position and Width x Height, checked against the
+// record's Size and the file's length.
+int64_t PixelPosition(const ModelStore& store, const TextureRecord& t, const std::string& model) {
+    const std::string name = "Texture " + TextureName(t);
+    if (!UsableTextureSides(t)) {
+        throw OptError(name + " has unusable sides (" + BmpSizeText(t) +
+                       "): no picture can replace its pixels.");
+    }
+    const int64_t need = int64_t{t.Width} * t.Height;
+    if (t.Size < need) {
+        throw OptError(name + " holds " + std::to_string(t.Size) + " bytes of pixels, fewer than its " +
+                       std::to_string(t.Width) + " x " + std::to_string(t.Height) +
+                       " pixels need: the picture would not fit. Nothing was written.");
+    }
+    const int64_t position = int64_t{t.Data_Offset} + kHeaderBytes;
+    const auto length = static_cast<int64_t>(store.File_Image.size());
+    if (position < 0 || position > length - need) {
+        throw OptError("The pixel data of " + name + " (file position " + std::to_string(position) + ", " +
+                       std::to_string(need) + " bytes) lies outside " + model + " (" +
+                       std::to_string(length) + " bytes). Nothing was written.");
+    }
+    return position;
+}
+
+}  // namespace
+
+TextureImportDone ImportTexture(ModelStore& store, const TextureImportRequest& request) {
+    if (!store.ttx.Textures.InRange(request.Record))
+        throw OptError("No texture record " + std::to_string(request.Record) + " in " + request.ModelPath);
+    if (request.Level < 0 || request.Level >= kPalettesPerSlot)
+        throw OptError("The palette level must be 0 to " + std::to_string(kPalettesPerSlot - 1) + ".");
+    const TextureRecord& t = store.ttx.Textures[request.Record];
+    TextureImportDone done;
+    done.Texture = TextureName(t);
+    done.Position = PixelPosition(store, t, request.ModelPath);
+    done.LeftAfter = t.Size - int64_t{t.Width} * t.Height;
+    done.Palette = PaletteNumber(t.Palette_Set, request.Level);
+
+    try {
+        const std::vector<uint8_t> image = ReadWholeFile(request.ImagePath);
+        done.Picture = PictureToIndices(image, request.ImagePath, t.Width, t.Height,
+                                        SetPalette(store, PreviewPaletteNumber(store, request.Record)),
+                                        SetPalette(store, done.Palette));
+    } catch (const OptError& e) {
+        throw OptError(std::string(e.what()) + " Nothing was written.");
+    }
+    const PatchWrite write{"texture " + done.Texture + " pixels", done.Position, done.Picture.Indices, 0};
+    done.Runs = ApplyPatches({request.ModelPath, store.File_Image, request.JournalPath, true, std::nullopt},
+                             {&write, 1});
+    return done;
+}
+
+std::vector<std::string> ImportReport(const TextureImportDone& done) {
+    std::vector<std::string> lines;
+    if (done.Picture.Exact) {
+        lines.push_back("Indexed picture with the texture's own palette: indices taken as they are.");
+    } else {
+        char distance[32];
+        std::snprintf(distance, sizeof distance, "%.2f",
+                      std::sqrt(static_cast<double>(done.Picture.LargestDistanceSquared)));
+        lines.push_back("Mapped " + std::to_string(done.Picture.Mapped) +
+                        " pixels to the nearest colours of palette " + std::to_string(done.Palette) + "; " +
+                        std::to_string(done.Picture.Inexact) + " not held exactly, largest colour distance " +
+                        distance + ".");
+    }
+    if (done.Runs.empty()) lines.push_back("Nothing written: the texture already holds these pixels.");
+    for (const auto& r : done.Runs) {
+        const auto changed = std::inner_product(r.Old.begin(), r.Old.end(), r.New.begin(), size_t{0},
+                                                std::plus<>(), std::not_equal_to<>());
+        lines.push_back("Wrote " + std::to_string(r.New.size()) + " bytes at position " +
+                        std::to_string(r.Position) + ": " + r.What + " (" + std::to_string(changed) +
+                        " changed)");
+    }
+    if (done.LeftAfter > 0) {
+        lines.push_back("The texture's Size holds " + std::to_string(done.LeftAfter) +
+                        " more bytes after the first Width x Height; they were left as they are.");
+    }
+    return lines;
+}
+
+}  // namespace opt
