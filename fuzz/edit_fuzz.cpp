@@ -49,8 +49,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (int k = 0; k < fuzz::Kept(store, opt::kCountRotScale, opt::kMaxRotScale); ++k)
         RequireNoChange(image, opt::RotScalePatch(k, store.trsh[k], main));
     // A descriptor's payload is read right after its header but written at Data_Offset. In a crafted
-    // file two descriptor headers can share one Data_Offset, and the editors do not refuse that yet:
-    // only the header part of descriptor runs is compared.
+    // file two descriptor headers can share one Data_Offset while holding different data; the editors
+    // refuse to edit such records (their runs disagree), so only the header part of each run is
+    // compared here.
     for (const auto& w : opt::DescriptorPatches(store.tcb, main))
         RequireNoChange(image, w, opt::kHeaderBytes);
     for (int k = 0; k < fuzz::Kept(store, opt::kCountLodSets, opt::kMaxLodSets); ++k)

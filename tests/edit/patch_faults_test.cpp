@@ -102,6 +102,28 @@ TEST_F(PatchFaults, AnEditThroughOneOfTwoRecordsOfTheSameBlockLands) {
     EXPECT_EQ(Disk(), before);
 }
 
+TEST_F(PatchFaults, RecordsOfOneBlockReadFromDifferentBytesAreNotEditedAsOne) {
+    // As in a crafted file whose two descriptor headers share a Data_Offset while the second one's
+    // data were read elsewhere: an edit through it would write its data over the first one's.
+    Open(SharedDescriptorModel());
+    WriteLookup("MeshType.txt", "DEFAULT\nMAINHULL\n");
+    store->tcb[1].Target[0] = 5;
+    const auto before = Disk();
+    const auto first = store->tcb[0];
+    edit.SBHZEDClick();
+    edit.LBEDClick(Line(1));
+    Type(3, "9");
+    try {
+        edit.SBUpdateClick();
+        FAIL() << "written";
+    } catch (const opt::OptError& e) {
+        EXPECT_NE(std::string(e.what()).find("were not read from the same bytes"), std::string::npos)
+            << e.what();
+    }
+    EXPECT_EQ(Disk(), before);
+    EXPECT_EQ(store->tcb[0].Group_ID, first.Group_ID);
+}
+
 TEST_F(PatchFaults, APayloadChangedOnDiskAfterTheLoadIsNeverOverwritten) {
     Open(TwoMeshModel());
     WriteLookup("HardPoints.txt", "None\nRebelLaser\n");
