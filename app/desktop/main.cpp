@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <cstdio>
 
+#include "platform/memory_reuse.h"
 #include "platform/program_folders.h"
 #include "render/gl/gl_view.h"
 #include "screenshot.h"
@@ -48,6 +49,7 @@ void WaitForView(opt::TGLW& viewer) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    opt::KeepFreedMemoryForReuse();
     QApplication app(argc, argv);
     opt::InitApplication(app);
     const Arguments args = ParseArguments(QApplication::arguments());
