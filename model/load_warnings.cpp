@@ -48,6 +48,9 @@ constexpr const char* kProblemText[] = {
 };
 static_assert(std::size(kProblemText) == static_cast<size_t>(LoadProblem::kProblemKinds));
 
+// The part every replaced-face-data line holds, whatever its numbers.
+constexpr const char* kReplacedText = " replaced by the next face-data block; ";
+
 }  // namespace
 
 std::vector<std::string> LoadWarnings::Lines() const {
@@ -66,15 +69,15 @@ std::vector<std::string> LoadWarnings::Lines() const {
                         (one ? " face-data block" : " face-data blocks") + " (the first at file position " +
                         std::to_string(first_replaced_) + ")" +
                         (one ? " had no texture before it and was" : " had no texture before them and were") +
-                        " replaced by the next face-data block; " + (one ? "its" : "their") +
-                        " faces are not shown or listed");
+                        kReplacedText + (one ? "its" : "their") + " faces are not shown or listed");
     }
     return lines;
 }
 
 bool IsDamageWarning(const std::string& line) {
     return line.starts_with("Warning: ") &&
-           line != kProblemText[static_cast<size_t>(LoadProblem::kPaletteSlotsFull)];
+           line != kProblemText[static_cast<size_t>(LoadProblem::kPaletteSlotsFull)] &&
+           line.find(kReplacedText) == std::string::npos;
 }
 
 }  // namespace opt

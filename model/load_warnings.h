@@ -67,7 +67,8 @@ private:
 
 // Whether a line the reader sent to the listing box reports damage to the file's structure (outside
 // the file, a cycle, a file that ends inside a block, a table or list that ran full, a negative count,
-// a 0 entry). The ninth-palette note and the top-level texture note are not damage.
+// a 0 entry). The ninth-palette note, the replaced face-data note and the top-level texture note are
+// not damage: the file is read as its format says.
 bool IsDamageWarning(const std::string& line);
 
 }  // namespace opt

@@ -1,12 +1,12 @@
 // The verdict of `check` on one file, and which files a folder gives it.
 #include "inspect/model_check.h"
-#include "model/load_warnings.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <memory>
 
+#include "model/load_warnings.h"
 #include "tests/render/export_temp_dir.h"
 #include "tests/support/opt_builder.h"
 #include "tests/support/sample_models.h"
@@ -37,6 +37,9 @@ TEST_F(ModelCheckTest, NotesAreNotDamageButStructuralWarningsAre) {
     EXPECT_EQ(notes.Lines.front(), "Warning ***");
     EXPECT_FALSE(opt::IsDamageWarning(
         "Warning: more than 8 palette blocks; textures of the others use palette set 0"));
+    opt::LoadWarnings replaced;
+    replaced.NoteReplacedFaceData(123);
+    EXPECT_FALSE(opt::IsDamageWarning(replaced.Lines().front()));
 
     auto bytes = optb::build(optb::demo_model()).bytes;
     bytes.resize(bytes.size() / 2);
