@@ -7,9 +7,12 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/deps.sh"
 jobs=$(nproc)
+# ccache, where the machine has it, makes a second run build only what changed.
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
 echo "== fuzz run (clang, libFuzzer) =="
-cmake -S "$root" -B "$root/build-fuzz" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+cmake -S "$root" -B "$root/build-fuzz" "${launcher[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
   -DZEDARUZ_FUZZ=ON -DZEDARUZ_GUI=OFF -DZEDARUZ_BENCH=OFF >/dev/null
 cmake --build "$root/build-fuzz" --target fuzz_targets -j"$jobs"
 rm -rf "$root/build-fuzz/corpus" && mkdir -p "$root/build-fuzz/corpus"
@@ -23,13 +26,13 @@ for src in "$root"/fuzz/*_fuzz.cpp; do
 done
 
 echo "== sanitizer build (ASan + UBSan) =="
-cmake -S "$root" -B "$root/build-asan" -DCMAKE_BUILD_TYPE=Debug -DZEDARUZ_SANITIZE=ON \
+cmake -S "$root" -B "$root/build-asan" "${launcher[@]}" -DCMAKE_BUILD_TYPE=Debug -DZEDARUZ_SANITIZE=ON \
   -DZEDARUZ_GUI=OFF -DZEDARUZ_BENCH=OFF >/dev/null
 cmake --build "$root/build-asan" -j"$jobs"
 (cd "$root/build-asan" && ASAN_OPTIONS=detect_leaks=1 ctest --output-on-failure -j"$jobs")
 
 echo "== full build =="
-cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S "$root" -B "$root/build" "${launcher[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$root/build" -j"$jobs"
 
 echo "== Debian package =="
