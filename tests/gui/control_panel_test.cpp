@@ -171,7 +171,7 @@ private slots:
         QVERIFY(!panel.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
         QVERIFY(panel.isVisible());
         panel.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&panel));
+        QVERIFY(QTest::qWaitForWindowActive(&panel, 20000));
         QTest::keyClick(&panel, Qt::Key_Escape);  // Esc presses "Close"
         QVERIFY(!panel.isVisible());
     }

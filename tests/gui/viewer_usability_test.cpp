@@ -89,7 +89,7 @@ private slots:
         QVERIFY(hint->contentsRect().width() >= TextWidth(hint, hint->text()));
         app.OpenModel(GapModel(), "ship.opt");
         viewer.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&viewer));
+        QVERIFY(QTest::qWaitForWindowActive(&viewer, 20000));
         QTest::keyClick(&viewer, Qt::Key_Space);
         QVERIFY(hint->text().isEmpty());
         // The panel at its real size, beside the viewer and in front with the keyboard.
@@ -100,11 +100,11 @@ private slots:
         QVERIFY(panel.screen()->availableGeometry().contains(panel.frameGeometry()));
         // Behind the viewer, Space brings it to the front again.
         viewer.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&viewer));
+        QVERIFY(QTest::qWaitForWindowActive(&viewer, 20000));
         QTest::keyClick(&viewer, Qt::Key_Space);
         QTRY_VERIFY(panel.isActiveWindow());
         viewer.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&viewer));
+        QVERIFY(QTest::qWaitForWindowActive(&viewer, 20000));
         viewer.Item(QStringLiteral("Panel1"))->trigger();
         QTRY_VERIFY(panel.isActiveWindow());
     }
