@@ -7,9 +7,13 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/deps.sh"
 jobs=$(nproc)
-# ccache, where the machine has it, makes a second run build only what changed.
+# ccache, where the machine has it, makes a second run build only what changed, also in another
+# clone: paths below the root are hashed relative to it.
 launcher=()
-command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+if command -v ccache >/dev/null; then
+  launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+  export CCACHE_BASEDIR="$root" CCACHE_NOHASHDIR=1
+fi
 
 echo "== fuzz run (clang, libFuzzer) =="
 cmake -S "$root" -B "$root/build-fuzz" "${launcher[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
