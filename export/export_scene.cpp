@@ -15,7 +15,7 @@ namespace opt {
 
 namespace {
 
-bool HoldsFace(const FaceDataRecord& fd, int j) { return fd.Vertex(0)[j] != kUnsetIndex; }
+bool HoldsFace(const FaceDataRecord& fd, int j) { return fd.Holds(j); }
 
 bool Finite(std::span<const float> v) {
     return std::all_of(v.begin(), v.end(), [](float x) { return std::isfinite(x); });

@@ -49,7 +49,7 @@ public:
 private:
     template <class Record, int N>
     std::span<const Record> Loaded(const Table<Record, N>& table, Counter c) const {
-        return {table.Entries.data(), static_cast<size_t>(Clamped(store_.Counters[c], N))};
+        return {table.Entries.data(), static_cast<size_t>(Clamped(store_.Counters[c], table.Size()))};
     }
     template <class Record>
     static const Record* Find(const std::unordered_map<int32_t, const Record*>& byMesh, int32_t mesh) {

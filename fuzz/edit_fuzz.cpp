@@ -44,9 +44,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     auto& store = fuzz::LoadInput(image);
     const int32_t main = store.txw.Main_Offset;
 
-    for (int k = 0; k < fuzz::Kept(store, opt::kCountHardpoints, opt::kMaxHardpoints); ++k)
+    for (int k = 0; k < fuzz::Kept(store, opt::kCountHardpoints, store.ttbh.Size()); ++k)
         RequireNoChange(image, opt::HardpointPatch(k, store.ttbh[k], main));
-    for (int k = 0; k < fuzz::Kept(store, opt::kCountRotScale, opt::kMaxRotScale); ++k)
+    for (int k = 0; k < fuzz::Kept(store, opt::kCountRotScale, store.trsh.Size()); ++k)
         RequireNoChange(image, opt::RotScalePatch(k, store.trsh[k], main));
     // A descriptor's payload is read right after its header but written at Data_Offset. In a crafted
     // file two descriptor headers can share one Data_Offset while holding different data; the editors
@@ -54,7 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // compared here.
     for (const auto& w : opt::DescriptorPatches(store.tcb, main))
         RequireNoChange(image, w, opt::kHeaderBytes);
-    for (int k = 0; k < fuzz::Kept(store, opt::kCountLodSets, opt::kMaxLodSets); ++k)
+    for (int k = 0; k < fuzz::Kept(store, opt::kCountLodSets, store.ttmdh.Size()); ++k)
         RequireNoChange(image, opt::LodDistancePatch(k, store.ttmdh[k]));
 
     // Hit zones, at the level the input names or at all levels.
@@ -70,6 +70,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (const auto& w : opt::DescriptorPatches(store.tcb, main))
         RequireNoChange(image, w, opt::kHeaderBytes);
     for (int k : opt::CentrePairs(store.tcb, store.trsh))
-        fuzz::Require(opt::TCB::InRange(k) && opt::TRSH::InRange(k), "centre pairs name table entries");
+        fuzz::Require(store.tcb.InRange(k) && store.trsh.InRange(k), "centre pairs name table entries");
     return 0;
 }

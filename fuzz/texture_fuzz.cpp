@@ -51,7 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::span<const uint8_t> image(data, size);
     auto& store = fuzz::LoadInput(image);
     // Every kept texture record, whether or not the texture list names it.
-    for (int r = 0; r < fuzz::Kept(store, opt::kCountTextures, opt::kMaxTextures); ++r) {
+    for (int r = 0; r < fuzz::Kept(store, opt::kCountTextures, store.ttx.Textures.Size()); ++r) {
         const opt::TextureRecord& t = store.ttx.Textures[r];
         // Pictures of up to 8192 x 8192 are allowed; the big ones take the same path as the small
         // ones but would slow the campaign a hundredfold.

@@ -144,7 +144,7 @@ ModelDiff DiffModels(const ModelStore& a, std::span<const uint8_t> fileA, const 
         }
         diff.Records.push_back(std::move(change));
     }
-    auto elementCount = [](const auto& r) { return Clamped(r.Count, kMaxElements); };
+    auto elementCount = [](const auto& r) { return Clamped(r.Count, r.Elements()); };
     DiffElementTable(
         "vertex-block", "vertices", a.tvx, b.tvx, [](const VertexRecord& r) { return r.Type == kVertices; },
         elementCount, &SameXyz<VertexRecord>, diff.Records);
@@ -159,7 +159,7 @@ ModelDiff DiffModels(const ModelStore& a, std::span<const uint8_t> fileA, const 
     DiffElementTable(
         "face-data", "faces", a.ttfd, b.ttfd,
         [](const FaceDataRecord& r) { return r.Type == kFaceData && r.Mesh != kUnsetFaceMesh; },
-        [](const FaceDataRecord& r) { return Clamped(r.Count, kMaxFaces); }, &SameFace, diff.Records);
+        [](const FaceDataRecord& r) { return Clamped(r.Count, r.Faces()); }, &SameFace, diff.Records);
     return diff;
 }
 

@@ -40,17 +40,17 @@ private:
 };
 
 void DescribeMeshes(const ModelStore& s, std::vector<Record>& out) {
-    const int top = Clamped(s.txw.Num_Jumps, kMaxTopLevel);
+    const int top = Clamped(s.txw.Num_Jumps, s.txw.Size());
     for (int m = 0; m < top; ++m) {
         if (s.txw.Meshes[static_cast<size_t>(m)].Type == kTexture || s.txw.Jumps[m] == 0) continue;
         int64_t vertices = 0;
         for (const VertexRecord& v : s.tvx.Entries)
-            if (v.Type == kVertices && v.Mesh == m) vertices += Clamped(v.Count, kMaxElements);
+            if (v.Type == kVertices && v.Mesh == m) vertices += Clamped(v.Count, v.Elements());
         std::vector<int64_t> faces;
         for (const FaceDataRecord& f : s.ttfd.Entries) {
             if (f.Mesh != m || f.Type != kFaceData || f.LOD < 0 || f.LOD >= kMaxLods) continue;
             if (faces.size() <= static_cast<size_t>(f.LOD)) faces.resize(static_cast<size_t>(f.LOD) + 1);
-            faces[static_cast<size_t>(f.LOD)] += Clamped(f.Count, kMaxFaces);
+            faces[static_cast<size_t>(f.LOD)] += Clamped(f.Count, f.Faces());
         }
         RecordWriter w(out, "mesh", m, s.txw.Jumps[m]);
         w.Int("vertices", vertices).Int("levels", static_cast<int64_t>(faces.size()));
@@ -59,7 +59,7 @@ void DescribeMeshes(const ModelStore& s, std::vector<Record>& out) {
 }
 
 void DescribeDescriptors(const TCB& tcb, std::vector<Record>& out) {
-    for (int k = 0; k < TCB::Capacity; ++k) {
+    for (int k = 0; k < tcb.Size(); ++k) {
         const DescriptorRecord& d = tcb[k];
         if (d.Type != kMeshDescriptor) continue;
         RecordWriter(out, "descriptor", k, d.Data_Offset)
@@ -77,7 +77,7 @@ void DescribeDescriptors(const TCB& tcb, std::vector<Record>& out) {
 }
 
 void DescribeHardpoints(const TTBH& ttbh, std::vector<Record>& out) {
-    for (int k = 0; k < TTBH::Capacity; ++k) {
+    for (int k = 0; k < ttbh.Size(); ++k) {
         const HardpointRecord& h = ttbh[k];
         if (h.Type != kHardpoint) continue;
         RecordWriter(out, "hardpoint", k, h.Data_Offset)
@@ -91,7 +91,7 @@ void DescribeHardpoints(const TTBH& ttbh, std::vector<Record>& out) {
 }
 
 void DescribeLodSets(const TTMDH& ttmdh, std::vector<Record>& out) {
-    for (int k = 0; k < TTMDH::Capacity; ++k) {
+    for (int k = 0; k < ttmdh.Size(); ++k) {
         const LodSetRecord& l = ttmdh[k];
         if (l.Type != kLodSet) continue;
         const int n = LodDistanceCount(l);
@@ -103,7 +103,7 @@ void DescribeLodSets(const TTMDH& ttmdh, std::vector<Record>& out) {
 
 void DescribeRotScales(const TRSH& trsh, std::vector<Record>& out) {
     static constexpr const char* kNames[] = {"centre", "scale_1", "scale_2", "scale_3"};
-    for (int k = 0; k < TRSH::Capacity; ++k) {
+    for (int k = 0; k < trsh.Size(); ++k) {
         const RotScaleRecord& r = trsh[k];
         if (r.Type != kRotScale) continue;
         RecordWriter w(out, "rotation-scale", k, r.Data_Offset);
@@ -114,7 +114,7 @@ void DescribeRotScales(const TRSH& trsh, std::vector<Record>& out) {
 }
 
 void DescribeTextures(const TTX& ttx, std::vector<Record>& out) {
-    for (int k = 0; k < kMaxTextures; ++k) {
+    for (int k = 0; k < ttx.Textures.Size(); ++k) {
         const TextureRecord& t = ttx.Textures[k];
         if (t.Type != kTexture) continue;
         RecordWriter(out, "texture", k, t.Data_Offset)

@@ -19,12 +19,12 @@ void SendBlockHead(TextLine& line, std::string_view tag, int e, const Record& r,
 template <class Table>
 void ListXyzBlocks(const Table& table, std::string_view tag, std::string_view heading, LineSink& out) {
     TextLine line;
-    for (int e = 0; e < Table::Capacity; ++e) {
+    for (int e = 0; e < table.Size(); ++e) {
         const auto& r = table[e];
         if (r.Type == 0) continue;
         SendBlockHead(line, tag, e, r, out);
         line.Text(heading).SendTo(out);
-        for (int v = 0; v < kMaxElements; ++v) {
+        for (int v = 0; v < r.Elements(); ++v) {
             if (r.X[v] == kUnsetReal) continue;
             line.Int(v, 3).Text(" ").Real(r.X[v], 10).Text(" ").Real(r.Y[v], 10).Text(" ").Real(r.Z[v], 10);
             line.SendTo(out);
@@ -48,12 +48,12 @@ void List(const TTVN& ttvn, LineSink& out) {
 
 void List(const TTVX& ttvx, LineSink& out) {
     TextLine line;
-    for (int e = 0; e < TTVX::Capacity; ++e) {
+    for (int e = 0; e < ttvx.Size(); ++e) {
         const TexVertexRecord& r = ttvx[e];
         if (r.Type == 0) continue;
         SendBlockHead(line, "TVX (13) ", e, r, out);
         line.Text("Vx#", 3).Text(" ").Text("u", 10).Text("  ").Text("v", 10).SendTo(out);
-        for (int v = 0; v < kMaxElements; ++v) {
+        for (int v = 0; v < r.Elements(); ++v) {
             if (r.U[v] == kUnsetReal) continue;
             line.Int(v, 3).Text(" ").Real(r.U[v], 10).Text(" ").Real(r.V[v], 10).SendTo(out);
         }
@@ -67,7 +67,8 @@ void ShowVertexInfo(const TVX& tvx, const SelectionState& sel, MemoSink& memo) {
     line.Text("Mesh =").Int(sel.SelectedMesh).Text(" Vx Num =").Int(sel.SelectedVertex).SendTo(memo);
     // A selection outside the table shows as an empty slot.
     float x = kUnsetReal, y = kUnsetReal, z = kUnsetReal;
-    if (TVX::InRange(sel.SelectedMesh) && sel.SelectedVertex >= 0 && sel.SelectedVertex < kMaxElements) {
+    if (tvx.InRange(sel.SelectedMesh) && sel.SelectedVertex >= 0 &&
+        sel.SelectedVertex < tvx[sel.SelectedMesh].Elements()) {
         const VertexRecord& r = tvx[sel.SelectedMesh];
         x = r.X[sel.SelectedVertex];
         y = r.Y[sel.SelectedVertex];

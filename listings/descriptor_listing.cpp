@@ -26,7 +26,7 @@ std::string_view MeshTypeName(int32_t code) {
 
 void List(const TCB& tcb, LineSink& out) {
     TextLine line;
-    for (int e = 0; e < TCB::Capacity; ++e) {
+    for (int e = 0; e < tcb.Size(); ++e) {
         const DescriptorRecord& r = tcb[e];
         if (r.Type == 0) continue;
         MeshAndOffset(line.Text("MDB (025) ").Int(e), r.Mesh, r.Data_Offset).SendTo(out);

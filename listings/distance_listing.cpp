@@ -15,7 +15,7 @@ void ListDistances(const TTMDH& ttmdh, LineSink& memo) {
     line.Text("If closer to Dist, switches to next Hi res ").SendTo(memo);
     line.Text("Lowest Res should always be \"0\"").SendTo(memo);
     line.Text(" ").SendTo(memo);
-    for (int e = 0; e < kListedLodSets; ++e) {
+    for (int e = 0; e < ListedLodSets(ttmdh); ++e) {
         const LodSetRecord& r = ttmdh[e];
         if (r.Type == 0) continue;
         line.Text("Mesh= ").Int(e).SendTo(memo);

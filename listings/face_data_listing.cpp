@@ -37,12 +37,12 @@ void SendFaceReals(TextLine& line, const FaceDataRecord& r, int f, LineSink& out
 
 void List(const TTFD& ttfd, LineSink& out) {
     TextLine line;
-    for (int b = 0; b < TTFD::Capacity; ++b) {
+    for (int b = 0; b < ttfd.Size(); ++b) {
         const FaceDataRecord& r = ttfd[b];
         if (r.Type == 0) continue;
         MeshAndOffset(line.Text("Face_Data  ").Int(b), r.Mesh, r.Data_Offset);
         line.Text(" NUM Faces = ").Int(r.Count).Text(" Edges = ").Int(r.Edges).SendTo(out);
-        const int faces = Clamped(r.Count, kMaxFaces);
+        const int faces = Clamped(r.Count, r.Faces());
         for (int f = 0; f < faces; ++f) {
             SendFaceLine(line, r, f, out);
             SendFaceReals(line, r, f, out);
@@ -61,10 +61,10 @@ void ShowFaceInfo(const TTFD& ttfd, const SelectionState& sel, MemoSink& memo) {
     // A selection outside the table reads as an empty entry.
     int32_t mesh = 0;
     int32_t count = 0;
-    if (TTFD::InRange(sel.SelectedFaceData)) {
+    if (ttfd.InRange(sel.SelectedFaceData)) {
         const FaceDataRecord& r = ttfd[sel.SelectedFaceData];
         const int32_t* v0 = r.Vertex(0);
-        if (std::any_of(v0, v0 + kMaxFaces, [](int32_t v) { return v != kUnsetIndex; })) mesh = r.Mesh;
+        if (std::any_of(v0, v0 + r.Faces(), [](int32_t v) { return v != kUnsetIndex; })) mesh = r.Mesh;
         count = r.Count;
     }
     line.Text("Mesh =").Int(mesh).Text(" Header =").Int(sel.SelectedFaceData);

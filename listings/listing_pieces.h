@@ -8,8 +8,12 @@
 
 namespace opt {
 
-// Only the first 50 LOD sets are listed (and shown in the distance table); entries 50..99 never are.
+// Only the first 50 LOD sets of the classic table are listed (and shown in the distance table);
+// entries 50..99 never are. A table the load grew past its classic size is listed whole.
 inline constexpr int kListedLodSets = 50;
+inline int ListedLodSets(const TTMDH& ttmdh) {
+    return ttmdh.Size() > TTMDH::Classic ? ttmdh.Size() : kListedLodSets;
+}
 
 // " Mesh " + mesh + " Offset " + offset
 inline TextLine& MeshAndOffset(TextLine& line, int32_t mesh, int32_t offset) {

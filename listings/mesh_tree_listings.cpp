@@ -6,21 +6,21 @@ namespace opt {
 
 void List(const TTMIH& ttmih, LineSink& out) {
     TextLine line;
-    for (int e = 0; e < TTMIH::Capacity; ++e) {
+    for (int e = 0; e < ttmih.Size(); ++e) {
         const NodeRecord& r = ttmih[e];
         if (r.Num_Jumps == 0) continue;
         MeshAndOffset(line.Text("MIH (004) ").Int(e), r.Mesh, r.Jump_List_Offset);
         line.Text(" NUM  = ").Int(r.Num_Jumps).Text(" RV  = ").Int(r.Data_Offset);
         line.Text(" NUM?  = ").Int(r.Count).SendTo(out);
         line.Text("pad 0 = ").Int(r.Lead).Text(" pad 1 = ").Int(r.Type).SendTo(out);
-        const int n = Clamped(r.Num_Jumps, kMaxNodeChildren);
+        const int n = Clamped(r.Num_Jumps, static_cast<int>(r.Jumps.size()));
         for (int k = 0; k < n; ++k) SendJumpLine(line, k, r.Jumps[k], out);
     }
 }
 
 void List(const TTMDH& ttmdh, LineSink& out) {
     TextLine line;
-    for (int e = 0; e < kListedLodSets; ++e) {
+    for (int e = 0; e < ListedLodSets(ttmdh); ++e) {
         const LodSetRecord& r = ttmdh[e];
         if (r.Type == 0) continue;
         line.Text("MDH (021) ").Int(e).Text(" Mesh ").Int(r.Mesh);
@@ -36,7 +36,7 @@ void List(const TTMDH& ttmdh, LineSink& out) {
 
 void List(const TTMFH& ttmfh, LineSink& out) {
     TextLine line;
-    for (int e = 0; e < TTMFH::Capacity; ++e) {
+    for (int e = 0; e < ttmfh.Size(); ++e) {
         const FaceListRecord& r = ttmfh[e];
         if (r.Num_Jumps == 0) continue;
         MeshAndOffset(line.Text("MFaceH  ").Int(e), r.Mesh, r.Jump_List_Offset);

@@ -6,7 +6,7 @@ namespace opt {
 
 void List(const TRSH& trsh, LineSink& out) {
     TextLine line;
-    for (int e = 0; e < TRSH::Capacity; ++e) {
+    for (int e = 0; e < trsh.Size(); ++e) {
         const RotScaleRecord& r = trsh[e];
         if (r.Type == 0) continue;
         MeshAndOffset(line.Text("RSH (023) ").Int(e), r.Mesh, r.Data_Offset)
@@ -22,7 +22,7 @@ void List(const TRSH& trsh, LineSink& out) {
 
 void List(const TTBH& ttbh, LineSink& out) {
     TextLine line;
-    for (int e = 0; e < TTBH::Capacity; ++e) {
+    for (int e = 0; e < ttbh.Size(); ++e) {
         const HardpointRecord& r = ttbh[e];
         if (r.Type == 0) continue;
         // No space between "TBH (022)" and the entry number.

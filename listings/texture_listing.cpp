@@ -6,8 +6,8 @@ namespace opt {
 
 void List(const TTX& ttx, LineSink& out) {
     TextLine line;
-    for (int u = 0; u < kMaxUniqueNames; ++u) {
-        if (ttx.Texture_Index[u] == kUnsetIndex) continue;
+    for (size_t u = 0; u < ttx.Unique_Names.size(); ++u) {
+        if (!ttx.EntryUsed(u)) continue;
         line.Text(ttx.Unique_Names[u]).Text(" index =").Int(ttx.Texture_Index[u]).SendTo(out);
     }
 }

@@ -6,50 +6,72 @@ namespace opt {
 
 namespace {
 
+constexpr const char* kReplacedText = " replaced by the next face-data block; ";
+constexpr const char* kPaletteSlotsText = " palette blocks; textures of the others use palette set 0";
+
 struct TableText {
     const char* name;
-    int capacity;
     const char* kind;
 };
 
 constexpr TableText kTables[] = {
-    {"TTMIH", kMaxNodes, "node blocks"},
-    {"TTMFH", kMaxFaceLists, "face lists"},
-    {"TTFD", kMaxFaceData, "face-data blocks"},
-    {"TVX", kMaxVertexBlocks, "vertex blocks"},
-    {"TTVX", kMaxTexVertexBlocks, "texture-vertex blocks"},
-    {"TTVN", kMaxNormalBlocks, "vertex-normal blocks"},
-    {"TTX", kMaxTextures, "textures"},
-    {"TTX", kMaxTextureGroups, "texture groups"},
-    {"TTX", kMaxTextureRefs, "texture references"},
-    {"TTMDH", kMaxLodSets, "LOD sets"},
-    {"TTBH", kMaxHardpoints, "hardpoints"},
-    {"TRSH", kMaxRotScale, "rotation/scale blocks"},
-    {"TCB", kMaxDescriptors, "mesh descriptors"},
-    {"TTX", kMaxUniqueNames, "unique texture names"},
+    {"TTMIH", "node blocks"},
+    {"TTMFH", "face lists"},
+    {"TTFD", "face-data blocks"},
+    {"TVX", "vertex blocks"},
+    {"TTVX", "texture-vertex blocks"},
+    {"TTVN", "vertex-normal blocks"},
+    {"TTX", "textures"},
+    {"TTX", "texture groups"},
+    {"TTX", "texture references"},
+    {"TTMDH", "LOD sets"},
+    {"TTBH", "hardpoints"},
+    {"TRSH", "rotation/scale blocks"},
+    {"TCB", "mesh descriptors"},
+    {"TTX", "unique texture names"},
 };
-static_assert(std::size(kTables) == static_cast<size_t>(FullTable::kTableKinds));
+static_assert(std::size(kTables) == kTableKindCount);
 
-constexpr const char* kProblemText[] = {
-    "Warning: the file is too short to hold its header; nothing was read",
-    "Warning: the file is too short to hold its jump list; the entries past its end were not read",
-    "Warning: more than 50 top-level entries; the rest were not read",
-    "Warning: a jump list holds more entries than its table keeps (20 per mesh or node, 30 per LOD set "
-    "or face list, 10 per texture group); the rest were not read",
-    "Warning: a block holds more elements than its table keeps (1000 per vertex, texture-vertex or "
-    "normal block, 50 per face-data block); the rest were not read",
-    "Warning: more than 7 texture names were pending for one face-data block; the rest were dropped",
-    "Warning: a negative count was read; that list was taken as empty",
-    "Warning: a jump list holds a 0 entry; it was not followed",
-    "Warning: an offset points outside the file; that block or field was not read",
-    "Warning: a jump list leads back into a block being read; that entry was not followed",
-    "Warning: the file ends inside a block; the values past its end were not read",
-    "Warning: more than 8 palette blocks; textures of the others use palette set 0",
-};
-static_assert(std::size(kProblemText) == static_cast<size_t>(LoadProblem::kProblemKinds));
+std::string N(int n) { return std::to_string(n); }
 
-// The part every replaced-face-data line holds, whatever its numbers.
-constexpr const char* kReplacedText = " replaced by the next face-data block; ";
+// The text of a problem; the capacities it names are the load's limits.
+std::string ProblemText(LoadProblem p, const TableLimits& l) {
+    switch (p) {
+        case LoadProblem::kHeaderShort:
+            return "Warning: the file is too short to hold its header; nothing was read";
+        case LoadProblem::kJumpListShort:
+            return "Warning: the file is too short to hold its jump list; the entries past its end were not "
+                   "read";
+        case LoadProblem::kTopLevelFull:
+            return "Warning: more than " + N(l.Top_Level) + " top-level entries; the rest were not read";
+        case LoadProblem::kJumpListFull:
+            return "Warning: a jump list holds more entries than its table keeps (" + N(l.Children) +
+                   " per mesh or node, 30 per LOD set or face list, 10 per texture group); the rest were not "
+                   "read";
+        case LoadProblem::kElementsFull:
+            return "Warning: a block holds more elements than its table keeps (" + N(l.Elements) +
+                   " per vertex, texture-vertex or normal block, " + N(l.Faces) +
+                   " per face-data block); the rest were not read";
+        case LoadProblem::kPendingNamesFull:
+            return "Warning: more than 7 texture names were pending for one face-data block; the rest were "
+                   "dropped";
+        case LoadProblem::kNegativeCount:
+            return "Warning: a negative count was read; that list was taken as empty";
+        case LoadProblem::kZeroEntry:
+            return "Warning: a jump list holds a 0 entry; it was not followed";
+        case LoadProblem::kOffsetOutside:
+            return "Warning: an offset points outside the file; that block or field was not read";
+        case LoadProblem::kCycle:
+            return "Warning: a jump list leads back into a block being read; that entry was not followed";
+        case LoadProblem::kTruncated:
+            return "Warning: the file ends inside a block; the values past its end were not read";
+        case LoadProblem::kPaletteSlotsFull:
+            return "Warning: more than " + N(l.Palette_Slots) + kPaletteSlotsText;
+        case LoadProblem::kProblemKinds:
+            break;
+    }
+    return {};
+}
 
 }  // namespace
 
@@ -58,11 +80,11 @@ std::vector<std::string> LoadWarnings::Lines() const {
     for (size_t t = 0; t < full_.size(); ++t) {
         if (!full_.test(t)) continue;
         const auto& tt = kTables[t];
-        lines.push_back("Warning: table " + std::string(tt.name) + " holds " + std::to_string(tt.capacity) +
-                        " " + tt.kind + "; the file has more, and they were not read");
+        lines.push_back("Warning: table " + std::string(tt.name) + " holds " +
+                        N(limits_.Records[t]) + " " + tt.kind + "; the file has more, and they were not read");
     }
     for (size_t p = 0; p < problems_.size(); ++p)
-        if (problems_.test(p)) lines.emplace_back(kProblemText[p]);
+        if (problems_.test(p)) lines.push_back(ProblemText(static_cast<LoadProblem>(p), limits_));
     if (replaced_ > 0) {
         const bool one = replaced_ == 1;
         lines.push_back("Warning: " + std::to_string(replaced_) +
@@ -71,12 +93,23 @@ std::vector<std::string> LoadWarnings::Lines() const {
                         (one ? " had no texture before it and was" : " had no texture before them and were") +
                         kReplacedText + (one ? "its" : "their") + " faces are not shown or listed");
     }
+    if (limits_.Classic && CutByCapacity()) lines.emplace_back(kClassicCutHint);
     return lines;
 }
 
+bool LoadWarnings::CutByCapacity() const {
+    return full_.any() || problems_.test(static_cast<size_t>(LoadProblem::kTopLevelFull)) ||
+           problems_.test(static_cast<size_t>(LoadProblem::kJumpListFull)) ||
+           problems_.test(static_cast<size_t>(LoadProblem::kElementsFull)) ||
+           problems_.test(static_cast<size_t>(LoadProblem::kPaletteSlotsFull));
+}
+
+const char* const kClassicCutHint =
+    "Note: the classic table sizes are on; turn off View > Classic Table Sizes (or leave out "
+    "--tables classic) to load the whole model";
+
 bool IsDamageWarning(const std::string& line) {
-    return line.starts_with("Warning: ") &&
-           line != kProblemText[static_cast<size_t>(LoadProblem::kPaletteSlotsFull)] &&
+    return line.starts_with("Warning: ") && line.find(kPaletteSlotsText) == std::string::npos &&
            line.find(kReplacedText) == std::string::npos;
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "model/store.h"
+#include "model/table_limits.h"
 
 namespace opt {
 
@@ -27,27 +28,10 @@ enum class LoadProblem {
     kProblemKinds
 };
 
-// Tables whose records can run out.
-enum class FullTable {
-    TTMIH,
-    TTMFH,
-    TTFD,
-    TVX,
-    TTVX,
-    TTVN,
-    Textures,
-    Groups,
-    Refs,
-    TTMDH,
-    TTBH,
-    TRSH,
-    TCB,
-    Unique_Names,
-    kTableKinds
-};
-
 class LoadWarnings {
 public:
+    // The limits of the load: the numbers the warnings name.
+    explicit LoadWarnings(const TableLimits& limits) : limits_(limits) {}
     void Note(LoadProblem p) { problems_.set(static_cast<size_t>(p)); }
     void NoteFull(FullTable t) { full_.set(static_cast<size_t>(t)); }
     // A face-data block read with nothing pending, at file position pos, was replaced by the next one.
@@ -55,15 +39,21 @@ public:
         if (replaced_++ == 0) first_replaced_ = pos;
     }
     bool Any() const { return problems_.any() || full_.any() || replaced_ > 0; }
+    // Whether a capacity of the load (not damage) kept part of the file out of the tables.
+    bool CutByCapacity() const;
     // One line per kind met, tables first, in a fixed order.
     std::vector<std::string> Lines() const;
 
 private:
     std::bitset<static_cast<size_t>(LoadProblem::kProblemKinds)> problems_;
     std::bitset<static_cast<size_t>(FullTable::kTableKinds)> full_;
+    TableLimits limits_;
     int replaced_ = 0;
     int32_t first_replaced_ = 0;
 };
+
+// The line a load with the classic table sizes adds when it cut a table: how to read the whole model.
+extern const char* const kClassicCutHint;
 
 // Whether a line the reader sent to the listing box reports damage to the file's structure (outside
 // the file, a cycle, a file that ends inside a block, a table or list that ran full, a negative count,

@@ -9,8 +9,9 @@ void TXW::Clear() {
     Main_Offset = 0;
     Num_Jumps = 0;
     Jump_List_Offset = 0;
-    std::fill(std::begin(Jumps), std::end(Jumps), 0);
+    Jumps.assign(kMaxTopLevel, 0);
     std::fill(std::begin(Peek), std::end(Peek), 0);
+    Meshes.resize(kMaxTopLevel);
     for (auto& m : Meshes) m.Clear();
 }
 
@@ -21,27 +22,30 @@ void TCB::ZeroHitZones() {
     }
 }
 
+namespace {
+// The classic number of slots, all unset (assign keeps the memory a larger block had).
+template <class T>
+void ClassicSlots(std::vector<T>& v, int n, T unset) {
+    v.assign(static_cast<size_t>(n), unset);
+}
+}  // namespace
+
 void VertexRecord::Clear() {
     ClearHeader();
     Mesh = 0;
-    std::fill(std::begin(X), std::end(X), kUnsetReal);
-    std::fill(std::begin(Y), std::end(Y), kUnsetReal);
-    std::fill(std::begin(Z), std::end(Z), kUnsetReal);
+    for (Plane* p : {&X, &Y, &Z}) ClassicSlots(*p, kMaxElements, kUnsetReal);
 }
 
 void TexVertexRecord::Clear() {
     ClearHeader();
     Mesh = 0;
-    std::fill(std::begin(U), std::end(U), kUnsetReal);
-    std::fill(std::begin(V), std::end(V), kUnsetReal);
+    for (Plane* p : {&U, &V}) ClassicSlots(*p, kMaxElements, kUnsetReal);
 }
 
 void NormalRecord::Clear() {
     ClearHeader();
     Mesh = 0;
-    std::fill(std::begin(X), std::end(X), kUnsetReal);
-    std::fill(std::begin(Y), std::end(Y), kUnsetReal);
-    std::fill(std::begin(Z), std::end(Z), kUnsetReal);
+    for (Plane* p : {&X, &Y, &Z}) ClassicSlots(*p, kMaxElements, kUnsetReal);
 }
 
 void LodSetRecord::Clear() {
@@ -54,23 +58,31 @@ void LodSetRecord::Clear() {
 void FaceDataRecord::Clear() {
     ClearHeader();
     Edges = 0;
-    for (auto& a : Indices) std::fill(std::begin(a), std::end(a), kUnsetIndex);
-    std::fill(std::begin(Normal_I), std::end(Normal_I), kUnsetReal);
-    std::fill(std::begin(Normal_J), std::end(Normal_J), kUnsetReal);
-    std::fill(std::begin(Normal_K), std::end(Normal_K), kUnsetReal);
-    for (auto& a : F) std::fill(std::begin(a), std::end(a), kUnsetReal);
-    for (auto& a : Quad) std::fill(std::begin(a), std::end(a), uint8_t{1});
+    for (auto& a : Indices) ClassicSlots(a, kMaxFaces, kUnsetIndex);
+    for (auto* a : {&Normal_I, &Normal_J, &Normal_K}) ClassicSlots(*a, kMaxFaces, kUnsetReal);
+    for (auto& a : F) ClassicSlots(a, kMaxFaces, kUnsetReal);
+    for (auto& a : Quad) ClassicSlots(a, kMaxFaces, uint8_t{1});
     Mesh = kUnsetFaceMesh;
     LOD = 0;
+    Faces_Read = 0;
     for (auto& s : Tex_Names) s.clear();
+}
+
+void FaceDataRecord::GrowFaces(int n) {
+    if (n <= Faces()) return;
+    const auto size = static_cast<size_t>(n);
+    for (auto& a : Indices) a.resize(size, kUnsetIndex);
+    for (auto* a : {&Normal_I, &Normal_J, &Normal_K}) a->resize(size, kUnsetReal);
+    for (auto& a : F) a.resize(size, kUnsetReal);
+    for (auto& a : Quad) a.resize(size, uint8_t{1});
 }
 
 void TTX::Clear() {
     Textures.Clear();
     Groups.Clear();
     Refs.Clear();
-    for (auto& s : Unique_Names) s.clear();
-    std::fill(std::begin(Texture_Index), std::end(Texture_Index), kUnsetIndex);
+    Unique_Names.assign(kMaxUniqueNames, std::string());
+    Texture_Index.assign(kMaxUniqueNames, kUnsetIndex);
 }
 
 namespace {
@@ -108,10 +120,26 @@ void ModelStore::ClearTables() {
 void ModelStore::ResetModelValues() {
     std::fill(std::begin(Counters), std::end(Counters), 0);
     Unique_Count = 0;
-    std::fill(std::begin(Palette_Slots), std::end(Palette_Slots), 0);
+    Palette_Slots.assign(kPaletteSlots, 0);
+    // The palettes of the classic eight slots stay as the last load left them; more are read again.
+    Palettes.resize(kPalettes);
     Current_Palette_Set = 0;
     Dist_1 = Dist_2 = Dist_3 = kUnsetReal;
     Top_Textures = 0;
+}
+
+namespace {
+TableLimits& ProgramTableLimits() {
+    static TableLimits limits = TableLimits::Grown();
+    return limits;
+}
+}  // namespace
+
+const TableLimits& DefaultTableLimits() { return ProgramTableLimits(); }
+
+void UseTableLimits(const TableLimits& limits) {
+    ProgramTableLimits() = limits;
+    TheStore().Limits = limits;
 }
 
 ModelStore& TheStore() {

@@ -1,6 +1,11 @@
-// The model store: twelve fixed-capacity tables, one per OPT block kind, plus the model-wide values.
+// The model store: twelve tables, one per OPT block kind, plus the model-wide values.
 // Records are kept in reading order; offsets named in each record are already converted to file
 // positions. Clear writes the unset markers that consumers test to tell empty slots from loaded ones.
+//
+// Every table, and every block's own arrays, holds its classic capacity after Clear and grows during
+// a load to what the file needs (up to the limits in table_limits.h). A file that fits the classic
+// capacities therefore loads into tables of exactly the classic sizes. Consumers take a table's size
+// from the table (Size, Elements, Faces), never from the classic constants.
 #pragma once
 
 #include <array>
@@ -9,6 +14,7 @@
 #include <vector>
 
 #include "model/format.h"
+#include "model/table_limits.h"
 
 namespace opt {
 
@@ -23,19 +29,32 @@ struct BlockHeader {
     void ClearHeader() { *this = BlockHeader{}; }
 };
 
-// A fixed array of records with a clear that writes each record's unset values.
+// Records of one block kind: N of them after Clear (the classic capacity), more once a load grew it.
 template <class Record, int N>
 struct Table {
-    static constexpr int Capacity = N;
-    std::array<Record, N> Entries;
+    static constexpr int Classic = N;
+    std::vector<Record> Entries;
     Table() { Clear(); }
+    // Back to the classic size, every record holding its unset values.
     void Clear() {
+        Entries.resize(N);
         for (auto& r : Entries) r.Clear();
     }
+    // Appends cleared records until the table holds n.
+    void GrowTo(int n) {
+        const size_t old = Entries.size();
+        if (n <= static_cast<int>(old)) return;
+        Entries.resize(static_cast<size_t>(n));
+        for (size_t i = old; i < Entries.size(); ++i) Entries[i].Clear();
+    }
+    int Size() const { return static_cast<int>(Entries.size()); }
     Record& operator[](int i) { return Entries[static_cast<size_t>(i)]; }
     const Record& operator[](int i) const { return Entries[static_cast<size_t>(i)]; }
-    static bool InRange(int i) { return i >= 0 && i < N; }
+    bool InRange(int i) const { return i >= 0 && i < Size(); }
 };
+
+// Jump list of a mesh or node: the classic 20 entries after Clear, up to the children limit.
+inline std::vector<int32_t> ClassicJumps() { return std::vector<int32_t>(kMaxMeshChildren, 0); }
 
 // 9-byte name field of textures and texture references.
 using NameField = std::array<char, 9>;
@@ -49,7 +68,7 @@ inline NameField UnsetName() {
 
 struct MeshRecord : BlockHeader {  // Jump_List_Offset converted, Data_Offset as stored
     int32_t Spare = 0;
-    int32_t Jumps[kMaxMeshChildren] = {};  // child positions, 0 = no child
+    std::vector<int32_t> Jumps = ClassicJumps();  // child positions, 0 = no child
     void Clear() { *this = MeshRecord{}; }
 };
 
@@ -57,9 +76,10 @@ struct TXW {
     int32_t Main_Offset = 0;
     int32_t Num_Jumps = 0;  // as read; entries past capacity are ignored
     int32_t Jump_List_Offset = 0;
-    int32_t Jumps[kMaxTopLevel] = {};
+    std::vector<int32_t> Jumps;  // kMaxTopLevel after Clear, more when the file has more
     int32_t Peek[4] = {};  // Lead, Type, Num_Jumps of the block at the cursor, then 0
-    std::array<MeshRecord, kMaxTopLevel> Meshes;
+    std::vector<MeshRecord> Meshes;  // one per entry of Jumps
+    int Size() const { return static_cast<int>(Jumps.size()); }
     TXW() { Clear(); }
     void Clear();
     // Whether the block last peeked has this type code; only the Type word decides.
@@ -109,34 +129,37 @@ struct TCB : Table<DescriptorRecord, kMaxDescriptors> {
     void ZeroHitZones();
 };
 
+// Planes of a block of vertices, texture vertices or normals: element i is Plane[i] of each plane.
+// Count stays as read; Elements() is how many slots the block holds (the classic 1000, or what the
+// load grew it to), and Clamped(Count, Elements()) of them were read.
+using Plane = std::vector<float>;
+
 struct VertexRecord : BlockHeader {  // Data_Offset converted; Count as read
     int32_t Mesh = 0;
-    float X[kMaxElements];
-    float Y[kMaxElements];
-    float Z[kMaxElements];
+    Plane X, Y, Z;
+    int Elements() const { return static_cast<int>(X.size()); }
     void Clear();
 };
 struct TVX : Table<VertexRecord, kMaxVertexBlocks> {};
 
 struct TexVertexRecord : BlockHeader {
     int32_t Mesh = 0;
-    float U[kMaxElements];
-    float V[kMaxElements];
+    Plane U, V;
+    int Elements() const { return static_cast<int>(U.size()); }
     void Clear();
 };
 struct TTVX : Table<TexVertexRecord, kMaxTexVertexBlocks> {};
 
 struct NormalRecord : BlockHeader {
-    float X[kMaxElements];
-    float Y[kMaxElements];
-    float Z[kMaxElements];
+    Plane X, Y, Z;
     int32_t Mesh = 0;
+    int Elements() const { return static_cast<int>(X.size()); }
     void Clear();
 };
 struct TTVN : Table<NormalRecord, kMaxNormalBlocks> {};
 
 struct NodeRecord : BlockHeader {  // Jump_List_Offset converted
-    int32_t Jumps[kMaxNodeChildren] = {};
+    std::vector<int32_t> Jumps = ClassicJumps();
     int32_t Mesh = 0;
     void Clear() { *this = NodeRecord{}; }
 };
@@ -165,16 +188,26 @@ struct FaceDataRecord : BlockHeader {  // Count = faces as read; Data_Offset con
     int32_t Edges = 0;
     // The sixteen index arrays in file order: Vertex_0..3, Edge_0..3, TexVertex_0..3, VxNormal_0..3.
     // Index(group, k)[i] is index k of group `group` of face i.
-    int32_t Indices[16][kMaxFaces];
-    float Normal_I[kMaxFaces], Normal_J[kMaxFaces], Normal_K[kMaxFaces];
-    float F[6][kMaxFaces];       // f0 .. f5
-    uint8_t Quad[4][kMaxFaces];  // per group: 1 = quadrilateral, 0 = triangle
+    // Every array holds Faces() slots: the classic 50, or what the load grew the block to.
+    std::vector<int32_t> Indices[16];
+    std::vector<float> Normal_I, Normal_J, Normal_K;
+    std::vector<float> F[6];              // f0 .. f5
+    std::vector<uint8_t> Quad[4];         // per group: 1 = quadrilateral, 0 = triangle
     int32_t Mesh = kUnsetFaceMesh;
     int32_t LOD = 0;
+    // Faces whose first vertex index lies wholly inside the file (the rest of the slots, if any,
+    // hold the unset index because the file ended first).
+    int32_t Faces_Read = 0;
     std::string Tex_Names[kMaxPendingNames];
 
-    int32_t* Index(int group, int k) { return Indices[group * 4 + k]; }
-    const int32_t* Index(int group, int k) const { return Indices[group * 4 + k]; }
+    int Faces() const { return static_cast<int>(Normal_I.size()); }
+    // Whether slot j holds a face: its first vertex index was read (a slot past the end of the file
+    // keeps the unset index; an index of 1234 read from the file is a face of a large block).
+    bool Holds(int j) const { return j < Faces_Read || Indices[0][static_cast<size_t>(j)] != kUnsetIndex; }
+    // Gives every array n slots, the new ones holding the unset values.
+    void GrowFaces(int n);
+    int32_t* Index(int group, int k) { return Indices[group * 4 + k].data(); }
+    const int32_t* Index(int group, int k) const { return Indices[group * 4 + k].data(); }
     int32_t* Vertex(int k) { return Index(kGroupVertex, k); }
     const int32_t* Vertex(int k) const { return Index(kGroupVertex, k); }
     int32_t* TexVertex(int k) { return Index(kGroupTexVertex, k); }
@@ -211,9 +244,17 @@ struct TTX {
     Table<TextureRecord, kMaxTextures> Textures;
     Table<TextureGroupRecord, kMaxTextureGroups> Groups;
     Table<TextureRefRecord, kMaxTextureRefs> Refs;
-    std::string Unique_Names[kMaxUniqueNames];
-    int32_t Texture_Index[kMaxUniqueNames];
+    // Names of the texture list, each with its texture record; kMaxUniqueNames entries after Clear.
+    std::vector<std::string> Unique_Names;
+    std::vector<int32_t> Texture_Index;
     TTX() { Clear(); }
+    // Whether entry u of the texture list holds a name. 1234 in Texture_Index marks an unused entry
+    // while the texture table cannot hold a record 1234; a table grown past that tells by the name.
+    bool EntryUsed(size_t u) const {
+        if (u >= Texture_Index.size()) return false;
+        if (Textures.Size() > kUnsetIndex) return !Unique_Names[u].empty();
+        return Texture_Index[u] != kUnsetIndex;
+    }
     void Clear();
 };
 
@@ -244,8 +285,15 @@ enum Counter {
     kCounterKinds
 };
 
-// Palettes as separate planes: Palettes[p][0] red, [1] green, [2] blue.
-using PaletteStore = uint8_t[kPalettes][3][kPaletteEntries];
+// One palette as separate planes: [0] red, [1] green, [2] blue.
+using PalettePlanes = std::array<std::array<uint8_t, kPaletteEntries>, 3>;
+// Palettes[p] for p = slot * 16 + level: kPalettes of them, more once a load read more than 8 blocks.
+using PaletteStore = std::vector<PalettePlanes>;
+
+// The limits a store takes when it is made: grown, unless the program chose the classic sizes.
+const TableLimits& DefaultTableLimits();
+// Sets the limits of every store made from now on and of the shared store (TheStore).
+void UseTableLimits(const TableLimits& limits);
 
 struct ModelStore {
     TXW txw;
@@ -263,14 +311,16 @@ struct ModelStore {
 
     int32_t Counters[kCounterKinds] = {};
     int32_t Unique_Count = 0;
-    PaletteStore Palettes = {};  // kept between loads
-    int32_t Palette_Slots[kPaletteSlots] = {};
+    PaletteStore Palettes = PaletteStore(kPalettes);  // the first kPalettes are kept between loads
+    std::vector<int32_t> Palette_Slots = std::vector<int32_t>(kPaletteSlots, 0);
     int32_t Current_Palette_Set = 0;
     float Dist_1 = kUnsetReal, Dist_2 = kUnsetReal, Dist_3 = kUnsetReal;
     uint8_t Top_Textures = 0;
     // The bytes of the file as the load read them, kept up to date by every verified write: what the
     // editors check a run against before they replace it (the tables may already hold new values).
     std::vector<uint8_t> File_Image;
+    // How far a load may grow the tables: a setting of the program, kept by every clear.
+    TableLimits Limits = DefaultTableLimits();
 
     // Clears all twelve tables.
     void ClearTables();

@@ -16,13 +16,24 @@ void Walker::Peek() {
     cur_.Seek(at);
 }
 
-int Walker::NextRecord(Counter c, int capacity, FullTable table) {
-    const int32_t n = s_.Counters[c];
-    if (n >= capacity) {
-        warn_.NoteFull(table);
-        return -1;
+bool Walker::Afford(int64_t bytes) {
+    if (bytes > budget_) return false;
+    budget_ -= bytes;
+    return true;
+}
+
+int Walker::Slots(int32_t count, int classic, int limit, int64_t fileBytes, int64_t memoryBytes) {
+    const int want = Fit(count, limit, LoadProblem::kElementsFull);
+    if (want <= classic) return want;
+    // Elements past the end of the file cannot be read: no slot is made for them.
+    const int64_t left = std::max<int64_t>(0, cur_.Size() - cur_.Pos());
+    int slots = static_cast<int>(std::min<int64_t>(want, std::max<int64_t>(classic, left / fileBytes)));
+    if (slots < want) warn_.Note(LoadProblem::kTruncated);
+    if (slots > classic && !Afford(int64_t{slots - classic} * memoryBytes)) {
+        warn_.Note(LoadProblem::kElementsFull);
+        slots = classic;
     }
-    return n;
+    return slots;
 }
 
 int Walker::Fit(int32_t count, int capacity, LoadProblem overflow) {
@@ -93,7 +104,7 @@ void Walker::Run() {
     cur_.Read(txw.Jump_List_Offset);
     txw.Jump_List_Offset = Convert(txw.Jump_List_Offset);
     cur_.Seek(txw.Jump_List_Offset);
-    int top = Fit(txw.Num_Jumps, kMaxTopLevel, LoadProblem::kTopLevelFull);
+    int top = Fit(txw.Num_Jumps, limits_.Top_Level, LoadProblem::kTopLevelFull);
     if (top > 0) {
         // Entries the file ends before are not read (and not taken for 0 entries).
         const int64_t jumps = txw.Jump_List_Offset;
@@ -104,8 +115,12 @@ void Walker::Run() {
             top = static_cast<int>(held);
         }
     }
-    int32_t raw[kMaxTopLevel] = {};
-    ReadJumpList(top, txw.Jumps, raw, /*convert_all=*/true);
+    if (top > txw.Size()) {
+        txw.Jumps.resize(static_cast<size_t>(top), 0);
+        txw.Meshes.resize(static_cast<size_t>(top));
+    }
+    std::vector<int32_t> raw(static_cast<size_t>(top), 0);
+    ReadJumpList(top, txw.Jumps.data(), raw.data(), /*convert_all=*/true);
 
     // Walk pass.
     s_.ResetModelValues();
@@ -134,7 +149,8 @@ void Walker::ReadMesh(int m) {
     ReadHeader(rec);
     rec.Jump_List_Offset = Convert(rec.Jump_List_Offset);
     cur_.Seek(rec.Jump_List_Offset);
-    const int n = Fit(rec.Num_Jumps, kMaxMeshChildren, LoadProblem::kJumpListFull);
+    const int n = Fit(rec.Num_Jumps, limits_.Children, LoadProblem::kJumpListFull);
+    if (n > static_cast<int>(rec.Jumps.size())) rec.Jumps.resize(static_cast<size_t>(n), 0);
     active_.push_back(start);
     for (int k = 0; k < n; ++k) {
         cur_.Read(rec.Jumps[k]);

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "model/file_cursor.h"
@@ -15,13 +16,23 @@
 
 namespace opt::walk {
 
+// Memory of one face slot of a face-data record: 16 indices, the normal, f0..f5, the 4 quad flags.
+inline constexpr int kFaceSlotBytes = 16 * 4 + 3 * 4 + 6 * 4 + 4;
+// File bytes of one face: its 16 indices, its normal and its 6 mapping floats.
+inline constexpr int kFaceFileBytes = 100;
+
 // Offsets are 32-bit in the file; conversions wrap as the format's 32-bit arithmetic does.
 inline int32_t Wrap(int64_t v) { return static_cast<int32_t>(static_cast<uint32_t>(v)); }
 
 class Walker {
 public:
     Walker(ModelStore& store, std::span<const uint8_t> bytes, ReaderSinks sinks)
-        : s_(store), cur_(bytes), sinks_(sinks) {}
+        : s_(store),
+          cur_(bytes),
+          sinks_(sinks),
+          limits_(store.Limits),
+          warn_(store.Limits),
+          budget_(2 * static_cast<int64_t>(bytes.size()) + kBudgetBase) {}
 
     void Run();
 
@@ -37,10 +48,20 @@ private:
         cur_.Read(h.Data_Offset);
     }
     void Peek();
-    // Index of the next record of a table part, or -1 (with a warning) when the table is full.
-    int NextRecord(Counter c, int capacity, FullTable table);
+    // Index of the next record of a table part, growing the table by one record where the limits and
+    // the memory budget allow; -1 (with a warning) when the table is full.
+    template <class Table>
+    int NextRecord(Counter c, Table& table, FullTable kind);
     // How many entries of a stored count fit a table of the given capacity.
     int Fit(int32_t count, int capacity, LoadProblem overflow);
+    // Slots a block of `count` elements gets: at least `classic`; more only as far as the limit, the
+    // bytes left in the file (fileBytes per element) and the memory budget (memoryBytes per element)
+    // allow. Notes why a count was cut.
+    int Slots(int32_t count, int classic, int limit, int64_t fileBytes, int64_t memoryBytes);
+    // Takes bytes from the memory budget a load may spend beyond the classic sizes: at most twice the
+    // file plus kBudgetBase, so that no count in a damaged file makes the load allocate more than the
+    // file could hold.
+    bool Afford(int64_t bytes);
     // Reads n stored offsets at the cursor into out[], keeping the raw values in raw[]; converts every
     // entry when convert_all is set, otherwise only the entries that are not 0.
     void ReadJumpList(int n, int32_t* out, int32_t* raw, bool convert_all);
@@ -56,7 +77,7 @@ private:
     void ReadDescriptor(int mesh);
     template <class Record, size_t N>
     void ReadElementBlock(Table<Record, kMaxVertexBlocks>& table, Counter c, FullTable t, int mesh,
-                          std::array<float (Record::*)[kMaxElements], N> planes);
+                          std::array<Plane Record::*, N> planes);
     void ReadVertices(int mesh);
     void ReadTexVertices(int mesh);
     void ReadNormals(int mesh);
@@ -74,10 +95,14 @@ private:
     void ReadReferenceCounted();
     void AddPending(const std::string& name);
 
+    static constexpr int64_t kBudgetBase = int64_t{16} << 20;
+
     ModelStore& s_;
     FileCursor cur_;
     ReaderSinks sinks_;
+    TableLimits limits_;
     LoadWarnings warn_;
+    int64_t budget_;
 
     std::string pending_[kMaxPendingNames];
     int pending_count_ = 0;
@@ -87,5 +112,31 @@ private:
     int lod_seen_[4] = {};
     std::vector<int32_t> active_;  // block positions of the mesh and nodes being read
 };
+
+// Memory of one record beyond its header: the classic slots of its arrays.
+template <class Record>
+inline int64_t RecordBytes() {
+    int64_t bytes = sizeof(Record);
+    if constexpr (std::is_same_v<Record, VertexRecord> || std::is_same_v<Record, NormalRecord>)
+        bytes += int64_t{3} * 4 * kMaxElements;
+    if constexpr (std::is_same_v<Record, TexVertexRecord>) bytes += int64_t{2} * 4 * kMaxElements;
+    if constexpr (std::is_same_v<Record, FaceDataRecord>) bytes += int64_t{kFaceSlotBytes} * kMaxFaces;
+    if constexpr (std::is_same_v<Record, NodeRecord>) bytes += int64_t{4} * kMaxNodeChildren;
+    return bytes;
+}
+
+template <class Table>
+int Walker::NextRecord(Counter c, Table& table, FullTable kind) {
+    using Record = typename decltype(table.Entries)::value_type;
+    const int32_t n = s_.Counters[c];
+    if (n < table.Size()) return n;
+    if (n < limits_.RecordsOf(kind) && Afford(RecordBytes<Record>())) {
+        table.GrowTo(n + 1);
+        return n;
+    }
+    warn_.NoteFull(kind);
+    return -1;
+}
+
 
 }  // namespace opt::walk

@@ -5,7 +5,7 @@
 namespace opt::walk {
 
 void Walker::ReadHardpoint(int mesh) {
-    const int r = NextRecord(kCountHardpoints, kMaxHardpoints, FullTable::TTBH);
+    const int r = NextRecord(kCountHardpoints, s_.ttbh, FullTable::TTBH);
     if (r < 0) return;
     auto& h = s_.ttbh[r];
     h.Mesh = mesh;
@@ -20,7 +20,7 @@ void Walker::ReadHardpoint(int mesh) {
 }
 
 void Walker::ReadRotScale(int mesh) {
-    const int r = NextRecord(kCountRotScale, kMaxRotScale, FullTable::TRSH);
+    const int r = NextRecord(kCountRotScale, s_.trsh, FullTable::TRSH);
     if (r < 0) return;
     auto& rs = s_.trsh[r];
     rs.Mesh = mesh;
@@ -32,7 +32,7 @@ void Walker::ReadRotScale(int mesh) {
 }
 
 void Walker::ReadDescriptor(int mesh) {
-    const int r = NextRecord(kCountDescriptors, kMaxDescriptors, FullTable::TCB);
+    const int r = NextRecord(kCountDescriptors, s_.tcb, FullTable::TCB);
     if (r < 0) return;
     auto& d = s_.tcb[r];
     d.Mesh = mesh;
@@ -51,16 +51,21 @@ void Walker::ReadDescriptor(int mesh) {
 // Vertices, texture vertices and normals: Count records of floats directly after the header.
 template <class Record, size_t N>
 void Walker::ReadElementBlock(Table<Record, kMaxVertexBlocks>& table, Counter c, FullTable t, int mesh,
-                              std::array<float (Record::*)[kMaxElements], N> planes) {
-    const int r = NextRecord(c, kMaxVertexBlocks, t);
+                              std::array<Plane Record::*, N> planes) {
+    const int r = NextRecord(c, table, t);
     if (r < 0) return;
     auto& block = table[r];
     block.Mesh = mesh;
     ReadHeader(block);
     block.Data_Offset = Convert(block.Data_Offset);
-    const int n = Fit(block.Count, kMaxElements, LoadProblem::kElementsFull);
+    constexpr int64_t kElementBytes = int64_t{4} * N;
+    const int n = Slots(block.Count, kMaxElements, limits_.Elements, kElementBytes, kElementBytes);
     std::array<float*, N> out;
-    for (size_t k = 0; k < N; ++k) out[k] = block.*planes[k];
+    for (size_t k = 0; k < N; ++k) {
+        Plane& plane = block.*planes[k];
+        if (n > static_cast<int>(plane.size())) plane.resize(static_cast<size_t>(n), kUnsetReal);
+        out[k] = plane.data();
+    }
     cur_.ReadPlanes(out, n);
     ++s_.Counters[c];
 }
@@ -82,7 +87,7 @@ void Walker::ReadNormals(int mesh) {
 
 void Walker::ReadNode(int mesh) {
     // The node takes its record before any child is read, so nested nodes take later records.
-    const int r = NextRecord(kCountNodes, kMaxNodes, FullTable::TTMIH);
+    const int r = NextRecord(kCountNodes, s_.ttmih, FullTable::TTMIH);
     if (r < 0) return;
     ++s_.Counters[kCountNodes];
     auto& node = s_.ttmih[r];
@@ -91,12 +96,15 @@ void Walker::ReadNode(int mesh) {
     ReadHeader(node);
     node.Jump_List_Offset = Convert(node.Jump_List_Offset);
     cur_.Seek(node.Jump_List_Offset);
-    const int n = Fit(node.Num_Jumps, kMaxNodeChildren, LoadProblem::kJumpListFull);
-    int32_t raw[kMaxNodeChildren] = {};
-    ReadJumpList(n, node.Jumps, raw, /*convert_all=*/false);
+    const int n = Fit(node.Num_Jumps, limits_.Children, LoadProblem::kJumpListFull);
+    if (n > static_cast<int>(node.Jumps.size())) node.Jumps.resize(static_cast<size_t>(n), 0);
+    std::vector<int32_t> raw(static_cast<size_t>(n), 0);
+    ReadJumpList(n, node.Jumps.data(), raw.data(), /*convert_all=*/false);
+    // The children may grow the node table (nested nodes), which moves its records: follow a copy.
+    const std::vector<int32_t> children(node.Jumps.begin(), node.Jumps.begin() + n);
     active_.push_back(start);
     for (int k = 0; k < n; ++k)
-        if (raw[k] != 0) FollowChild(node.Jumps[k], mesh);
+        if (raw[k] != 0) FollowChild(children[static_cast<size_t>(k)], mesh);
     active_.pop_back();
 }
 

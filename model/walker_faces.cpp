@@ -1,4 +1,5 @@
 // LOD sets, their face lists and the face data, with the pending texture names that face data takes.
+#include <algorithm>
 #include <bit>
 
 #include "model/walker.h"
@@ -6,7 +7,7 @@
 namespace opt::walk {
 
 void Walker::ReadLodSet(int mesh) {
-    const int r = NextRecord(kCountLodSets, kMaxLodSets, FullTable::TTMDH);
+    const int r = NextRecord(kCountLodSets, s_.ttmdh, FullTable::TTMDH);
     if (r < 0) return;
     ++s_.Counters[kCountLodSets];
     auto& lod = s_.ttmdh[r];
@@ -26,7 +27,7 @@ void Walker::ReadLodSet(int mesh) {
     ReadJumpList(n, lod.Jumps, raw, /*convert_all=*/false);
     for (int j = 0; j < n; ++j) {
         if (!Followable(raw[j], lod.Jumps[j])) continue;
-        if (NextRecord(kCountFaceLists, kMaxFaceLists, FullTable::TTMFH) < 0) return;
+        if (NextRecord(kCountFaceLists, s_.ttmfh, FullTable::TTMFH) < 0) return;
         if (j <= 3) {
             current_lod_ = j;
             if (lod_seen_[j] == 0) sinks_.resolutions.AddLine(std::to_string(j));
@@ -64,7 +65,7 @@ void Walker::ReadFaceList(int mesh, int32_t pos) {
                 break;
             case kFaceData: {
                 f.Child_Type[l] = kFaceData;
-                const int d = NextRecord(kCountFaceData, kMaxFaceData, FullTable::TTFD);
+                const int d = NextRecord(kCountFaceData, s_.ttfd, FullTable::TTFD);
                 if (d < 0) break;
                 auto& rec = s_.ttfd[d];
                 if (waiting_block_ >= 0) {
@@ -92,7 +93,7 @@ void Walker::ReadFaceList(int mesh, int32_t pos) {
             case kTextureGroup:
                 f.Child_Type[l] = kTextureGroup;
                 pending_flag_ = true;
-                if (NextRecord(kCountTextureGroups, kMaxTextureGroups, FullTable::Groups) < 0) break;
+                if (NextRecord(kCountTextureGroups, s_.ttx.Groups, FullTable::Groups) < 0) break;
                 ReadGroup();
                 break;
             case kTextureRef:
@@ -120,15 +121,19 @@ void Walker::ReadFaceData(FaceDataRecord& d, int mesh) {
     cur_.Seek(d.Data_Offset);
     cur_.Read(d.Edges);
     const int64_t faces = d.Count;
-    const int n = Fit(d.Count, kMaxFaces, LoadProblem::kElementsFull);
+    const int n = Slots(d.Count, kMaxFaces, limits_.Faces, kFaceFileBytes, kFaceSlotBytes);
+    d.GrowFaces(n);
     // Face records (16 indices), then all face normals (3 floats), then all mapping records (6 floats).
     const int64_t base = int64_t{d.Data_Offset} + 4;
-    if (const uint8_t* run = cur_.Run(base, 100 * faces)) {
+    if (const uint8_t* run = cur_.Run(base, kFaceFileBytes * faces)) {
         DecodeFaces(d, n, run, run + 64 * faces, run + 76 * faces);
-        cur_.Seek(base + 100 * faces);
+        d.Faces_Read = n;
+        cur_.Seek(base + kFaceFileBytes * faces);
         return;
     }
     // The file ends inside the block: field by field, keeping what is not in the file.
+    const int64_t whole = (cur_.Size() - base - 4) / 64 + 1;  // faces whose first index is in the file
+    d.Faces_Read = static_cast<int32_t>(std::clamp<int64_t>(base >= 0 && cur_.Size() - base >= 4 ? whole : 0, 0, n));
     for (int i = 0; i < n; ++i) {
         for (int g = 0; g < 4; ++g) {
             for (int k = 0; k < 4; ++k) cur_.Read(d.Index(g, k)[i]);

@@ -6,7 +6,7 @@
 namespace opt::walk {
 
 void Walker::ReadTextureCounted() {
-    const int x = NextRecord(kCountTextures, kMaxTextures, FullTable::Textures);
+    const int x = NextRecord(kCountTextures, s_.ttx.Textures, FullTable::Textures);
     if (x < 0) return;
     ReadTexture(s_.ttx.Textures[x], x);
     ++s_.Counters[kCountTextures];
@@ -23,11 +23,17 @@ void Walker::ReadTexture(TextureRecord& x, int32_t index) {
 
     const bool listed = sinks_.textures.Contains(name);
     if (!listed) sinks_.textures.AddLine(name);
-    if (!listed && std::find(std::begin(ttx.Unique_Names), std::end(ttx.Unique_Names), name) ==
-                       std::end(ttx.Unique_Names)) {
-        if (s_.Unique_Count < kMaxUniqueNames) {
-            ttx.Unique_Names[s_.Unique_Count] = name;
-            ttx.Texture_Index[s_.Unique_Count] = index;
+    // An empty name is never a texture of the list: it means no texture.
+    const auto used = ttx.Unique_Names.begin() + s_.Unique_Count;
+    if (!listed && !name.empty() && std::find(ttx.Unique_Names.begin(), used, name) == used) {
+        const int k = s_.Unique_Count;
+        if (k >= static_cast<int>(ttx.Unique_Names.size()) && k < limits_.RecordsOf(FullTable::Unique_Names)) {
+            ttx.Unique_Names.emplace_back();
+            ttx.Texture_Index.push_back(kUnsetIndex);
+        }
+        if (k < static_cast<int>(ttx.Unique_Names.size())) {
+            ttx.Unique_Names[static_cast<size_t>(k)] = name;
+            ttx.Texture_Index[static_cast<size_t>(k)] = index;
             ++s_.Unique_Count;
         } else {
             warn_.NoteFull(FullTable::Unique_Names);
@@ -50,12 +56,19 @@ void Walker::ReadTexture(TextureRecord& x, int32_t index) {
     }
     int found = -1;
     int free_slot = -1;
-    for (int k = 0; k < kPaletteSlots; ++k) {
-        if (s_.Palette_Slots[k] == x.Palette_Offset) found = k;
-        if (s_.Palette_Slots[k] == 0) {
+    auto& slots = s_.Palette_Slots;
+    for (int k = 0; k < static_cast<int>(slots.size()); ++k) {
+        if (slots[static_cast<size_t>(k)] == x.Palette_Offset) found = k;
+        if (slots[static_cast<size_t>(k)] == 0) {
             free_slot = k;
             break;
         }
+    }
+    if (found < 0 && free_slot < 0 && static_cast<int>(slots.size()) < limits_.Palette_Slots) {
+        // Every slot holds another palette block: a new slot, with its own 16 palettes.
+        free_slot = static_cast<int>(slots.size());
+        slots.push_back(0);
+        s_.Palettes.resize(slots.size() * kPalettesPerSlot);
     }
     int set = s_.Current_Palette_Set;
     if (found >= 0) {
@@ -115,7 +128,7 @@ void Walker::ReadGroup() {
 }
 
 void Walker::ReadReferenceCounted() {
-    const int r = NextRecord(kCountTextureRefs, kMaxTextureRefs, FullTable::Refs);
+    const int r = NextRecord(kCountTextureRefs, s_.ttx.Refs, FullTable::Refs);
     if (r < 0) return;
     auto& ref = s_.ttx.Refs[r];
     ReadHeader(ref);

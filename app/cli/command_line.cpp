@@ -7,6 +7,7 @@
 
 #include "app/cli/commands.h"
 #include "listings/registry.h"
+#include "model/store.h"
 
 namespace cli {
 
@@ -124,6 +125,17 @@ void BuildCommandLine(CLI::App& app) {
     app.set_version_flag("--version", std::string("zedaruz-cli ") + ZEDARUZ_VERSION);
     app.require_subcommand(1);
     app.footer(ListingNames());
+    // Before any command loads a model: the classic table sizes, as other tools keep them.
+    app.add_option_function<std::string>(
+           "--tables",
+           [](const std::string& sizes) {
+               opt::UseTableLimits(sizes == "classic" ? opt::TableLimits::ClassicSizes()
+                                                      : opt::TableLimits::Grown());
+           },
+           "table sizes: grown (the default: the whole model, up to the program's limits) or classic "
+           "(the classic capacities exactly; the rest of a larger model is not read)")
+        ->check(CLI::IsMember({"grown", "classic"}))
+        ->type_name("SIZES");
     AddListCommand(app);
     AddInfoCommand(app);
     AddCheckCommand(app);

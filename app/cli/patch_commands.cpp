@@ -207,7 +207,7 @@ int HitZonesCommand(const Args& args) {
         PatchSession s(args[0]);
         s.Edit().SBHZClick();
         const opt::TCB& tcb = s.Store().tcb;
-        for (int k = 0; k < opt::TCB::Capacity; ++k) {
+        for (int k = 0; k < tcb.Size(); ++k) {
             const opt::DescriptorRecord& d = tcb[k];
             if (d.Type != opt::kMeshDescriptor) continue;
             std::string line = "descriptor " + std::to_string(k);

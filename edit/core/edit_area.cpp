@@ -68,13 +68,13 @@ bool EditArea::MayUpdate(Mode mode) const {
     const int e = selection_.Edit_Index;
     switch (mode) {
         case Mode::Hardpoints:
-            return thp_ && TTBH::InRange(e);
+            return thp_ && store_.ttbh.InRange(e);
         case Mode::Descriptors:
-            return tedhz_ && TCB::InRange(e);
+            return tedhz_ && store_.tcb.InRange(e);
         case Mode::Distances:
             return true;
         case Mode::RotScale:
-            return trshed_ && TRSH::InRange(e);
+            return trshed_ && store_.trsh.InRange(e);
         case Mode::None:
             return false;
     }
@@ -129,16 +129,16 @@ void EditArea::LBEDClick(int line) {
     const std::optional<int> entry = EntryOfLine(line);
     switch (ActiveMode()) {
         case Mode::Hardpoints:
-            if (entry && TTBH::InRange(*entry)) ChooseHardpoint(*entry);
+            if (entry && store_.ttbh.InRange(*entry)) ChooseHardpoint(*entry);
             break;
         case Mode::Descriptors:
-            if (entry && TCB::InRange(*entry)) ChooseDescriptor(*entry);
+            if (entry && store_.tcb.InRange(*entry)) ChooseDescriptor(*entry);
             break;
         case Mode::Distances:
             ChooseDistances();
             break;
         case Mode::RotScale:
-            if (entry && TRSH::InRange(*entry)) ChooseRotScale(*entry);
+            if (entry && store_.trsh.InRange(*entry)) ChooseRotScale(*entry);
             break;
         case Mode::None:
             break;

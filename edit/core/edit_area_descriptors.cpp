@@ -12,7 +12,7 @@ namespace opt {
 void EditArea::SBHZEDClick() {
     EnterMode(SBHZED, "Mesh Things");
     if (!tedhz_) tedhz_ = std::make_unique<TEDHZ>();
-    for (int n = 0; n < TCB::Capacity; ++n)
+    for (int n = 0; n < store_.tcb.Size(); ++n)
         if (store_.tcb[n].Type == kMeshDescriptor) w_.LBED.push_back(std::to_string(n));
     w_.ClearEHPType();
     w_.SBHZ0 = true;

@@ -16,7 +16,7 @@ float* Coordinate(HardpointRecord& r, int item) { return item == 0 ? &r.X : item
 void EditArea::SBHPClick() {
     EnterMode(SBHP, "Hard Points");
     if (!thp_) thp_ = std::make_unique<THP>();
-    for (int n = 0; n < TTBH::Capacity; ++n)
+    for (int n = 0; n < store_.ttbh.Size(); ++n)
         if (store_.ttbh[n].Data_Offset != 0) w_.LBED.push_back(std::to_string(n));
     w_.SetRG(kRGHardpoints);
     rgParts_ = kRGHardpoints;

@@ -36,7 +36,7 @@ bool EditArea::WriteHZ() {
 }
 
 bool EditArea::HasDescriptors() {
-    for (int k = 0; k < TCB::Capacity; ++k)
+    for (int k = 0; k < store_.tcb.Size(); ++k)
         if (store_.tcb[k].Type == kMeshDescriptor) return true;
     NothingWritten(FileName + " holds no mesh descriptor (block type 25)");
     return false;

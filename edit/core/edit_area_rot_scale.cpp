@@ -11,7 +11,7 @@ namespace opt {
 void EditArea::SBRSHClick() {
     EnterMode(SBRSH, "Scale Things");
     if (!trshed_) trshed_ = std::make_unique<TRSHED>();
-    for (int n = 0; n < TRSH::Capacity; ++n)
+    for (int n = 0; n < store_.trsh.Size(); ++n)
         if (store_.trsh[n].Type == kRotScale) w_.LBED.push_back(std::to_string(n));
     w_.ClearEHPType();
 }

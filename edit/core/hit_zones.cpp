@@ -24,7 +24,8 @@ void HitZoneComputation::Begin() {
     current_->Reset();
     runEntry_ = -1;
     runFilled_ = false;
-    filled_.fill(false);
+    unions_.assign(static_cast<size_t>(store_.tcb.Size()), TheHZ{});
+    filled_.assign(static_cast<size_t>(store_.tcb.Size()), false);
 }
 
 TheHZ& HitZoneComputation::Box() {
@@ -49,7 +50,7 @@ void HitZoneComputation::Finish(std::optional<int> /*lastVertexEntry*/) {
 
 void HitZoneComputation::CloseRun() {
     const int k = runEntry_;
-    if (!runFilled_ || !TCB::InRange(k)) return;
+    if (!runFilled_ || !store_.tcb.InRange(k) || static_cast<size_t>(k) >= unions_.size()) return;
     runFilled_ = false;
     const TheHZ& run = Box();
     TheHZ& u = unions_[static_cast<size_t>(k)];
@@ -66,22 +67,24 @@ void HitZoneComputation::CloseRun() {
 
 std::vector<int> HitZoneComputation::DescriptorsWithoutBox() const {
     std::vector<int> missed;
-    for (int k = 0; k < TCB::Capacity; ++k)
-        if (store_.tcb[k].Type == kMeshDescriptor && !filled_[static_cast<size_t>(k)]) missed.push_back(k);
+    for (int k = 0; k < store_.tcb.Size(); ++k)
+        if (store_.tcb[k].Type == kMeshDescriptor &&
+            (static_cast<size_t>(k) >= filled_.size() || !filled_[static_cast<size_t>(k)]))
+            missed.push_back(k);
     return missed;
 }
 
 void HitZoneComputation::AccumulateHZ(int a, const CurFace& face) {
-    if (!TVX::InRange(a)) return;
+    if (!store_.tvx.InRange(a)) return;
     const VertexRecord& v = store_.tvx[a];
     const int used = face[3] == -1 ? 3 : 4;
     TheHZ& hz = Box();
     const std::pair<const float*, std::pair<float*, float*>> axes[3] = {
-        {v.X, {&hz.Min_X, &hz.Max_X}}, {v.Y, {&hz.Min_Y, &hz.Max_Y}}, {v.Z, {&hz.Min_Z, &hz.Max_Z}}};
+        {v.X.data(), {&hz.Min_X, &hz.Max_X}}, {v.Y.data(), {&hz.Min_Y, &hz.Max_Y}}, {v.Z.data(), {&hz.Min_Z, &hz.Max_Z}}};
     for (const auto& [values, bounds] : axes) {
         for (int k = 0; k < used; ++k) {
             const int32_t index = face[static_cast<size_t>(k)];
-            if (index < 0 || index >= kMaxElements) continue;
+            if (index < 0 || index >= v.Elements()) continue;
             Widen(values[index], *bounds.first, *bounds.second);
             runFilled_ = true;
         }
@@ -89,7 +92,7 @@ void HitZoneComputation::AccumulateHZ(int a, const CurFace& face) {
 }
 
 void HitZoneComputation::StoreHZ(int k, const TheHZ& hz) {
-    if (!TCB::InRange(k)) return;
+    if (!store_.tcb.InRange(k)) return;
     DescriptorRecord& d = store_.tcb[k];
     const float mins[3] = {hz.Min_X, hz.Min_Y, hz.Min_Z};
     const float maxs[3] = {hz.Max_X, hz.Max_Y, hz.Max_Z};

@@ -56,8 +56,8 @@ private:
     std::unique_ptr<TheHZ> current_;
     int runEntry_ = -1;       // the table mesh number of the running run's faces
     bool runFilled_ = false;  // the running run received a vertex
-    std::array<TheHZ, kMaxDescriptors> unions_{};
-    std::array<bool, kMaxDescriptors> filled_{};  // entry k received a vertex in this pass
+    std::vector<TheHZ> unions_;  // one per descriptor entry, sized at Begin
+    std::vector<bool> filled_;   // entry k received a vertex in this pass
 };
 
 }  // namespace opt

@@ -38,7 +38,7 @@ bool Touched(std::span<const PatchWrite> writes, int64_t pos, int64_t size) {
 template <class Table, class Size, class Read>
 void Restore(Table& table, std::span<const uint8_t> image, std::span<const PatchWrite> writes,
              Size payloadBytes, Read read) {
-    for (int k = 0; k < Table::Capacity; ++k) {
+    for (int k = 0; k < table.Size(); ++k) {
         auto& r = table[k];
         if (r.Data_Offset == 0 || !Touched(writes, r.Data_Offset, payloadBytes(r))) continue;
         PayloadReader reader(image, r.Data_Offset);

@@ -28,7 +28,7 @@ template <class Table, class Record>
 void StoreIntoBlock(Table& table, int index, const Record& r) {
     const auto type = table[index].Type;
     const auto offset = table[index].Data_Offset;
-    for (int k = 0; k < Table::Capacity; ++k) {
+    for (int k = 0; k < table.Size(); ++k) {
         const auto& e = table[k];
         if (k != index && offset != 0 && e.Data_Offset == offset && e.Type == type &&
             !SameBlockValues(table[index], e))
@@ -36,7 +36,7 @@ void StoreIntoBlock(Table& table, int index, const Record& r) {
                            " name the block at file position " + std::to_string(offset) +
                            " but were not read from the same bytes.");
     }
-    for (int k = 0; k < Table::Capacity; ++k) {
+    for (int k = 0; k < table.Size(); ++k) {
         auto& e = table[k];
         if (k == index) {
             e = r;

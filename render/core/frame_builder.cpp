@@ -19,9 +19,9 @@ constexpr Rgb kSelMeshTri{1.0f, 0.0f, 0.5f};
 constexpr Rgb kSelFaceQuad{1.0f, 0.0f, 0.0f};
 constexpr Rgb kSelFaceTri{1.0f, 0.0f, 0.4f};
 
-// Faces stored in an entry: its Count within 0..50.
-int StoredFaces(const FaceDataRecord& fd) { return Clamped(fd.Count, kMaxFaces); }
-bool HoldsFace(const FaceDataRecord& fd, int j) { return fd.Vertex(0)[j] != kUnsetIndex; }
+// Faces stored in an entry: its Count within its slots (0..50 in a classic entry).
+int StoredFaces(const FaceDataRecord& fd) { return Clamped(fd.Count, fd.Faces()); }
+bool HoldsFace(const FaceDataRecord& fd, int j) { return fd.Holds(j); }
 bool IsQuad(const FaceDataRecord& fd, int j) { return fd.Quad[kGroupVertex][j] != 0; }
 
 class ModelFrame {
@@ -48,7 +48,7 @@ private:
         int32_t prev = start;
         std::optional<TextureLookup> lookup;
         if (textured_) lookup.emplace(store_.ttx);
-        for (int i = start; i < kMaxFaceData; ++i) {
+        for (int i = start; i < store_.ttfd.Size(); ++i) {
             const FaceDataRecord& fd = store_.ttfd[i];
             if (fd.Count <= 0) continue;
             // The texture of an entry depends only on its first pending name: look it up once, at
@@ -113,7 +113,7 @@ private:
     std::optional<int> LastVertexEntry() const {
         if (!lastMesh_) return std::nullopt;
         const int64_t e = int64_t{*lastMesh_} - draw_.Shift();
-        if (e < 0 || e >= kMaxVertexBlocks) return std::nullopt;
+        if (e < 0 || e >= store_.tvx.Size()) return std::nullopt;
         return static_cast<int>(e);
     }
 
@@ -121,7 +121,7 @@ private:
     // entry has no children, and stops at the first entry whose Count is 0.
     void ShowSelMesh() {
         const int start = store_.txw.Meshes[0].Num_Jumps == 0 ? 1 : 0;
-        for (int i = start; i < kMaxFaceData; ++i) {
+        for (int i = start; i < store_.ttfd.Size(); ++i) {
             const FaceDataRecord& fd = store_.ttfd[i];
             if (fd.Count == 0) return;
             if (fd.Count < 0 || fd.Mesh != selection_.SelectedMesh) continue;
@@ -135,7 +135,7 @@ private:
 
     // Every face of the selected face-data entry, at any level.
     void ShowSelFace() {
-        if (!TTFD::InRange(selection_.SelectedFaceData)) return;
+        if (!store_.ttfd.InRange(selection_.SelectedFaceData)) return;
         const FaceDataRecord& fd = store_.ttfd[selection_.SelectedFaceData];
         for (int j = 0; j < StoredFaces(fd); ++j) {
             if (!HoldsFace(fd, j)) continue;

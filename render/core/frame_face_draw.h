@@ -4,7 +4,7 @@
 // entry of the file was a texture.
 //
 // A face whose vertex entry lies outside the vertex table, or whose used vertex or texture-vertex
-// indices lie outside 0..999, is not drawn: the file is not trusted to stay inside the tables.
+// indices lie outside the slots of their block (0..999 in a classic block), is not drawn: the file is not trusted to stay inside the tables.
 #pragma once
 
 #include <cstdint>
@@ -52,8 +52,9 @@ private:
         const int e = VertexEntry(mesh);
         if (e < 0) return;
         if (hitZones_ != nullptr && !Main_Pass_Done) hitZones_->FaceHZ(e, Face(), Mesh_Changed, mesh);
-        if (!CornersInBlock(kGroupVertex, corners)) return;
-        CopyCorners(store_.tvx[e], corners, frame_.AddColoured(kind, colour, 0, corners));
+        const VertexRecord& vx = store_.tvx[e];
+        if (!CornersInBlock(kGroupVertex, corners, vx.Elements())) return;
+        CopyCorners(vx, corners, frame_.AddColoured(kind, colour, 0, corners));
     }
     void DrawTextured(PrimitiveKind kind, int corners, int32_t mesh, TextureBinding t);
     // Vertex entry of a mesh number, or -1 when it lies outside the vertex table.
@@ -61,13 +62,13 @@ private:
     int32_t Index(int n) const { return face_->Indices[n][j_]; }
     int VertexEntry(int32_t mesh) const {
         const int64_t e = int64_t{mesh} - shift_;
-        return e >= 0 && e < kMaxVertexBlocks ? static_cast<int>(e) : -1;
+        return e >= 0 && e < store_.tvx.Size() ? static_cast<int>(e) : -1;
     }
-    // Whether the first `corners` indices of group `group` in CurFace lie inside a block.
-    bool CornersInBlock(int group, int corners) const {
+    // Whether the first `corners` indices of group `group` in CurFace lie inside a block of `slots`.
+    bool CornersInBlock(int group, int corners, int slots) const {
         for (int k = 0; k < corners; ++k) {
             const int32_t index = Index(group * 4 + k);
-            if (index < 0 || index >= kMaxElements) return false;
+            if (index < 0 || index >= slots) return false;
         }
         return true;
     }

@@ -56,7 +56,9 @@ void HitZoneBox(const DescriptorRecord& d, Frame& frame) {
 }  // namespace
 
 bool ShowSelVertex(const ModelStore& store, int32_t selectedMesh, int32_t selectedVertex, Frame& frame) {
-    if (!TVX::InRange(selectedMesh) || selectedVertex < 0 || selectedVertex >= kMaxElements) return false;
+    if (!store.tvx.InRange(selectedMesh) || selectedVertex < 0 ||
+        selectedVertex >= store.tvx[selectedMesh].Elements())
+        return false;
     const VertexRecord& vx = store.tvx[selectedMesh];
     Point(frame, kSelected, 2, {vx.X[selectedVertex], vx.Y[selectedVertex], vx.Z[selectedVertex]});
     return true;
@@ -69,7 +71,7 @@ void ShowHardpoints(const ModelStore& store, Frame& frame) {
 }
 
 void ShowSelHardpoint(const ModelStore& store, int32_t editIndex, Frame& frame) {
-    if (!TTBH::InRange(editIndex)) return;
+    if (!store.ttbh.InRange(editIndex)) return;
     const HardpointRecord& hp = store.ttbh[editIndex];
     Point(frame, kSelected, 2, {hp.X, hp.Y, hp.Z});
 }
@@ -81,7 +83,7 @@ void ShowHitZones(const ModelStore& store, Frame& frame) {
 }
 
 void ShowTargetBox(const ModelStore& store, int32_t editIndex, Frame& frame) {
-    if (!TCB::InRange(editIndex)) return;
+    if (!store.tcb.InRange(editIndex)) return;
     const DescriptorRecord& d = store.tcb[editIndex];
     const FrameVertex c = Triple(TargetsHitZoneCentre(d.Mesh_Type) ? d.HZ_Centre : d.Target);
     Quad(frame, kBoxSide, {c.x + 200, c.y + 200, c.z}, {c.x + 200, c.y - 200, c.z},

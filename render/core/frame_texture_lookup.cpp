@@ -3,17 +3,16 @@
 namespace opt {
 
 TextureLookup::TextureLookup(const TTX& ttx) : ttx_(ttx) {
-    for (int k = 0; k < kMaxUniqueNames; ++k) trimmed_[k] = TrimName(ttx.Unique_Names[k]);
+    // Unused entries are left out; emplace keeps the first entry of a name.
+    for (size_t k = 0; k < ttx.Unique_Names.size(); ++k)
+        if (ttx.EntryUsed(k)) first_.emplace(TrimName(ttx.Unique_Names[k]), static_cast<int>(k));
 }
 
 std::optional<TextureBinding> TextureLookup::Find(const std::string& name) const {
     const std::string wanted = TrimName(name);
-    for (int k = 0; k < kMaxUniqueNames; ++k) {
-        if (trimmed_[k] != wanted) continue;
-        // An unused entry has an empty name: an empty name meets it and means no texture.
-        if (ttx_.Texture_Index[k] == kUnsetIndex) return TextureBinding{};
-        return TextureBinding{k, ttx_.Texture_Index[k]};
-    }
+    const auto it = first_.find(wanted);
+    if (it != first_.end()) return TextureBinding{it->second, ttx_.Texture_Index[static_cast<size_t>(it->second)]};
+    if (wanted.empty()) return TextureBinding{};
     return std::nullopt;
 }
 

@@ -2,7 +2,7 @@
 // trimmed, against the texture list's unique names, trimmed the same way, case-sensitively.
 #pragma once
 
-#include <array>
+#include <unordered_map>
 #include <optional>
 #include <string>
 
@@ -17,15 +17,16 @@ public:
     // Trims the unique names once for the whole frame.
     explicit TextureLookup(const TTX& ttx);
 
-    // The binding of the first list entry whose unique name equals name (both trimmed). An unused
-    // entry (Texture_Index 1234, empty name) met first by an empty name gives the binding of no
-    // texture, so the face is drawn untextured. Nothing when no entry matches: the face keeps the
-    // texture found before it.
+    // The binding of the first list entry whose unique name equals name (both trimmed). An empty
+    // name that no entry carries means no texture: the face is drawn untextured. Nothing when no
+    // entry matches: the face keeps the texture found before it.
     std::optional<TextureBinding> Find(const std::string& name) const;
 
 private:
     const TTX& ttx_;
-    std::array<std::string, kMaxUniqueNames> trimmed_;
+    // Trimmed name -> first entry that carries it, so that a face's lookup costs the same whether
+    // the list holds 150 names or thousands.
+    std::unordered_map<std::string, int> first_;
 };
 
 }  // namespace opt

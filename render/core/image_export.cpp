@@ -10,10 +10,10 @@ namespace opt {
 
 std::array<uint8_t, kPalFileBytes> PalBytes(const ModelStore& store, int p) {
     std::array<uint8_t, kPalFileBytes> out{};
-    if (p < 0 || p >= kPalettes) return out;
+    if (p < 0 || p >= static_cast<int>(store.Palettes.size())) return out;
     for (size_t plane = 0; plane < 3; ++plane)
         for (size_t i = 0; i < kPaletteEntries; ++i)
-            out[plane * kPaletteEntries + i] = store.Palettes[p][plane][i];
+            out[plane * kPaletteEntries + i] = store.Palettes[static_cast<size_t>(p)][plane][i];
     return out;
 }
 
@@ -35,9 +35,10 @@ std::string SaveBmp(const std::string& saveDataDir, const std::string& entryText
 }
 
 int UsedPaletteSlots(const ModelStore& store) {
-    for (int k = 0; k < kPaletteSlots; ++k)
-        if (store.Palette_Slots[k] == 0) return k;
-    return kPaletteSlots;
+    const auto& slots = store.Palette_Slots;
+    for (size_t k = 0; k < slots.size(); ++k)
+        if (slots[k] == 0) return static_cast<int>(k);
+    return static_cast<int>(slots.size());
 }
 
 std::string SavePals(const std::string& saveDataDir, const ModelStore& store, const std::string& modelPath) {

@@ -8,8 +8,8 @@ int PaletteNumber(int32_t paletteSet, int level) {
 
 ColourTable SetPalette(const ModelStore& store, int p) {
     ColourTable t;
-    if (p < 0 || p >= kPalettes) return t;
-    const auto& planes = store.Palettes[p];
+    if (p < 0 || p >= static_cast<int>(store.Palettes.size())) return t;
+    const auto& planes = store.Palettes[static_cast<size_t>(p)];
     for (size_t i = 0; i < kPaletteEntries; ++i) {
         const uint8_t r = planes[0][i], g = planes[1][i], b = planes[2][i];
         t.GLPalette[i * 3 + 0] = r;

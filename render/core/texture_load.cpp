@@ -28,9 +28,9 @@ int PreviewPaletteNumber(const ModelStore& store, int r) {
 
 std::vector<TextureUploadEntry> TextureUploadList(const ModelStore& store) {
     std::vector<TextureUploadEntry> list;
-    for (int k = 0; k < kMaxUniqueNames; ++k) {
-        const int32_t r = store.ttx.Texture_Index[k];
-        if (r == kUnsetIndex || !store.ttx.Textures.InRange(r)) break;
+    for (int k = 0; store.ttx.EntryUsed(static_cast<size_t>(k)); ++k) {
+        const int32_t r = store.ttx.Texture_Index[static_cast<size_t>(k)];
+        if (!store.ttx.Textures.InRange(r)) break;
         list.push_back({k, r});
     }
     return list;

@@ -41,8 +41,8 @@ struct TextureUploadEntry {
     int GLName;  // k, from 0
     int Record;  // Texture_Index[k]
 };
-// Entries 0 .. 149 up to the first Texture_Index of 1234; an index outside the texture table also
-// ends the list.
+// The texture list's entries in order, up to the first unused one; an index outside the texture
+// table also ends the list.
 std::vector<TextureUploadEntry> TextureUploadList(const ModelStore& store);
 
 // The texture record the texture list shows under this name (the record its name was first read

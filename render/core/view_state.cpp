@@ -74,11 +74,11 @@ void SetCamera(ViewState& view, const ViewCamera& camera) {
 OrthoRange ComputeOrtho(const ModelStore& store) {
     float hi = kHiStart;
     float lo = kLoStart;
-    for (int e = 0; e < TVX::Capacity; ++e) {
+    for (int e = 0; e < store.tvx.Size(); ++e) {
         const VertexRecord& block = store.tvx[e];
         // The first unset block ends the scan; inside a block the first unset x ends that block.
         if (block.X[0] == kUnsetReal) break;
-        for (int v = 0; v < kMaxElements; ++v) {
+        for (int v = 0; v < block.Elements(); ++v) {
             if (block.X[v] == kUnsetReal) break;
             for (float c : {block.X[v], block.Y[v], block.Z[v]}) {
                 if (c > hi) hi = c;

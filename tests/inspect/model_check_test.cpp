@@ -37,7 +37,7 @@ TEST_F(ModelCheckTest, NotesAreNotDamageButStructuralWarningsAre) {
     EXPECT_EQ(notes.Lines.front(), "Warning ***");
     EXPECT_FALSE(opt::IsDamageWarning(
         "Warning: more than 8 palette blocks; textures of the others use palette set 0"));
-    opt::LoadWarnings replaced;
+    opt::LoadWarnings replaced(opt::TableLimits::Grown());
     replaced.NoteReplacedFaceData(123);
     EXPECT_FALSE(opt::IsDamageWarning(replaced.Lines().front()));
 

@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "model/bytes.h"
+#include "model/load_warnings.h"
 #include "tests/model/reader_fixture.h"
 
 namespace opt::testing {
@@ -88,14 +89,24 @@ TEST_F(ReaderTest, SharedChildrenAreReadOncePerReferenceUntilTheTableIsFull) {
     }
     mesh.children = chain;  // all twenty nodes are children of the mesh too
     m.entries.push_back(mesh);
+    // Grown tables stop the walk at their limits just the same.
+    LoadModel(m);
+    const TableLimits grown = TableLimits::Grown();
+    EXPECT_EQ(store->Counters[kCountNodes], grown.RecordsOf(FullTable::TTMIH));
+    EXPECT_EQ(store->Counters[kCountHardpoints], grown.RecordsOf(FullTable::TTBH));
+    EXPECT_TRUE(HasDamage("table TTMIH holds 4096 node blocks"));
+    UseClassicSizes();
     LoadModel(m);
     EXPECT_EQ(store->Counters[kCountNodes], kMaxNodes);
     EXPECT_EQ(store->Counters[kCountHardpoints], kMaxHardpoints);
     EXPECT_TRUE(HasDamage("table TTMIH holds 50 node blocks"));
     EXPECT_TRUE(HasDamage("table TTBH holds 100 hardpoints"));
+    EXPECT_EQ(listing.lines.back(), kClassicCutHint);
+    EXPECT_EQ(store->ttmih.Size(), kMaxNodes);
 }
 
 TEST_F(ReaderTest, CountsPastEveryCapacityAreCutWithOneWarningPerKind) {
+    UseClassicSizes();
     optb::Model m;
     m.palettes.push_back(optb::PaletteBlock::ramp(0));
     std::vector<optb::Vec3> many(1005, optb::Vec3{1, 2, 3});

@@ -31,6 +31,8 @@ protected:
         LoadBytesFresh(built.bytes);
         return built;
     }
+    // Loads with the classic table sizes from now on (the tests of the classic cuts).
+    void UseClassicSizes() { store->Limits = TableLimits::ClassicSizes(); }
     // Lines of the listing box that are damage reports (start with "Warning:").
     std::vector<std::string> DamageLines() const {
         std::vector<std::string> out;

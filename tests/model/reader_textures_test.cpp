@@ -86,6 +86,7 @@ TEST_F(ReaderTest, AReusedFaceDataRecordShowsOnlyTheBlockThatFilledItLast) {
 }
 
 TEST_F(ReaderTest, FaceDataAfterTexturesThatFoundNoRoomStillTakesItsOwnRecord) {
+    UseClassicSizes();
     // A first LOD set of five face lists with 30 textures each fills the texture table; the textures
     // of the face list after it find no room.
     optb::Model m = FaceListModel({Tex("X"), Tri(), Tex("Y"), Tri(), Tex("Z"),
@@ -213,10 +214,11 @@ TEST_F(ReaderTest, TexturesSharingAPaletteBlockShareOneSlot) {
     EXPECT_NE(store->Palette_Slots[2], 0);
     EXPECT_EQ(store->Palette_Slots[3], 0);
     // Slot 1 holds the second block's palettes, which differ from the first's.
-    EXPECT_NE(0, std::memcmp(store->Palettes[16], store->Palettes[0], sizeof store->Palettes[0]));
+    EXPECT_NE(store->Palettes[16], store->Palettes[0]);
 }
 
 TEST_F(ReaderTest, ANinthPaletteBlockUsesSetZeroWithAWarning) {
+    UseClassicSizes();
     std::vector<optb::FaceListChild> children;
     for (int p = 0; p < 9; ++p) {
         children.push_back(Tex("P" + std::to_string(p), p));

@@ -221,13 +221,16 @@ TEST_F(ReaderTest, LoadingTheSameFileTwiceGivesTheSameTablesAndLists) {
     LoadBytes(*first, bytes, {l2, r2, t2});
     LoadBytesFresh(bytes);
     EXPECT_EQ(first_lists, std::make_tuple(listing.lines, resolutions.lines, textures.lines));
-    EXPECT_EQ(0, std::memcmp(&first->tvx[0], &store->tvx[0], sizeof(VertexRecord)));
+    const auto& va = first->tvx[0];
+    const auto& vb = store->tvx[0];
+    EXPECT_EQ(std::tie(va.Lead, va.Type, va.Count, va.Data_Offset, va.Mesh, va.X, va.Y, va.Z),
+              std::tie(vb.Lead, vb.Type, vb.Count, vb.Data_Offset, vb.Mesh, vb.X, vb.Y, vb.Z));
     const auto& a = first->ttx.Textures[0];
     const auto& b = store->ttx.Textures[0];  // (compared field by field: the record has padding)
     EXPECT_EQ(
         std::tie(a.Lead, a.Data_Offset, a.Name, a.Palette_Offset, a.Size, a.Width, a.Height, a.Palette_Set),
         std::tie(b.Lead, b.Data_Offset, b.Name, b.Palette_Offset, b.Size, b.Width, b.Height, b.Palette_Set));
-    EXPECT_EQ(0, std::memcmp(first->Palettes, store->Palettes, sizeof(PaletteStore)));
+    EXPECT_EQ(first->Palettes, store->Palettes);
     EXPECT_EQ(first->ttfd[0].Tex_Names[0], store->ttfd[0].Tex_Names[0]);
 }
 

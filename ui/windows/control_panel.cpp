@@ -44,9 +44,9 @@ namespace {
 // The texture record of entry i of the texture list: the record its name was first read from
 // (record i whenever no texture name of the file repeats).
 int TextureRecordOfEntry(const ModelStore& store, int i) {
-    if (i < 0 || i >= kMaxUniqueNames) return i;
-    const int32_t r = store.ttx.Texture_Index[i];
-    return r != kUnsetIndex && store.ttx.Textures.InRange(r) ? r : i;
+    if (i < 0 || !store.ttx.EntryUsed(static_cast<size_t>(i))) return i;
+    const int32_t r = store.ttx.Texture_Index[static_cast<size_t>(i)];
+    return store.ttx.Textures.InRange(r) ? r : i;
 }
 
 }  // namespace
@@ -148,10 +148,13 @@ void TML::OnLoad() {
         w->hide();
 
     const ModelStore& store = TheStore();
-    for (int m = 0; m < kMaxTopLevel; ++m)
-        if (store.txw.Meshes[static_cast<size_t>(m)].Num_Jumps != 0) LBMESH_->addItem(QString::number(m));
-    for (int b = 0; b < TTFD::Capacity; ++b)
-        if (store.ttfd[b].Type != 0) LBFACE_->addItem(QString::number(b));
+    QStringList meshes, faceData;
+    for (int m = 0; m < store.txw.Size(); ++m)
+        if (store.txw.Meshes[static_cast<size_t>(m)].Num_Jumps != 0) meshes.append(QString::number(m));
+    for (int b = 0; b < store.ttfd.Size(); ++b)
+        if (store.ttfd[b].Type != 0) faceData.append(QString::number(b));
+    LBMESH_->addItems(meshes);
+    LBFACE_->addItems(faceData);
 
     ResBox_->setEditText(QStringLiteral("0"));
     if (!TheSelection().DisplayMode.IsDown(SBWire)) PutDown(SBMESH);
@@ -162,10 +165,12 @@ void TML::LBMESHClick(int i) {
     LBVx_->clear();
     TheSelection().SelectedMesh = i;
     const TVX& tvx = TheStore().tvx;
-    if (TVX::InRange(i)) {
+    if (tvx.InRange(i)) {
         const VertexRecord& block = tvx[i];
-        for (int v = 0; v < kMaxElements; ++v)
-            if (block.X[v] != kUnsetReal) LBVx_->addItem(QString::number(v));
+        QStringList numbers;
+        for (int v = 0; v < block.Elements(); ++v)
+            if (block.X[v] != kUnsetReal) numbers.append(QString::number(v));
+        LBVx_->addItems(numbers);
     }
     if (TheSelection().DisplayMode.IsDown(SBMESH)) FormHide();
 }

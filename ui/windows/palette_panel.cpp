@@ -48,8 +48,8 @@ QPoint TPa::SquareCorner(int j) { return {kSquarePitch * (j % 16), kSquarePitch 
 
 void TPa::SB1Click() {
     const int i = LB_->currentRow();
-    if (i >= 0 && i < kPalettes) {
-        const auto& planes = TheStore().Palettes[i];
+    if (i >= 0 && i < static_cast<int>(TheStore().Palettes.size())) {
+        const auto& planes = TheStore().Palettes[static_cast<size_t>(i)];
         grid_.fill(Qt::transparent);
         QPainter painter(&grid_);
         painter.setPen(Qt::black);

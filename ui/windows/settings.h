@@ -27,6 +27,7 @@ inline constexpr const char* kKeepOnTop = "panel/keepOnTop";
 inline constexpr const char* kPalettesGeometry = "palettes/geometry";
 inline constexpr const char* kLastDir = "open/lastDir";
 inline constexpr const char* kRecentFiles = "open/recentFiles";
+inline constexpr const char* kClassicTables = "view/classicTableSizes";
 }  // namespace setting
 
 // How many models File › Recent Files remembers.

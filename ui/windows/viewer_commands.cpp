@@ -13,6 +13,7 @@
 #include "ui/windows/list_file.h"
 #include "ui/windows/palette_panel.h"
 #include "ui/windows/program_dirs.h"
+#include "ui/windows/settings.h"
 #include "ui/windows/startup.h"
 #include "ui/windows/viewer_window.h"
 #include "ui/windows/widget_sinks.h"
@@ -69,6 +70,12 @@ void TGLW::ShowControlPanel() {
 
 void TGLW::ReloadClick() {
     if (!modelPath_.empty()) LoadWireTex();
+}
+
+void TGLW::ClassicTables1Click(bool classic) {
+    AppSettings().setValue(QString::fromLatin1(setting::kClassicTables), classic);
+    UseTableLimits(classic ? TableLimits::ClassicSizes() : TableLimits::Grown());
+    ReloadClick();
 }
 
 void TGLW::OpenRecentFile(const std::string& path) { OpenModelFile(path); }

@@ -10,6 +10,7 @@
 #include "state/selection_state.h"
 #include "ui/windows/error_guard.h"
 #include "ui/windows/program_dirs.h"
+#include "ui/windows/settings.h"
 #include "ui/windows/viewer_window.h"
 
 namespace opt {
@@ -98,6 +99,13 @@ void TGLW::BuildMenus() {
     QMenu* view = AddMenu(bar, "View1", "View   ");
     on(AddItem(view, {"Panel1", "Panel     &SpaceBar", "Press Spacebar when model loaded"}),
        &TGLW::Panel1Click);
+    QAction* classic = AddItem(view, {"ClassicTables1", "Classic Table Sizes",
+                                      "Loads models with the classic table capacities; the rest of a "
+                                      "larger model is not read"});
+    classic->setCheckable(true);
+    classic->setChecked(AppSettings().value(QString::fromLatin1(setting::kClassicTables), false).toBool());
+    UseTableLimits(classic->isChecked() ? TableLimits::ClassicSizes() : TableLimits::Grown());
+    connect(classic, &QAction::toggled, this, Guarded([this, classic] { ClassicTables1Click(classic->isChecked()); }));
 
     QMenu* help = AddMenu(bar, "Help", "Help");
     QAction* contents = AddItem(help, {"Contents1", "Contents", ""});

@@ -84,6 +84,9 @@ public:
     void ClearListBox1Click();
     void ListClick(const ListingEntry& listing);
     void Panel1Click();
+    // View › Classic Table Sizes: loads with the classic capacities (checked) or grows the tables to
+    // the model (the default); remembered, and the open model is read again at once.
+    void ClassicTables1Click(bool classic);
     // Shows the control panel in front of the other windows and with the keyboard (Space, View ›
     // Panel, and at start when it was open at the last exit).
     void ShowControlPanel();
