@@ -15,7 +15,8 @@
 
 namespace opt {
 
-// One corner shared by the faces that use the same (vertex, texture vertex, normal) triple.
+// One corner shared by the faces that use the same (vertex, texture vertex, normal) triple. Eight
+// packed floats: the glTF writer copies corners as they lie in memory, as interleaved vertices.
 struct ExportCorner {
     std::array<float, 3> Position;
     std::array<float, 3> Normal;  // unit length
