@@ -53,14 +53,15 @@ std::string HardpointName(int index, int32_t type, const std::vector<std::string
 }
 
 // Where the faces of one face-data record go: the records of their mesh, their material, and (once
-// a face is kept) their primitive with its number in the level.
+// a face is kept) their node, primitive and the mesh's number in the shared-corner table.
 struct FaceTarget {
     int32_t mesh;
     MeshRecords records;
     int material;
     bool textured;
+    ExportMeshNode* node = nullptr;
     ExportPrimitive* prim = nullptr;
-    uint32_t number = 0;
+    uint32_t shared = 0;
 };
 
 class SceneBuilder {
@@ -165,22 +166,24 @@ private:
             return ExportedPosition(vx.X[v[k]], vx.Y[v[k]], vx.Z[v[k]]);
         };
         if (to.prim == nullptr) {
-            to.prim = &Primitive(Node(to.mesh), to.material);
-            const auto [it, added] = numbers_.try_emplace({to.mesh, to.material}, 0);
-            if (added) it->second = shared_.AddPrimitive(StoredElements(*rec.Vertices));
-            to.number = it->second;
+            to.node = &Node(to.mesh);
+            to.prim = &Primitive(*to.node, to.material);
+            const auto [it, added] = numbers_.try_emplace(to.mesh, 0);
+            if (added) it->second = shared_.AddMesh(StoredElements(*rec.Vertices));
+            to.shared = it->second;
         }
         ExportPrimitive& prim = *to.prim;
+        std::vector<ExportCorner>& kept = to.node->Corners;
         std::optional<std::array<float, 3>> front;  // worked out for the first replaced normal
         for (int k = 0; k < corners; ++k) {
-            uint32_t index = shared_.Find(to.number, v[k], t[k], n[k]);
+            uint32_t index = shared_.Find(to.shared, v[k], t[k], n[k]);
             if (index == SharedCorners::kNone) {
-                index = static_cast<uint32_t>(prim.Corners.size());
+                index = static_cast<uint32_t>(kept.size());
                 const NormalRecord& nr = *rec.Normals;
                 auto normal = Unit({nr.X[n[k]], nr.Z[n[k]], -double{nr.Y[n[k]]}});
                 // A replaced normal belongs to this face alone: such corners are not shared.
                 if (normal) {
-                    shared_.Add(to.number, v[k], t[k], n[k], index);
+                    shared_.Add(to.shared, v[k], t[k], n[k], index);
                 } else {
                     if (!front) {
                         std::array<std::array<float, 3>, 4> pos{};
@@ -189,7 +192,7 @@ private:
                     }
                     normal = front;
                 }
-                prim.Corners.push_back(ExportCorner{position(k), *normal, uv[k]});
+                kept.push_back(ExportCorner{position(k), *normal, uv[k]});
             }
             prim.Indices.push_back(index);
         }
@@ -213,8 +216,8 @@ private:
     StoreRecords records_;
     ExportMaterials materials_;
     ExportLevel level_;
-    std::map<int32_t, ExportMeshNode> nodes_;              // by mesh index
-    std::map<std::pair<int32_t, int>, uint32_t> numbers_;  // primitive numbers by mesh and material
+    std::map<int32_t, ExportMeshNode> nodes_;  // by mesh index
+    std::map<int32_t, uint32_t> numbers_;      // shared-corner numbers by mesh
     SharedCorners shared_;
 };
 

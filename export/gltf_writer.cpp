@@ -53,25 +53,27 @@ static_assert(std::is_standard_layout_v<ExportCorner> && sizeof(ExportCorner) ==
 // rarely outgrows the raw texels).
 size_t BufferEstimate(const ExportScene& scene) {
     size_t bytes = 0;
-    for (const ExportLevel& level : scene.Levels)
-        for (const ExportMeshNode& node : level.Nodes)
-            for (const ExportPrimitive& p : node.Primitives)
-                bytes += p.Corners.size() * sizeof(ExportCorner) + p.Sides.size() * 24;
+    for (const ExportLevel& level : scene.Levels) {
+        for (const ExportMeshNode& node : level.Nodes) {
+            bytes += node.Corners.size() * sizeof(ExportCorner);
+            for (const ExportPrimitive& p : node.Primitives) bytes += p.Sides.size() * 24;
+        }
+    }
     for (const ExportMaterial& m : scene.Materials) bytes += m.Rgb.size() + 1024;
     return bytes;
 }
 
-// Where one primitive's data lies: its first corner in the vertex view, its first index in the
-// index view (bytes from each view's start), and its number of indices.
+// Where one primitive's triangles lie: the first index, in bytes from the index view's start, and
+// the number of indices.
 struct Placement {
-    size_t Vertices = 0;
     size_t Indices = 0;
     size_t IndexCount = 0;
 };
 
 // Builds the tinygltf model: one buffer that every view and image lies in. The buffer is only ever
-// appended to, from reserved space: the pictures, one view each; every primitive's corners in one
-// interleaved vertex view; every primitive's triangles in one index view.
+// appended to, from reserved space: the pictures, one view each; every mesh's corners in one
+// interleaved vertex view (the primitives of a mesh share its vertex accessors); every primitive's
+// triangles in one index view.
 class GltfBuilder {
 public:
     explicit GltfBuilder(const ExportScene& scene) : scene_(scene) {}
@@ -162,15 +164,17 @@ private:
         m_.materials.push_back(std::move(mat));
     }
 
-    // Every primitive's corners, then every primitive's triangles: each polygon as triangles
-    // (corners 0,1,2 and 0,2,3), each turned round, so the view's front side, where the corners run
-    // clockwise, becomes glTF's counter-clockwise front.
+    // Every mesh's corners, then every primitive's triangles: each polygon as triangles (corners
+    // 0,1,2 and 0,2,3), each turned round, so the view's front side, where the corners run clockwise,
+    // becomes glTF's counter-clockwise front.
     void PlaceGeometry() {
         const size_t vertexStart = Align();
-        ForEachPrimitive([&](const ExportPrimitive& p) {
-            placements_[&p].Vertices = buffer_.size() - vertexStart;
-            Append(p.Corners.data(), p.Corners.size() * sizeof(ExportCorner));
-        });
+        for (const ExportLevel& level : scene_.Levels) {
+            for (const ExportMeshNode& node : level.Nodes) {
+                nodeVertices_[&node] = buffer_.size() - vertexStart;
+                Append(node.Corners.data(), node.Corners.size() * sizeof(ExportCorner));
+            }
+        }
         if (buffer_.size() == vertexStart) return;
         vertexView_ = AddView(vertexStart, TINYGLTF_TARGET_ARRAY_BUFFER, sizeof(ExportCorner));
         const size_t indexStart = buffer_.size();
@@ -223,47 +227,57 @@ private:
         return static_cast<int>(m_.nodes.size() - 1);
     }
 
-    int AddMesh(const ExportMeshNode& source) {
-        tinygltf::Mesh mesh;
-        mesh.name = Utf8(source.Name);
-        for (const ExportPrimitive& p : source.Primitives) mesh.primitives.push_back(AddPrimitive(p));
-        m_.meshes.push_back(std::move(mesh));
-        return static_cast<int>(m_.meshes.size() - 1);
+    bool Textured(const ExportPrimitive& p) const {
+        return scene_.Materials[static_cast<size_t>(p.Material)].HasImage();
     }
 
-    tinygltf::Primitive AddPrimitive(const ExportPrimitive& p) {
+    // The mesh's vertex accessors (texture coordinates only when a primitive is textured), shared by
+    // its primitives.
+    int AddMesh(const ExportMeshNode& source) {
         std::vector<double> lo(3, std::numeric_limits<double>::max()),
             hi(3, std::numeric_limits<double>::lowest());
-        for (const ExportCorner& c : p.Corners) {
+        for (const ExportCorner& c : source.Corners) {
             for (size_t k = 0; k < 3; ++k) {
                 lo[k] = std::min(lo[k], double{c.Position[k]});
                 hi[k] = std::max(hi[k], double{c.Position[k]});
             }
         }
         constexpr int kFloat = TINYGLTF_COMPONENT_TYPE_FLOAT;
-        const Placement& at = placements_.at(&p);
-        const size_t corners = p.Corners.size();
-        tinygltf::Primitive prim;
-        prim.mode = TINYGLTF_MODE_TRIANGLES;
-        prim.material = p.Material;
-        prim.attributes["POSITION"] = AddAccessor(vertexView_, at.Vertices + offsetof(ExportCorner, Position),
-                                                  corners, kFloat, TINYGLTF_TYPE_VEC3);
+        const size_t first = nodeVertices_.at(&source);
+        const size_t corners = source.Corners.size();
+        const auto attribute = [&](size_t offset, int type) {
+            return AddAccessor(vertexView_, first + offset, corners, kFloat, type);
+        };
+        const int position = attribute(offsetof(ExportCorner, Position), TINYGLTF_TYPE_VEC3);
         m_.accessors.back().minValues = std::move(lo);
         m_.accessors.back().maxValues = std::move(hi);
-        prim.attributes["NORMAL"] = AddAccessor(vertexView_, at.Vertices + offsetof(ExportCorner, Normal),
-                                                corners, kFloat, TINYGLTF_TYPE_VEC3);
-        if (scene_.Materials[static_cast<size_t>(p.Material)].HasImage()) {
-            prim.attributes["TEXCOORD_0"] = AddAccessor(vertexView_, at.Vertices + offsetof(ExportCorner, Uv),
-                                                        corners, kFloat, TINYGLTF_TYPE_VEC2);
+        const int normal = attribute(offsetof(ExportCorner, Normal), TINYGLTF_TYPE_VEC3);
+        const bool textured = std::any_of(source.Primitives.begin(), source.Primitives.end(),
+                                          [&](const ExportPrimitive& p) { return Textured(p); });
+        const int uv = textured ? attribute(offsetof(ExportCorner, Uv), TINYGLTF_TYPE_VEC2) : -1;
+
+        tinygltf::Mesh mesh;
+        mesh.name = Utf8(source.Name);
+        for (const ExportPrimitive& p : source.Primitives) {
+            const Placement& at = placements_.at(&p);
+            tinygltf::Primitive prim;
+            prim.mode = TINYGLTF_MODE_TRIANGLES;
+            prim.material = p.Material;
+            prim.attributes["POSITION"] = position;
+            prim.attributes["NORMAL"] = normal;
+            if (Textured(p)) prim.attributes["TEXCOORD_0"] = uv;
+            prim.indices = AddAccessor(indexView_, at.Indices, at.IndexCount,
+                                       TINYGLTF_COMPONENT_TYPE_UNSIGNED_INT, TINYGLTF_TYPE_SCALAR);
+            mesh.primitives.push_back(std::move(prim));
         }
-        prim.indices = AddAccessor(indexView_, at.Indices, at.IndexCount, TINYGLTF_COMPONENT_TYPE_UNSIGNED_INT,
-                                   TINYGLTF_TYPE_SCALAR);
-        return prim;
+        m_.meshes.push_back(std::move(mesh));
+        return static_cast<int>(m_.meshes.size() - 1);
     }
 
     const ExportScene& scene_;
     tinygltf::Model m_;
     std::vector<unsigned char> buffer_;
+    std::unordered_map<const ExportMeshNode*, size_t> nodeVertices_;  // bytes from the vertex view's start
     std::unordered_map<const ExportPrimitive*, Placement> placements_;
     int vertexView_ = -1;
     int indexView_ = -1;
