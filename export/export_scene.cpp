@@ -7,6 +7,7 @@
 
 #include "export/export_axes.h"
 #include "export/export_materials.h"
+#include "export/shared_corners.h"
 #include "export/store_records.h"
 #include "listings/listings.h"
 #include "render/core/frame_texture_lookup.h"
@@ -51,47 +52,16 @@ std::string HardpointName(int index, int32_t type, const std::vector<std::string
     return "hardpoint " + std::to_string(index) + " " + name;
 }
 
-// The corners of one primitive that faces may share, chained by vertex index: a corner is shared
-// where vertex, texture vertex and normal are all the same.
-class SharedCorners {
-public:
-    explicit SharedCorners(int vertices) : first_(static_cast<size_t>(vertices), kNone) {}
-    // The corner kept for (v, t, n); when there is none, keeps `next` (the primitive's next corner)
-    // and returns it.
-    uint32_t FindOrAdd(int32_t v, int32_t t, int32_t n, uint32_t next) {
-        uint32_t& head = first_[static_cast<size_t>(v)];
-        for (uint32_t i = head; i != kNone; i = chain_[i].next)
-            if (chain_[i].t == t && chain_[i].n == n) return i;
-        Keep(next, Link{t, n, head});
-        head = next;
-        return next;
-    }
-    // A corner that is never shared (its normal was replaced).
-    void AddUnshared(uint32_t corner) { Keep(corner, Link{-1, -1, kNone}); }
-
-private:
-    static constexpr uint32_t kNone = UINT32_MAX;
-    struct Link {
-        int32_t t, n;
-        uint32_t next;  // the next corner of the same vertex
-    };
-    void Keep(uint32_t corner, Link link) {
-        if (chain_.size() <= corner) chain_.resize(corner + 1);
-        chain_[corner] = link;
-    }
-    std::vector<uint32_t> first_;  // by vertex index: the corner added last
-    std::vector<Link> chain_;      // by corner
-};
-
 // Where the faces of one face-data record go: the records of their mesh, their material, and (once
-// a face is kept) their primitive with its shared corners.
+// a face is kept) their node, primitive and the mesh's number in the shared-corner table.
 struct FaceTarget {
     int32_t mesh;
     MeshRecords records;
     int material;
     bool textured;
+    ExportMeshNode* node = nullptr;
     ExportPrimitive* prim = nullptr;
-    SharedCorners* shared = nullptr;
+    uint32_t shared = 0;
 };
 
 class SceneBuilder {
@@ -111,7 +81,8 @@ private:
         level_ = ExportLevel{};
         level_.Lod = lod;
         nodes_.clear();
-        shared_.clear();
+        numbers_.clear();
+        shared_.Clear();
         AddHardpoints();
         // The view's texture lookup: each face-data record's first pending name against the texture
         // list; a name found nowhere keeps the texture found before it. Every record is visited,
@@ -171,7 +142,6 @@ private:
         const MeshRecords& rec = to.records;
         const int corners = fd.Quad[kGroupVertex][j] != 0 ? 4 : 3;
         std::array<int32_t, 4> v{}, t{}, n{};
-        std::array<std::array<float, 3>, 4> pos{};
         std::array<std::array<float, 2>, 4> uv{};
         for (int k = 0; k < corners; ++k) {
             v[k] = fd.Vertex(k)[j];
@@ -183,28 +153,47 @@ private:
                 return;
             }
             const VertexRecord& vx = *rec.Vertices;
-            pos[k] = ExportedPosition(vx.X[v[k]], vx.Y[v[k]], vx.Z[v[k]]);
+            const float xyz[3] = {vx.X[v[k]], vx.Y[v[k]], vx.Z[v[k]]};
             if (to.textured) uv[k] = {rec.TexVertices->U[t[k]], rec.TexVertices->V[t[k]]};
-            if (!Finite(pos[k]) || !Finite(uv[k])) {
+            if (!Finite(xyz) || !Finite(uv[k])) {
                 ++level_.SkippedFaces;
                 return;
             }
         }
+        // Positions in the exported frame, worked out for the corners that are kept.
+        const auto position = [&](int k) {
+            const VertexRecord& vx = *rec.Vertices;
+            return ExportedPosition(vx.X[v[k]], vx.Y[v[k]], vx.Z[v[k]]);
+        };
         if (to.prim == nullptr) {
-            to.prim = &Primitive(Node(to.mesh), to.material);
-            to.shared =
-                &shared_.try_emplace({to.mesh, to.material}, StoredElements(*rec.Vertices)).first->second;
+            to.node = &Node(to.mesh);
+            to.prim = &Primitive(*to.node, to.material);
+            const auto [it, added] = numbers_.try_emplace(to.mesh, 0);
+            if (added) it->second = shared_.AddMesh(StoredElements(*rec.Vertices));
+            to.shared = it->second;
         }
         ExportPrimitive& prim = *to.prim;
-        const std::array<float, 3> front = FrontNormal(pos, corners);
+        std::vector<ExportCorner>& kept = to.node->Corners;
+        std::optional<std::array<float, 3>> front;  // worked out for the first replaced normal
         for (int k = 0; k < corners; ++k) {
-            const NormalRecord& nr = *rec.Normals;
-            const auto normal = Unit({nr.X[n[k]], nr.Z[n[k]], -double{nr.Y[n[k]]}});
-            const auto next = static_cast<uint32_t>(prim.Corners.size());
-            // A replaced normal belongs to this face alone: such corners are not shared.
-            const uint32_t index = normal ? to.shared->FindOrAdd(v[k], t[k], n[k], next) : next;
-            if (!normal) to.shared->AddUnshared(next);
-            if (index == next) prim.Corners.push_back(ExportCorner{pos[k], normal.value_or(front), uv[k]});
+            uint32_t index = shared_.Find(to.shared, v[k], t[k], n[k]);
+            if (index == SharedCorners::kNone) {
+                index = static_cast<uint32_t>(kept.size());
+                const NormalRecord& nr = *rec.Normals;
+                auto normal = Unit({nr.X[n[k]], nr.Z[n[k]], -double{nr.Y[n[k]]}});
+                // A replaced normal belongs to this face alone: such corners are not shared.
+                if (normal) {
+                    shared_.Add(to.shared, v[k], t[k], n[k], index);
+                } else {
+                    if (!front) {
+                        std::array<std::array<float, 3>, 4> pos{};
+                        for (int c = 0; c < corners; ++c) pos[c] = position(c);
+                        front = FrontNormal(pos, corners);
+                    }
+                    normal = front;
+                }
+                kept.push_back(ExportCorner{position(k), *normal, uv[k]});
+            }
             prim.Indices.push_back(index);
         }
         prim.Sides.push_back(static_cast<uint8_t>(corners));
@@ -227,8 +216,9 @@ private:
     StoreRecords records_;
     ExportMaterials materials_;
     ExportLevel level_;
-    std::map<int32_t, ExportMeshNode> nodes_;                  // by mesh index
-    std::map<std::pair<int32_t, int>, SharedCorners> shared_;  // by mesh and material
+    std::map<int32_t, ExportMeshNode> nodes_;  // by mesh index
+    std::map<int32_t, uint32_t> numbers_;      // shared-corner numbers by mesh
+    SharedCorners shared_;
 };
 
 }  // namespace

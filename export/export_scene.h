@@ -15,7 +15,9 @@
 
 namespace opt {
 
-// One corner shared by the faces that use the same (vertex, texture vertex, normal) triple.
+// One corner shared by the faces of a mesh that use the same (vertex, texture vertex, normal)
+// triple. Eight packed floats: the glTF writer copies corners as they lie in memory, as interleaved
+// vertices.
 struct ExportCorner {
     std::array<float, 3> Position;
     std::array<float, 3> Normal;  // unit length
@@ -27,8 +29,7 @@ struct ExportCorner {
 // its own winding.
 struct ExportPrimitive {
     int Material = 0;
-    std::vector<ExportCorner> Corners;
-    std::vector<uint32_t> Indices;  // corner indices of all polygons, one after the other
+    std::vector<uint32_t> Indices;  // the node's corners of all polygons, one after the other
     std::vector<uint8_t> Sides;     // 3 or 4 per polygon
     int Triangles() const {
         int n = 0;
@@ -47,6 +48,7 @@ struct ExportHardpoint {
 struct ExportMeshNode {
     int32_t Mesh = 0;  // top-level entry index
     std::string Name;
+    std::vector<ExportCorner> Corners;        // the corners its primitives use
     std::vector<ExportPrimitive> Primitives;  // empty: a node for hardpoints only
     std::vector<ExportHardpoint> Hardpoints;
     std::optional<DescriptorRecord> Descriptor;

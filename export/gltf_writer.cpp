@@ -4,10 +4,13 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstddef>
 #include <cstring>
 #include <limits>
 #include <ostream>
 #include <streambuf>
+#include <type_traits>
+#include <unordered_map>
 
 #include "export/gltf_values.h"
 #include "export/png_image.h"
@@ -40,19 +43,37 @@ private:
     std::vector<uint8_t>& out_;
 };
 
-// Bytes the buffer will hold: every corner's attributes, six indices per quad at most, and the
-// pictures (PNG rarely outgrows the raw texels).
+// Corners go into the buffer as they lie in memory: position, normal and texture coordinates as
+// float32, one interleaved vertex of 32 bytes (untextured primitives leave the last 8 unused).
+static_assert(std::is_standard_layout_v<ExportCorner> && sizeof(ExportCorner) == 32 &&
+              offsetof(ExportCorner, Position) == 0 && offsetof(ExportCorner, Normal) == 12 &&
+              offsetof(ExportCorner, Uv) == 24);
+
+// Bytes the buffer will hold: every corner, six indices per quad at most, and the pictures (PNG
+// rarely outgrows the raw texels).
 size_t BufferEstimate(const ExportScene& scene) {
     size_t bytes = 0;
-    for (const ExportLevel& level : scene.Levels)
-        for (const ExportMeshNode& node : level.Nodes)
-            for (const ExportPrimitive& p : node.Primitives)
-                bytes += p.Corners.size() * 32 + p.Sides.size() * 24 + 64;
+    for (const ExportLevel& level : scene.Levels) {
+        for (const ExportMeshNode& node : level.Nodes) {
+            bytes += node.Corners.size() * sizeof(ExportCorner);
+            for (const ExportPrimitive& p : node.Primitives) bytes += p.Sides.size() * 24;
+        }
+    }
     for (const ExportMaterial& m : scene.Materials) bytes += m.Rgb.size() + 1024;
     return bytes;
 }
 
-// Builds the tinygltf model: one buffer that every view and image lies in.
+// Where one primitive's triangles lie: the first index, in bytes from the index view's start, and
+// the number of indices.
+struct Placement {
+    size_t Indices = 0;
+    size_t IndexCount = 0;
+};
+
+// Builds the tinygltf model: one buffer that every view and image lies in. The buffer is only ever
+// appended to, from reserved space: the pictures, one view each; every mesh's corners in one
+// interleaved vertex view (the primitives of a mesh share its vertex accessors); every primitive's
+// triangles in one index view.
 class GltfBuilder {
 public:
     explicit GltfBuilder(const ExportScene& scene) : scene_(scene) {}
@@ -63,6 +84,7 @@ public:
         m_.asset.generator = std::string("Zedaruz ") + kProgramVersion;
         m_.extras = RootExtras(scene_);
         for (const ExportMaterial& material : scene_.Materials) AddMaterial(material);
+        PlaceGeometry();
         for (const ExportLevel& level : scene_.Levels) AddScene(level);
         m_.defaultScene = 0;
         if (!buffer_.empty()) {
@@ -73,41 +95,36 @@ public:
     }
 
 private:
-    // A view of `size` bytes at the end of the buffer (4-byte aligned); returns its number.
-    int AddView(size_t size, int target) {
+    // Pads the buffer with zeros to a 4-byte boundary; returns the new end.
+    size_t Align() {
         buffer_.resize((buffer_.size() + 3) & ~size_t{3}, 0);
-        tinygltf::BufferView view;
-        view.buffer = 0;
-        view.byteOffset = buffer_.size();
-        view.byteLength = size;
-        view.target = target;
-        buffer_.resize(buffer_.size() + size);
-        m_.bufferViews.push_back(view);
-        return static_cast<int>(m_.bufferViews.size() - 1);
+        return buffer_.size();
     }
-    int AddView(const void* bytes, size_t size, int target) {
-        const int view = AddView(size, target);
-        std::memcpy(buffer_.data() + m_.bufferViews.back().byteOffset, bytes, size);
-        return view;
+    void Append(const void* bytes, size_t size) {
+        const auto* b = static_cast<const uint8_t*>(bytes);
+        buffer_.insert(buffer_.end(), b, b + size);
     }
 
-    // An accessor of one value per corner, `n` components of type T each, written straight into the
-    // buffer: value(corner) gives the corner's n components.
-    template <class T, size_t N, class Value>
-    int AddAccessor(const std::vector<ExportCorner>& corners, int componentType, int type, int target,
-                    Value value) {
+    // A view of the buffer from `start` to its end; returns its number.
+    int AddView(size_t start, int target, int stride = 0) {
+        tinygltf::BufferView view;
+        view.buffer = 0;
+        view.byteOffset = start;
+        view.byteLength = buffer_.size() - start;
+        view.byteStride = static_cast<size_t>(stride);
+        view.target = target;
+        m_.bufferViews.push_back(std::move(view));
+        return static_cast<int>(m_.bufferViews.size() - 1);
+    }
+
+    int AddAccessor(int view, size_t byteOffset, size_t count, int componentType, int type) {
         tinygltf::Accessor a;
-        a.bufferView = AddView(corners.size() * N * sizeof(T), target);
-        uint8_t* out = buffer_.data() + m_.bufferViews.back().byteOffset;
-        for (const ExportCorner& c : corners) {
-            const std::array<T, N>& v = value(c);
-            std::memcpy(out, v.data(), N * sizeof(T));
-            out += N * sizeof(T);
-        }
+        a.bufferView = view;
+        a.byteOffset = byteOffset;
         a.componentType = componentType;
         a.type = type;
-        a.count = corners.size();
-        m_.accessors.push_back(a);
+        a.count = count;
+        m_.accessors.push_back(std::move(a));
         return static_cast<int>(m_.accessors.size() - 1);
     }
 
@@ -129,31 +146,68 @@ private:
         mat.name = Utf8(material.Name);
         mat.pbrMetallicRoughness.metallicFactor = 0.0;
         mat.pbrMetallicRoughness.roughnessFactor = 1.0;
-        const std::vector<uint8_t> png = material.HasImage()
-                                             ? EncodePng(material.Width, material.Height, material.Rgb)
-                                             : std::vector<uint8_t>{};
-        if (png.empty()) {
+        const size_t start = Align();
+        if (!material.HasImage() || !AppendPng(material.Width, material.Height, material.Rgb, buffer_)) {
             mat.pbrMetallicRoughness.baseColorFactor = {0.5, 0.5, 0.5, 1.0};
         } else {
             tinygltf::Image image;
             image.name = mat.name;
             image.mimeType = "image/png";
-            image.bufferView = AddView(png.data(), png.size(), 0);
-            m_.images.push_back(image);
+            image.bufferView = AddView(start, 0);
+            m_.images.push_back(std::move(image));
             tinygltf::Texture texture;
             texture.source = static_cast<int>(m_.images.size() - 1);
             texture.sampler = Sampler();
-            m_.textures.push_back(texture);
+            m_.textures.push_back(std::move(texture));
             mat.pbrMetallicRoughness.baseColorTexture.index = static_cast<int>(m_.textures.size() - 1);
         }
-        m_.materials.push_back(mat);
+        m_.materials.push_back(std::move(mat));
+    }
+
+    // Every mesh's corners, then every primitive's triangles: each polygon as triangles (corners
+    // 0,1,2 and 0,2,3), each turned round, so the view's front side, where the corners run clockwise,
+    // becomes glTF's counter-clockwise front.
+    void PlaceGeometry() {
+        const size_t vertexStart = Align();
+        for (const ExportLevel& level : scene_.Levels) {
+            for (const ExportMeshNode& node : level.Nodes) {
+                nodeVertices_[&node] = buffer_.size() - vertexStart;
+                Append(node.Corners.data(), node.Corners.size() * sizeof(ExportCorner));
+            }
+        }
+        if (buffer_.size() == vertexStart) return;
+        vertexView_ = AddView(vertexStart, TINYGLTF_TARGET_ARRAY_BUFFER, sizeof(ExportCorner));
+        const size_t indexStart = buffer_.size();
+        std::vector<uint32_t> triangles;
+        ForEachPrimitive([&](const ExportPrimitive& p) {
+            triangles.clear();
+            size_t first = 0;
+            for (uint8_t sides : p.Sides) {
+                for (size_t k = 1; k + 1 < sides; ++k)
+                    triangles.insert(triangles.end(),
+                                     {p.Indices[first], p.Indices[first + k + 1], p.Indices[first + k]});
+                first += sides;
+            }
+            Placement& placement = placements_[&p];
+            placement.Indices = buffer_.size() - indexStart;
+            placement.IndexCount = triangles.size();
+            Append(triangles.data(), triangles.size() * sizeof(uint32_t));
+        });
+        indexView_ = AddView(indexStart, TINYGLTF_TARGET_ELEMENT_ARRAY_BUFFER);
+    }
+
+    template <class Visit>
+    void ForEachPrimitive(Visit visit) const {
+        for (const ExportLevel& level : scene_.Levels)
+            for (const ExportMeshNode& node : level.Nodes)
+                for (const ExportPrimitive& p : node.Primitives) visit(p);
     }
 
     void AddScene(const ExportLevel& level) {
         tinygltf::Scene scene;
         scene.name = "LOD " + std::to_string(level.Lod);
         for (const ExportMeshNode& node : level.Nodes) scene.nodes.push_back(AddNode(node));
-        m_.scenes.push_back(scene);
+        m_.scenes.push_back(std::move(scene));
     }
 
     int AddNode(const ExportMeshNode& source) {
@@ -166,78 +220,67 @@ private:
             child.name = Utf8(hp.Name);
             child.translation = {hp.Position[0], hp.Position[1], hp.Position[2]};
             child.extras = HardpointExtras(hp);
-            m_.nodes.push_back(child);
+            m_.nodes.push_back(std::move(child));
             node.children.push_back(static_cast<int>(m_.nodes.size() - 1));
         }
-        m_.nodes.push_back(node);
+        m_.nodes.push_back(std::move(node));
         return static_cast<int>(m_.nodes.size() - 1);
     }
 
-    int AddMesh(const ExportMeshNode& source) {
-        tinygltf::Mesh mesh;
-        mesh.name = Utf8(source.Name);
-        for (const ExportPrimitive& p : source.Primitives) mesh.primitives.push_back(AddPrimitive(p));
-        m_.meshes.push_back(mesh);
-        return static_cast<int>(m_.meshes.size() - 1);
+    bool Textured(const ExportPrimitive& p) const {
+        return scene_.Materials[static_cast<size_t>(p.Material)].HasImage();
     }
 
-    tinygltf::Primitive AddPrimitive(const ExportPrimitive& p) {
+    // The mesh's vertex accessors (texture coordinates only when a primitive is textured), shared by
+    // its primitives.
+    int AddMesh(const ExportMeshNode& source) {
         std::vector<double> lo(3, std::numeric_limits<double>::max()),
             hi(3, std::numeric_limits<double>::lowest());
-        for (const ExportCorner& c : p.Corners) {
+        for (const ExportCorner& c : source.Corners) {
             for (size_t k = 0; k < 3; ++k) {
                 lo[k] = std::min(lo[k], double{c.Position[k]});
                 hi[k] = std::max(hi[k], double{c.Position[k]});
             }
         }
         constexpr int kFloat = TINYGLTF_COMPONENT_TYPE_FLOAT;
-        constexpr int kArray = TINYGLTF_TARGET_ARRAY_BUFFER;
-        tinygltf::Primitive prim;
-        prim.mode = TINYGLTF_MODE_TRIANGLES;
-        prim.material = p.Material;
-        prim.attributes["POSITION"] = AddAccessor<float, 3>(
-            p.Corners, kFloat, TINYGLTF_TYPE_VEC3, kArray,
-            [](const ExportCorner& c) -> auto& { return c.Position; });
-        m_.accessors.back().minValues = lo;
-        m_.accessors.back().maxValues = hi;
-        prim.attributes["NORMAL"] = AddAccessor<float, 3>(
-            p.Corners, kFloat, TINYGLTF_TYPE_VEC3, kArray,
-            [](const ExportCorner& c) -> auto& { return c.Normal; });
-        if (scene_.Materials[static_cast<size_t>(p.Material)].HasImage()) {
-            prim.attributes["TEXCOORD_0"] = AddAccessor<float, 2>(
-                p.Corners, kFloat, TINYGLTF_TYPE_VEC2, kArray,
-                [](const ExportCorner& c) -> auto& { return c.Uv; });
-        }
-        prim.indices = AddIndices(p);
-        return prim;
-    }
+        const size_t first = nodeVertices_.at(&source);
+        const size_t corners = source.Corners.size();
+        const auto attribute = [&](size_t offset, int type) {
+            return AddAccessor(vertexView_, first + offset, corners, kFloat, type);
+        };
+        const int position = attribute(offsetof(ExportCorner, Position), TINYGLTF_TYPE_VEC3);
+        m_.accessors.back().minValues = std::move(lo);
+        m_.accessors.back().maxValues = std::move(hi);
+        const int normal = attribute(offsetof(ExportCorner, Normal), TINYGLTF_TYPE_VEC3);
+        const bool textured = std::any_of(source.Primitives.begin(), source.Primitives.end(),
+                                          [&](const ExportPrimitive& p) { return Textured(p); });
+        const int uv = textured ? attribute(offsetof(ExportCorner, Uv), TINYGLTF_TYPE_VEC2) : -1;
 
-    // Each polygon as triangles (corners 0,1,2 and 0,2,3), each turned round: the view's front side,
-    // where the corners run clockwise, becomes glTF's counter-clockwise front.
-    int AddIndices(const ExportPrimitive& p) {
-        std::vector<uint32_t> indices;
-        size_t first = 0;
-        for (uint8_t sides : p.Sides) {
-            for (size_t k = 1; k + 1 < sides; ++k) {
-                indices.push_back(p.Indices[first]);
-                indices.push_back(p.Indices[first + k + 1]);
-                indices.push_back(p.Indices[first + k]);
-            }
-            first += sides;
+        tinygltf::Mesh mesh;
+        mesh.name = Utf8(source.Name);
+        for (const ExportPrimitive& p : source.Primitives) {
+            const Placement& at = placements_.at(&p);
+            tinygltf::Primitive prim;
+            prim.mode = TINYGLTF_MODE_TRIANGLES;
+            prim.material = p.Material;
+            prim.attributes["POSITION"] = position;
+            prim.attributes["NORMAL"] = normal;
+            if (Textured(p)) prim.attributes["TEXCOORD_0"] = uv;
+            prim.indices = AddAccessor(indexView_, at.Indices, at.IndexCount,
+                                       TINYGLTF_COMPONENT_TYPE_UNSIGNED_INT, TINYGLTF_TYPE_SCALAR);
+            mesh.primitives.push_back(std::move(prim));
         }
-        tinygltf::Accessor a;
-        a.bufferView =
-            AddView(indices.data(), indices.size() * sizeof(uint32_t), TINYGLTF_TARGET_ELEMENT_ARRAY_BUFFER);
-        a.componentType = TINYGLTF_COMPONENT_TYPE_UNSIGNED_INT;
-        a.type = TINYGLTF_TYPE_SCALAR;
-        a.count = indices.size();
-        m_.accessors.push_back(a);
-        return static_cast<int>(m_.accessors.size() - 1);
+        m_.meshes.push_back(std::move(mesh));
+        return static_cast<int>(m_.meshes.size() - 1);
     }
 
     const ExportScene& scene_;
     tinygltf::Model m_;
     std::vector<unsigned char> buffer_;
+    std::unordered_map<const ExportMeshNode*, size_t> nodeVertices_;  // bytes from the vertex view's start
+    std::unordered_map<const ExportPrimitive*, Placement> placements_;
+    int vertexView_ = -1;
+    int indexView_ = -1;
     int sampler_ = -1;
 };
 

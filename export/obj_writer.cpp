@@ -70,16 +70,25 @@ private:
         text_ += "o " + name + "\n";
         for (const ExportHardpoint& hp : node.Hardpoints)
             text_ += "# " + hp.Name + " " + Triple(hp.Position) + "\n";
+        // The mesh's corners, shared by its primitives; texture coordinates when one is textured.
+        const bool anyTextured = std::any_of(node.Primitives.begin(), node.Primitives.end(),
+                                             [&](const ExportPrimitive& p) { return Textured(p); });
+        for (const ExportCorner& c : node.Corners) text_ += "v " + Triple(c.Position) + "\n";
+        if (anyTextured)
+            for (const ExportCorner& c : node.Corners)
+                text_ += "vt " + Number(c.Uv[0]) + " " + Number(1.0f - c.Uv[1]) + "\n";
+        for (const ExportCorner& c : node.Corners) text_ += "vn " + Triple(c.Normal) + "\n";
         for (const ExportPrimitive& p : node.Primitives) Primitive(p);
+        base_ += node.Corners.size();
+        if (anyTextured) uvBase_ += node.Corners.size();
+    }
+
+    bool Textured(const ExportPrimitive& p) const {
+        return scene_.Materials[static_cast<size_t>(p.Material)].HasImage();
     }
 
     void Primitive(const ExportPrimitive& p) {
-        const bool textured = scene_.Materials[static_cast<size_t>(p.Material)].HasImage();
-        for (const ExportCorner& c : p.Corners) text_ += "v " + Triple(c.Position) + "\n";
-        if (textured)
-            for (const ExportCorner& c : p.Corners)
-                text_ += "vt " + Number(c.Uv[0]) + " " + Number(1.0f - c.Uv[1]) + "\n";
-        for (const ExportCorner& c : p.Corners) text_ += "vn " + Triple(c.Normal) + "\n";
+        const bool textured = Textured(p);
         text_ += "usemtl " + names_[static_cast<size_t>(p.Material)] + "\n";
         size_t first = 0;
         for (uint8_t sides : p.Sides) {
@@ -94,8 +103,6 @@ private:
             text_ += "\n";
             first += sides;
         }
-        base_ += p.Corners.size();
-        if (textured) uvBase_ += p.Corners.size();
     }
 
     const ExportScene& scene_;

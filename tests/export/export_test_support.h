@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -60,13 +61,20 @@ inline tinygltf::Model ReadBack(const std::vector<uint8_t>& bytes) {
     return model;
 }
 
-// The floats of an accessor (tightly packed, as the exporter writes them).
+// The floats of an accessor, element after element (vertex attributes are interleaved: each element
+// lies byteStride bytes after the one before).
 inline std::vector<float> Floats(const tinygltf::Model& m, int accessor) {
     const auto& a = m.accessors.at(static_cast<size_t>(accessor));
     const auto& view = m.bufferViews.at(static_cast<size_t>(a.bufferView));
-    const auto* p =
-        reinterpret_cast<const float*>(m.buffers.at(0).data.data() + view.byteOffset + a.byteOffset);
-    return {p, p + view.byteLength / sizeof(float)};
+    const auto components = static_cast<size_t>(tinygltf::GetNumComponentsInType(static_cast<uint32_t>(a.type)));
+    const auto stride = static_cast<size_t>(a.ByteStride(view));
+    const uint8_t* first = m.buffers.at(0).data.data() + view.byteOffset + a.byteOffset;
+    EXPECT_LE(view.byteOffset + a.byteOffset + stride * (a.count - 1) + components * sizeof(float),
+              m.buffers.at(0).data.size());
+    std::vector<float> out(a.count * components);
+    for (size_t i = 0; i < a.count; ++i)
+        std::memcpy(&out[i * components], first + i * stride, components * sizeof(float));
+    return out;
 }
 inline std::vector<uint32_t> Indices(const tinygltf::Model& m, int accessor) {
     const auto& a = m.accessors.at(static_cast<size_t>(accessor));

@@ -239,6 +239,17 @@ TEST(GltfExport, ATopLevelTextureLosesNoFaces) {
     EXPECT_EQ(scene.SkippedFaces(), optb::kExportSkippedLod0);
 }
 
+// Faces of one mesh share a corner where vertex, texture vertex and normal are the same, also
+// across face-data records; a corner whose zero normal was replaced belongs to its face alone.
+TEST(GltfExport, CornersAreSharedUnlessTheNormalWasReplaced) {
+    const auto m = Load(optb::export_model());
+    const opt::ExportScene scene = opt::BuildExportScene(*m.store, m.bytes, Options());
+    const opt::ExportMeshNode& mesh0 = scene.Levels.at(0).Nodes.at(0);
+    // quad 0,3,2,1; tri 0,1,4 and, in the next record, tri 1,2,4 (vertex 4's normal is zero).
+    EXPECT_EQ(mesh0.Primitives.at(0).Indices, (std::vector<uint32_t>{0, 1, 2, 3, 0, 3, 4, 3, 2, 5}));
+    EXPECT_EQ(mesh0.Corners.size(), 6u);
+}
+
 // Names are bytes of any value; the JSON holds them as Latin-1 characters in UTF-8.
 TEST(GltfExport, NamesOfAnyBytesBecomeUtf8) {
     const auto m = Load(optb::export_model("Hull\xE9", "W\x96ng"));
