@@ -129,7 +129,7 @@ void BM_WriteVxsBytesOneFwrite_Floor(benchmark::State& state) {
     for (auto _ : state) {
         std::FILE* f = std::fopen(SavePath().c_str(), "wb");
         if (f == nullptr || std::fwrite(bytes.data(), 1, bytes.size(), f) != bytes.size()) std::abort();
-        std::fclose(f);
+        if (std::fclose(f) != 0) std::abort();
     }
     state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(bytes.size()));
     std::filesystem::remove(SavePath());
