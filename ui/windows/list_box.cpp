@@ -7,6 +7,7 @@
 #include <QStyle>
 #include <QStyledItemDelegate>
 #include <algorithm>
+#include <climits>
 
 namespace opt {
 
@@ -26,36 +27,37 @@ private:
     ListBox* box_;
 };
 
-QString Latin1(const std::string& line) {
+QString Latin1(std::string_view line) {
     return QString::fromLatin1(line.data(), static_cast<qsizetype>(line.size()));
 }
 
 }  // namespace
 
 int ListBoxModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(shown_);
+    return parent.isValid() ? 0 : static_cast<int>(std::min<size_t>(shown_, INT_MAX));
 }
 
 QVariant ListBoxModel::data(const QModelIndex& index, int role) const {
     if (role != Qt::DisplayRole || !index.isValid() || index.row() < 0 ||
         static_cast<size_t>(index.row()) >= shown_)
         return {};
-    return Latin1(lines_[static_cast<size_t>(index.row())]);
+    return Latin1(lines_.Line(static_cast<size_t>(index.row())));
 }
 
 int ListBoxModel::Flush() {
-    if (shown_ == lines_.size()) return -1;
+    const size_t all = std::min<size_t>(lines_.Count(), INT_MAX);
+    if (shown_ >= all) return -1;
     const int first = static_cast<int>(shown_);
-    beginInsertRows(QModelIndex(), first, static_cast<int>(lines_.size()) - 1);
-    shown_ = lines_.size();
+    beginInsertRows(QModelIndex(), first, static_cast<int>(all) - 1);
+    shown_ = all;
     endInsertRows();
     return first;
 }
 
-void ListBoxModel::Replace(std::vector<std::string> lines) {
+void ListBoxModel::Replace(LineStore lines) {
     beginResetModel();
     lines_ = std::move(lines);
-    shown_ = lines_.size();
+    shown_ = std::min<size_t>(lines_.Count(), INT_MAX);
     endResetModel();
 }
 
@@ -87,21 +89,19 @@ void ListBox::AddListLine(const std::string& line) {
 
 void ListBox::Flush() {
     flushQueued_ = false;
-    const size_t before = model_->Shown();
     const int first = model_->Flush();
     if (first < 0) return;
-    MeasureFrom(before);
+    WidenRows();
     // The new lines are what the user asked for: the first of them goes to the top of the box.
     scrollTo(model_->index(first), QAbstractItemView::PositionAtTop);
 }
 
 void ListBox::Clear() { Replace({}); }
 
-void ListBox::Replace(std::vector<std::string> lines) {
+void ListBox::Replace(LineStore lines) {
     flushQueued_ = false;
     model_->Replace(std::move(lines));
-    rowWidth_ = 0;
-    MeasureFrom(0);
+    RemeasureRows();
 }
 
 void ListBox::changeEvent(QEvent* event) {
@@ -112,29 +112,28 @@ void ListBox::changeEvent(QEvent* event) {
 void ListBox::MeasureAll() {
     const QFontMetrics metrics(font());
     for (int c = 0; c < 256; ++c) advance_[static_cast<size_t>(c)] = metrics.horizontalAdvance(QChar(c));
-    rowWidth_ = 0;
-    MeasureFrom(0);
+    RemeasureRows();
 }
 
-void ListBox::MeasureFrom(size_t from) {
-    // Summing the advances of a line's characters is cheap enough for 50,000 lines; the widest line
-    // found that way is then measured whole, so kerning cannot make it wider than its row.
-    const auto& lines = model_->Lines();
-    int widest = 0;
-    size_t widestLine = lines.size();
-    for (size_t i = from; i < model_->Shown(); ++i) {
-        int sum = 0;
-        for (unsigned char c : lines[i]) sum += advance_[c];
-        if (sum > widest) {
-            widest = sum;
-            widestLine = i;
-        }
-    }
-    if (widestLine == lines.size()) return;
-    const int exact = QFontMetrics(font()).horizontalAdvance(Latin1(lines[widestLine]));
+void ListBox::RemeasureRows() {
+    model_->Lines().MeasureWith(advance_);  // a pass over the lines only when the advances changed
+    rowWidth_ = 0;
+    measuredLine_ = LineStore::kNone;
+    WidenRows();
+}
+
+void ListBox::WidenRows() {
+    // The store sums the advances of each line's characters as it arrives; the widest line found
+    // that way is then measured whole, so kerning cannot make it wider than its row.
+    const LineStore& lines = model_->Lines();
+    const size_t widest = lines.WidestLine();
+    if (widest == LineStore::kNone || widest == measuredLine_) return;
+    measuredLine_ = widest;
+    const int exact = QFontMetrics(font()).horizontalAdvance(Latin1(lines.Line(widest)));
     // The delegate draws the text inside a focus-frame margin on either side.
     const int margin = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1) + 2;
-    const int width = std::max(widest, exact) + margin;
+    const int64_t summed = std::min<int64_t>(lines.WidestWidth(), INT_MAX - margin);
+    const int width = std::max(static_cast<int>(summed), exact) + margin;
     if (width <= rowWidth_) return;
     rowWidth_ = width;
     // The rows share one cached size: lay them out again with the new width.

@@ -1,7 +1,8 @@
 // The viewer window's list box SB: a list view over the lines of every listing. Lines arrive one by
-// one through AddListLine and reach the view in one batch per listing (or at the next turn of the
-// event loop), so tens of thousands of lines cost no per-line widget work. Every row is as wide as
-// the widest line, so no line is cut and the box scrolls sideways when lines are wider than it.
+// one through AddListLine into one text buffer (no allocation per line) and reach the view in one
+// batch per listing (or at the next turn of the event loop), so a million lines cost no per-line
+// widget work. Every row is as wide as the widest line, tracked while the lines arrive, so no line is
+// cut and the box scrolls sideways when lines are wider than it.
 #pragma once
 
 #include <QAbstractListModel>
@@ -11,6 +12,7 @@
 #include <vector>
 
 #include "model/line_sink.h"
+#include "model/line_store.h"
 
 namespace opt {
 
@@ -21,17 +23,18 @@ public:
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
     // Appends a line; the view sees it at the next Flush.
-    void Append(const std::string& line) { lines_.push_back(line); }
+    void Append(std::string_view line) { lines_.Append(line); }
     // Shows every appended line in one insertion; returns the row of the first new line, or -1.
     int Flush();
     // Puts these lines in place of all others, shown at once.
-    void Replace(std::vector<std::string> lines);
+    void Replace(LineStore lines);
     // Every line, shown or not yet shown.
-    const std::vector<std::string>& Lines() const { return lines_; }
+    const LineStore& Lines() const { return lines_; }
+    LineStore& Lines() { return lines_; }
     size_t Shown() const { return shown_; }
 
 private:
-    std::vector<std::string> lines_;
+    LineStore lines_;
     size_t shown_ = 0;
 };
 
@@ -47,9 +50,12 @@ public:
     // "Clear List Box": empties it.
     void Clear();
     // Shows exactly these lines (a resize reload puts back what the box held).
-    void Replace(std::vector<std::string> lines);
-    int Count() const { return static_cast<int>(model_->Lines().size()); }
-    const std::vector<std::string>& Lines() const { return model_->Lines(); }
+    void Replace(LineStore lines);
+    int Count() const { return static_cast<int>(model_->Lines().Count()); }
+    // Every line, as the box holds them and "Save  Vxs" writes them.
+    const LineStore& Store() const { return model_->Lines(); }
+    // A copy of every line as strings of their own (for checks on what the box shows).
+    std::vector<std::string> Lines() const { return model_->Lines().Copy(); }
     // The width every row gets: the widest line shown, in pixels of the box's font.
     int RowWidth() const { return rowWidth_; }
 
@@ -57,13 +63,16 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    // Widens the rows to the widest of the lines from row `from` on.
-    void MeasureFrom(size_t from);
+    // Widens the rows to the widest line the store has found, measured whole.
+    void WidenRows();
+    // Takes the advances of the box's font and sizes the rows again from nothing.
     void MeasureAll();
+    void RemeasureRows();
 
     ListBoxModel* model_;
-    std::array<int, 256> advance_{};  // pixel advance of every Latin-1 character in the box's font
+    LineStore::Advances advance_{};  // pixel advance of every Latin-1 character in the box's font
     int rowWidth_ = 0;
+    size_t measuredLine_ = LineStore::kNone;  // the line WidenRows measured last
     bool flushQueued_ = false;
 };
 

@@ -9,13 +9,11 @@ namespace opt {
 
 std::string VxsFileName(std::string_view modelPath) { return ModelBaseName(modelPath) + ".vxs"; }
 
-void SaveListLines(const std::string& path, const std::vector<std::string>& lines) {
+void SaveListLines(const std::string& path, const LineStore& lines) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     if (!out) throw OptError("Cannot create file " + path);
-    for (const auto& line : lines) {
-        out.write(line.data(), static_cast<std::streamsize>(line.size()));
-        out.write("\r\n", 2);
-    }
+    // A block larger than the stream's buffer goes to the file directly, without a copy.
+    out.write(lines.Text().data(), static_cast<std::streamsize>(lines.Text().size()));
     out.close();
     if (!out) throw OptError("Cannot create file " + path);
 }

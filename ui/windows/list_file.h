@@ -3,7 +3,8 @@
 
 #include <string>
 #include <string_view>
-#include <vector>
+
+#include "model/line_store.h"
 
 namespace opt {
 
@@ -12,7 +13,8 @@ namespace opt {
 std::string VxsFileName(std::string_view modelPath);
 
 // Writes every line, in order, as 8-bit text with CR LF after each (the last included), replacing
-// the file. Throws OptError("Cannot create file <path>") when the file cannot be written.
-void SaveListLines(const std::string& path, const std::vector<std::string>& lines);
+// the file: the store's text in one write. Throws OptError("Cannot create file <path>") when the
+// file cannot be written.
+void SaveListLines(const std::string& path, const LineStore& lines);
 
 }  // namespace opt

@@ -29,7 +29,7 @@ void TGLW::ClearListBox1Click() { SB_->Clear(); }
 
 void TGLW::SaveVxs1Click() {
     const std::string path = TheDirs().SaveDataDir + VxsFileName(modelPath_);
-    SaveListLines(path, SB_->Lines());
+    SaveListLines(path, SB_->Store());
     TheDialogs().Message(" File saved to  " + path);
 }
 

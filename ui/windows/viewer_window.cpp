@@ -194,7 +194,7 @@ void TGLW::ScheduleResizeReload() {
 
 void TGLW::ResizeReload() {
     const ViewCamera camera = CameraOf(TheView());
-    std::vector<std::string> lines = SB_->Lines();
+    LineStore lines = SB_->Store();
     const int top = SB_->verticalScrollBar()->value();
     const int left = SB_->horizontalScrollBar()->value();
     try {
