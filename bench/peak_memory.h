@@ -31,7 +31,7 @@ inline int64_t StatusKib(const std::string& field) {
 }
 
 // Bytes the peak resident size rose by while `work` ran in a child; nullopt when the child could not
-// be made or could not reset its peak (a kernel without /proc/self/clear_refs).
+// be made, could not reset its peak (a kernel without /proc/self/clear_refs) or the work threw.
 template <class Work>
 std::optional<int64_t> PeakGrowthBytes(Work&& work) {
     int fds[2];
@@ -42,11 +42,15 @@ std::optional<int64_t> PeakGrowthBytes(Work&& work) {
         close(fds[0]);
         int64_t growth = -1;
         malloc_trim(0);
-        if (std::ofstream("/proc/self/clear_refs") << "5" << std::flush) {  // peak := current
-            const int64_t before = StatusKib("VmRSS:");
-            work();
-            const int64_t peak = StatusKib("VmHWM:");
-            if (before >= 0 && peak >= 0) growth = (peak - before) * 1024;
+        try {  // the child must never return into the benchmark program
+            if (std::ofstream("/proc/self/clear_refs") << "5" << std::flush) {  // peak := current
+                const int64_t before = StatusKib("VmRSS:");
+                work();
+                const int64_t peak = StatusKib("VmHWM:");
+                if (before >= 0 && peak >= 0) growth = (peak - before) * 1024;
+            }
+        } catch (...) {
+            growth = -1;
         }
         const ssize_t written = write(fds[1], &growth, sizeof growth);
         _exit(written == static_cast<ssize_t>(sizeof growth) ? 0 : 1);
