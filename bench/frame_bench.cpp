@@ -5,10 +5,9 @@
 #include <memory>
 #include <vector>
 
+#include "bench/frame_loop.h"
 #include "model/store.h"
 #include "render/core/frame.h"
-#include "render/core/frame_builder.h"
-#include "state/selection_state.h"
 
 namespace {
 
@@ -53,13 +52,6 @@ const opt::ModelStore& Store() {
     return *store;
 }
 
-opt::SelectionState Selection(opt::ModeButton mode) {
-    opt::SelectionState s;
-    s.ModelLoaded = true;
-    s.DisplayMode.PutDown(mode);
-    return s;
-}
-
 // The floor: the corners of every face copied into one flat array whose capacity is kept.
 void BM_FlatCopyFloor(benchmark::State& state) {
     const opt::ModelStore& store = Store();
@@ -85,16 +77,7 @@ void BM_FlatCopyFloor(benchmark::State& state) {
 BENCHMARK(BM_FlatCopyFloor);
 
 void BuildFrame(benchmark::State& state, opt::ModeButton mode) {
-    const opt::ModelStore& store = Store();
-    const opt::SelectionState selection = Selection(mode);
-    opt::Frame frame;
-    for (auto _ : state) {
-        opt::DrawModel(store, selection, frame);
-        benchmark::DoNotOptimize(frame.Primitives().data());
-        benchmark::ClobberMemory();
-    }
-    state.counters["primitives"] = static_cast<double>(frame.Primitives().size());
-    state.counters["vertices"] = static_cast<double>(frame.VertexCount());
+    bench_frame::BuildFrames(state, Store(), mode);
 }
 // Wireframe, in a mode without overlays: the 10,000 faces alone.
 void BM_DrawModelWireframe(benchmark::State& state) { BuildFrame(state, opt::SBRes); }
