@@ -16,10 +16,10 @@ namespace {
 
 // Whether the first `corners` vertex indices of face j lie inside the vertex block (the frame skips
 // a face that reaches outside it).
-bool CornersInBlock(const opt::FaceDataRecord& fd, int j, int corners) {
+bool CornersInBlock(const opt::FaceDataRecord& fd, int j, int corners, int slots) {
     for (int k = 0; k < corners; ++k) {
         const int32_t v = fd.Vertex(k)[j];
-        if (v < 0 || v >= opt::kMaxElements) return false;
+        if (v < 0 || v >= slots) return false;
     }
     return true;
 }
@@ -31,13 +31,13 @@ void BM_LargeFrameFloor(benchmark::State& state) {
     for (auto _ : state) {
         flat.clear();
         faces = 0;
-        for (int i = 0; i < opt::kMaxFaceData; ++i) {
+        for (int i = 0; i < store.ttfd.Size(); ++i) {
             const opt::FaceDataRecord& fd = store.ttfd[i];
-            if (fd.Count <= 0 || fd.LOD != 0 || !opt::TVX::InRange(fd.Mesh)) continue;
+            if (fd.Count <= 0 || fd.LOD != 0 || !store.tvx.InRange(fd.Mesh)) continue;
             const opt::VertexRecord& vx = store.tvx[fd.Mesh];
-            for (int j = 0; j < opt::Clamped(fd.Count, opt::kMaxFaces); ++j) {
+            for (int j = 0; j < opt::Clamped(fd.Count, fd.Faces()); ++j) {
                 const int corners = fd.Quad[opt::kGroupVertex][j] != 0 ? 4 : 3;
-                if (!CornersInBlock(fd, j, corners)) continue;
+                if (!CornersInBlock(fd, j, corners, vx.Elements())) continue;
                 for (int k = 0; k < corners; ++k) {
                     const int32_t v = fd.Vertex(k)[j];
                     flat.push_back({vx.X[v], vx.Y[v], vx.Z[v]});
