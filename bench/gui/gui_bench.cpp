@@ -2,10 +2,17 @@
 // same run:
 //  - a textured redraw of the demo model in the GL view, against a frame that only clears;
 //  - the vertex listing of the max-capacity model (about 50,000 lines) appended to the list box SB
-//    and painted, against producing the same lines into a sink that only counts them.
+//    and painted, against producing the same lines into a sink that only counts them;
+//  - the replay of the board model's wireframe frame (repeated to reach a large frame while the
+//    tables keep their classic sizes), one glBegin/glEnd per primitive and in batches, against
+//    drawing all of its vertices as GL_LINES in one glDrawArrays from one array;
+//  - frames per second while turning the board model with the arrow keys (a turn step and a redraw).
 #include <benchmark/benchmark.h>
 
+#include <GL/gl.h>
+
 #include <QApplication>
+#include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 
@@ -13,9 +20,12 @@
 #include "model/line_sink.h"
 #include "model/reader.h"
 #include "model/store.h"
+#include "render/core/frame_builder.h"
 #include "render/core/view_state.h"
+#include "render/gl/gl_painter.h"
 #include "render/gl/gl_view.h"
 #include "state/selection_state.h"
+#include "tests/support/board_model.h"
 #include "ui/windows/list_box.h"
 
 namespace {
@@ -68,6 +78,92 @@ void Redraw(benchmark::State& state, bool model) {
 void BM_TexturedRedraw(benchmark::State& state) { Redraw(state, true); }
 void BM_ClearOnlyFrame_Floor(benchmark::State& state) { Redraw(state, false); }
 
+// The board model at a size that grown tables load whole (200 meshes of 2,500 vertices, about
+// 640,000 primitives); classic tables cut it to 10,000 faces.
+GLView& BoardView(ModeButton mode) {
+    static QTemporaryDir dir;
+    static const std::string path = [] {
+        const std::string p = dir.filePath(QStringLiteral("board.opt")).toStdString();
+        optb::write_file(p, optb::build(optb::board_model({.meshes = 200, .gridW = 50, .gridH = 50})).bytes);
+        return p;
+    }();
+    GLView& view = TexturedView();
+    VectorSink listing, resolutions;
+    VectorLookupSink textures;
+    TheSelection().DisplayMode.PutDown(mode);
+    Load(TheStore(), path, {listing, resolutions, textures});
+    TheSelection().Resolution = "0";
+    view.LoadOrtho(path, {nullptr, [&] { return int(textures.lines.size()); }, nullptr, nullptr});
+    return view;
+}
+
+// The board's wireframe frame (SBRes down: faces only, no highlight), its primitives repeated.
+const Frame& WireframeFrame(int repeats) {
+    static Frame frame;
+    static int made = 0;
+    if (made == repeats) return frame;
+    BoardView(SBRes);
+    Frame once;
+    DrawModel(TheStore(), TheSelection(), once, nullptr);
+    frame.Clear();
+    for (int r = 0; r < repeats; ++r) {
+        for (const Primitive& p : once.Primitives()) {
+            const auto v = once.Vertices(p);
+            std::copy(v.begin(), v.end(), frame.AddColoured(p.Kind, p.Colour, p.PointSize, p.Count));
+        }
+    }
+    made = repeats;
+    return frame;
+}
+
+void Replay(benchmark::State& state, ReplayPath path) {
+    const Frame& frame = WireframeFrame(static_cast<int>(state.range(0)));
+    GLView& view = TexturedView();
+    gl::FrameReplay replay{path, {}};
+    const std::vector<unsigned> noTextures;
+    view.makeCurrent();
+    for (auto _ : state) {
+        gl::DrawFrame(frame, nullptr, noTextures, false, replay);
+        glFinish();
+    }
+    view.doneCurrent();
+    state.counters["primitives"] = static_cast<double>(frame.Primitives().size());
+}
+void BM_GLReplayWireframe_PerPrimitive(benchmark::State& state) { Replay(state, ReplayPath::PerPrimitive); }
+void BM_GLReplayWireframe_Batched(benchmark::State& state) { Replay(state, ReplayPath::Batched); }
+
+void BM_GLOneDrawOfAllVertices_Floor(benchmark::State& state) {
+    const Frame& frame = WireframeFrame(static_cast<int>(state.range(0)));
+    GLView& view = TexturedView();
+    const auto vertices = frame.AllVertices();
+    view.makeCurrent();
+    gl::DisplayModeState(false);
+    glColor3f(0.0f, 0.1f, 0.9f);
+    for (auto _ : state) {
+        gl::ClearBlack();
+        glEnableClientState(GL_VERTEX_ARRAY);
+        glVertexPointer(3, GL_FLOAT, sizeof(FrameVertex), vertices.data());
+        glDrawArrays(GL_LINES, 0, static_cast<GLsizei>(vertices.size()));
+        glDisableClientState(GL_VERTEX_ARRAY);
+        glFlush();
+        glFinish();
+    }
+    view.doneCurrent();
+}
+
+// Turning the board in wireframe: each step builds the frame and replays it as the view chooses.
+void BM_TurningBoardWireframe(benchmark::State& state) {
+    GLView& view = BoardView(SBRes);
+    for (auto _ : state) {
+        view.KeyDown(ViewKey::Right, {});
+        view.makeCurrent();
+        glFinish();
+        view.doneCurrent();
+    }
+    state.SetItemsProcessed(state.iterations());  // items per second: frames per second
+    state.counters["primitives"] = static_cast<double>(view.LastFrame().Primitives().size());
+}
+
 const TVX& MaxCapacityVertices() {
     static const bool loaded = [] {
         VectorSink warnings, resolutions;
@@ -109,6 +205,10 @@ void BM_ProduceVertexListing_Floor(benchmark::State& state) {
 // The GL benchmarks come first: the list-box ones load another model into the shared store.
 BENCHMARK(BM_TexturedRedraw)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ClearOnlyFrame_Floor)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_GLReplayWireframe_PerPrimitive)->Arg(1)->Arg(8)->Arg(64)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_GLReplayWireframe_Batched)->Arg(1)->Arg(8)->Arg(64)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_GLOneDrawOfAllVertices_Floor)->Arg(1)->Arg(8)->Arg(64)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TurningBoardWireframe)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SbAppendVertexListing)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ProduceVertexListing_Floor)->Unit(benchmark::kMillisecond);
 

@@ -82,22 +82,23 @@ void SetViewProjection(const OrthoCube& c, const ViewTransform& t, bool textured
     ApplyTransform(t, false);
 }
 
-void DrawFrame(const Frame& frame, const ViewTransform* moved, const std::vector<unsigned>& textures,
-               bool textured) {
-    DisplayModeState(textured);
-    glMatrixMode(GL_PROJECTION);
-    if (moved != nullptr) glPushMatrix();
-    ClearBlack();
-    if (moved != nullptr) ApplyTransform(*moved, true);
+namespace {
+
+// The state a primitive (or a run of them) draws with, set before its glBegin or array draw.
+void BindPrimitiveState(const Primitive& p, const std::vector<unsigned>& textures) {
+    if (p.PointSize != 0) glPointSize(p.PointSize);
+    if (p.Textured) {
+        const int entry = p.Texture.Entry;
+        const bool known = entry >= 0 && static_cast<size_t>(entry) < textures.size();
+        glBindTexture(GL_TEXTURE_2D, known ? textures[static_cast<size_t>(entry)] : 0);
+    } else {
+        glBindTexture(GL_TEXTURE_2D, 0);
+    }
+}
+
+void ReplayPerPrimitive(const Frame& frame, const std::vector<unsigned>& textures) {
     for (const Primitive& p : frame.Primitives()) {
-        if (p.PointSize != 0) glPointSize(p.PointSize);
-        if (p.Textured) {
-            const int entry = p.Texture.Entry;
-            const bool known = entry >= 0 && static_cast<size_t>(entry) < textures.size();
-            glBindTexture(GL_TEXTURE_2D, known ? textures[static_cast<size_t>(entry)] : 0);
-        } else {
-            glBindTexture(GL_TEXTURE_2D, 0);
-        }
+        BindPrimitiveState(p, textures);
         glBegin(ToGL(p.Kind));
         if (!p.Textured) glColor3f(p.Colour.r, p.Colour.g, p.Colour.b);
         const auto vertices = frame.Vertices(p);
@@ -107,6 +108,52 @@ void DrawFrame(const Frame& frame, const ViewTransform* moved, const std::vector
             glVertex3f(vertices[k].x, vertices[k].y, vertices[k].z);
         }
         glEnd();
+    }
+}
+
+// One glDrawArrays per run, from client arrays over the frame's own vertex and texture-coordinate
+// arrays. Colours are set with glColor3f as in immediate mode (no colour array), so the current
+// colour that a textured run without a texture object shows is the same as there.
+void ReplayBatched(const Frame& frame, FrameBatches& batches, const std::vector<unsigned>& textures) {
+    batches.Build(frame);
+    const auto primitives = frame.Primitives();
+    const FrameVertex* vertices = frame.AllVertices().data();
+    const TexCoord* uv = frame.AllTexCoords().data();
+    glEnableClientState(GL_VERTEX_ARRAY);
+    bool uvArray = false;
+    for (const DrawBatch& b : batches.Batches()) {
+        const Primitive& p = primitives[b.FirstPrimitive];
+        BindPrimitiveState(p, textures);
+        if (!p.Textured) glColor3f(p.Colour.r, p.Colour.g, p.Colour.b);
+        if (p.Textured != uvArray) {
+            uvArray = p.Textured;
+            if (uvArray) {
+                glEnableClientState(GL_TEXTURE_COORD_ARRAY);
+            } else {
+                glDisableClientState(GL_TEXTURE_COORD_ARRAY);
+            }
+        }
+        glVertexPointer(3, GL_FLOAT, sizeof(FrameVertex), vertices + b.First);
+        if (p.Textured) glTexCoordPointer(2, GL_FLOAT, sizeof(TexCoord), uv + b.TexFirst);
+        glDrawArrays(ToGL(p.Kind), 0, static_cast<GLsizei>(b.Count));
+    }
+    if (uvArray) glDisableClientState(GL_TEXTURE_COORD_ARRAY);
+    glDisableClientState(GL_VERTEX_ARRAY);
+}
+
+}  // namespace
+
+void DrawFrame(const Frame& frame, const ViewTransform* moved, const std::vector<unsigned>& textures,
+               bool textured, FrameReplay& replay) {
+    DisplayModeState(textured);
+    glMatrixMode(GL_PROJECTION);
+    if (moved != nullptr) glPushMatrix();
+    ClearBlack();
+    if (moved != nullptr) ApplyTransform(*moved, true);
+    if (ReplaysInBatches(replay.Path, frame.Primitives().size())) {
+        ReplayBatched(frame, replay.Batches, textures);
+    } else {
+        ReplayPerPrimitive(frame, textures);
     }
     if (moved != nullptr) glPopMatrix();
     glFlush();
