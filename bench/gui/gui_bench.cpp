@@ -3,8 +3,8 @@
 //  - a textured redraw of the demo model in the GL view, against a frame that only clears;
 //  - the vertex listing of the max-capacity model (about 50,000 lines) appended to the list box SB
 //    and painted, against producing the same lines into a sink that only counts them;
-//  - the replay of the board model's wireframe frame (repeated to reach a large frame while the
-//    tables keep their classic sizes), one glBegin/glEnd per primitive and in batches, against
+//  - the replay of the board model's wireframe frame (cut or repeated to sizes from 64 to 640,000
+//    primitives, so that large frames exist while the tables keep their classic sizes), one glBegin/glEnd per primitive and in batches, against
 //    drawing all of its vertices as GL_LINES in one glDrawArrays from one array;
 //  - frames per second while turning the board model with the arrow keys (a turn step and a redraw).
 #include <benchmark/benchmark.h>
@@ -97,27 +97,28 @@ GLView& BoardView(ModeButton mode) {
     return view;
 }
 
-// The board's wireframe frame (SBRes down: faces only, no highlight), its primitives repeated.
-const Frame& WireframeFrame(int repeats) {
+// A wireframe frame of n primitives: the board's (SBRes down: faces only, no highlight), cut or
+// repeated to that size.
+const Frame& WireframeFrame(size_t n) {
+    static Frame board;
     static Frame frame;
-    static int made = 0;
-    if (made == repeats) return frame;
-    BoardView(SBRes);
-    Frame once;
-    DrawModel(TheStore(), TheSelection(), once, nullptr);
-    frame.Clear();
-    for (int r = 0; r < repeats; ++r) {
-        for (const Primitive& p : once.Primitives()) {
-            const auto v = once.Vertices(p);
-            std::copy(v.begin(), v.end(), frame.AddColoured(p.Kind, p.Colour, p.PointSize, p.Count));
-        }
+    if (board.Primitives().empty()) {
+        BoardView(SBRes);
+        DrawModel(TheStore(), TheSelection(), board, nullptr);
     }
-    made = repeats;
+    if (frame.Primitives().size() == n) return frame;
+    frame.Clear();
+    const auto primitives = board.Primitives();
+    for (size_t i = 0; i < n; ++i) {
+        const Primitive& p = primitives[i % primitives.size()];
+        const auto v = board.Vertices(p);
+        std::copy(v.begin(), v.end(), frame.AddColoured(p.Kind, p.Colour, p.PointSize, p.Count));
+    }
     return frame;
 }
 
 void Replay(benchmark::State& state, ReplayPath path) {
-    const Frame& frame = WireframeFrame(static_cast<int>(state.range(0)));
+    const Frame& frame = WireframeFrame(static_cast<size_t>(state.range(0)));
     GLView& view = TexturedView();
     gl::FrameReplay replay{path, {}};
     const std::vector<unsigned> noTextures;
@@ -133,7 +134,7 @@ void BM_GLReplayWireframe_PerPrimitive(benchmark::State& state) { Replay(state, 
 void BM_GLReplayWireframe_Batched(benchmark::State& state) { Replay(state, ReplayPath::Batched); }
 
 void BM_GLOneDrawOfAllVertices_Floor(benchmark::State& state) {
-    const Frame& frame = WireframeFrame(static_cast<int>(state.range(0)));
+    const Frame& frame = WireframeFrame(static_cast<size_t>(state.range(0)));
     GLView& view = TexturedView();
     const auto vertices = frame.AllVertices();
     view.makeCurrent();
@@ -205,9 +206,14 @@ void BM_ProduceVertexListing_Floor(benchmark::State& state) {
 // The GL benchmarks come first: the list-box ones load another model into the shared store.
 BENCHMARK(BM_TexturedRedraw)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ClearOnlyFrame_Floor)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_GLReplayWireframe_PerPrimitive)->Arg(1)->Arg(8)->Arg(64)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_GLReplayWireframe_Batched)->Arg(1)->Arg(8)->Arg(64)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_GLOneDrawOfAllVertices_Floor)->Arg(1)->Arg(8)->Arg(64)->Unit(benchmark::kMillisecond);
+// Frame sizes: the demo's, below and at the classic limit (10,000 faces), and past it.
+void ReplaySizes(benchmark::internal::Benchmark* b) {
+    for (int64_t n : {64, 1024, 4096, 10000, 80000, 640000}) b->Arg(n);
+    b->Unit(benchmark::kMillisecond);
+}
+BENCHMARK(BM_GLReplayWireframe_PerPrimitive)->Apply(ReplaySizes);
+BENCHMARK(BM_GLReplayWireframe_Batched)->Apply(ReplaySizes);
+BENCHMARK(BM_GLOneDrawOfAllVertices_Floor)->Apply(ReplaySizes);
 BENCHMARK(BM_TurningBoardWireframe)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SbAppendVertexListing)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ProduceVertexListing_Floor)->Unit(benchmark::kMillisecond);

@@ -111,34 +111,64 @@ void ReplayPerPrimitive(const Frame& frame, const std::vector<unsigned>& texture
     }
 }
 
-// One glDrawArrays per run, from client arrays over the frame's own vertex and texture-coordinate
-// arrays. Colours are set with glColor3f as in immediate mode (no colour array), so the current
-// colour that a textured run without a texture object shows is the same as there.
-void ReplayBatched(const Frame& frame, FrameBatches& batches, const std::vector<unsigned>& textures) {
-    batches.Build(frame);
+// Client arrays over the frame's own arrays, switched on and off as the runs need them.
+class ClientArrays {
+public:
+    ClientArrays() { glEnableClientState(GL_VERTEX_ARRAY); }
+    ~ClientArrays() {
+        Use(GL_TEXTURE_COORD_ARRAY, uv_, false);
+        Use(GL_COLOR_ARRAY, colour_, false);
+        glDisableClientState(GL_VERTEX_ARRAY);
+    }
+    ClientArrays(const ClientArrays&) = delete;
+    ClientArrays& operator=(const ClientArrays&) = delete;
+    void TexCoords(bool on) { Use(GL_TEXTURE_COORD_ARRAY, uv_, on); }
+    void Colours(bool on) { Use(GL_COLOR_ARRAY, colour_, on); }
+
+private:
+    static void Use(GLenum array, bool& state, bool on) {
+        if (state == on) return;
+        state = on;
+        if (on) {
+            glEnableClientState(array);
+        } else {
+            glDisableClientState(array);
+        }
+    }
+    bool uv_ = false;
+    bool colour_ = false;
+};
+
+// One draw per run. Array runs: glDrawArrays with glColor3f as in immediate mode. Outline runs:
+// GL_LINES through glDrawRangeElements with a colour per vertex; afterwards the current colour is
+// the one the run's last primitive set, as after its glEnd.
+void ReplayBatched(const Frame& frame, const FrameBatches& batches, const std::vector<unsigned>& textures,
+                   bool outlines) {
     const auto primitives = frame.Primitives();
     const FrameVertex* vertices = frame.AllVertices().data();
     const TexCoord* uv = frame.AllTexCoords().data();
-    glEnableClientState(GL_VERTEX_ARRAY);
-    bool uvArray = false;
+    ClientArrays arrays;
+    if (outlines) glColorPointer(3, GL_FLOAT, sizeof(Rgb), batches.Colours().data());
     for (const DrawBatch& b : batches.Batches()) {
         const Primitive& p = primitives[b.FirstPrimitive];
         BindPrimitiveState(p, textures);
-        if (!p.Textured) glColor3f(p.Colour.r, p.Colour.g, p.Colour.b);
-        if (p.Textured != uvArray) {
-            uvArray = p.Textured;
-            if (uvArray) {
-                glEnableClientState(GL_TEXTURE_COORD_ARRAY);
-            } else {
-                glDisableClientState(GL_TEXTURE_COORD_ARRAY);
-            }
+        if (b.Outlines()) {
+            arrays.TexCoords(false);
+            arrays.Colours(true);
+            glVertexPointer(3, GL_FLOAT, sizeof(FrameVertex), vertices);
+            glDrawRangeElements(GL_LINES, b.First, b.First + b.Count - 1, static_cast<GLsizei>(b.IndexCount),
+                                GL_UNSIGNED_INT, batches.Indices().data() + b.IndexFirst);
+            arrays.Colours(false);
+            const Rgb& last = primitives[b.LastPrimitive].Colour;
+            glColor3f(last.r, last.g, last.b);
+            continue;
         }
+        if (!p.Textured) glColor3f(p.Colour.r, p.Colour.g, p.Colour.b);
+        arrays.TexCoords(p.Textured);
         glVertexPointer(3, GL_FLOAT, sizeof(FrameVertex), vertices + b.First);
         if (p.Textured) glTexCoordPointer(2, GL_FLOAT, sizeof(TexCoord), uv + b.TexFirst);
         glDrawArrays(ToGL(p.Kind), 0, static_cast<GLsizei>(b.Count));
     }
-    if (uvArray) glDisableClientState(GL_TEXTURE_COORD_ARRAY);
-    glDisableClientState(GL_VERTEX_ARRAY);
 }
 
 }  // namespace
@@ -150,8 +180,14 @@ void DrawFrame(const Frame& frame, const ViewTransform* moved, const std::vector
     if (moved != nullptr) glPushMatrix();
     ClearBlack();
     if (moved != nullptr) ApplyTransform(*moved, true);
-    if (ReplaysInBatches(replay.Path, frame.Primitives().size())) {
-        ReplayBatched(frame, replay.Batches, textures);
+    const size_t primitives = frame.Primitives().size();
+    bool batched = false;
+    if (MayReplayInBatches(replay.Path, primitives)) {
+        replay.Batches.Build(frame, !textured);
+        batched = ReplaysInBatches(replay.Path, primitives, replay.Batches.Batches().size());
+    }
+    if (batched) {
+        ReplayBatched(frame, replay.Batches, textures, !textured);
     } else {
         ReplayPerPrimitive(frame, textures);
     }

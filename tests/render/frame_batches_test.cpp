@@ -27,10 +27,10 @@ void AddTextured(Frame& f, int32_t entry, int n) {
     }
 }
 
-// Each run as (first primitive, first vertex, first texture coordinate, vertex count).
+// Each array run as (first primitive, first vertex, first texture coordinate, vertex count).
 std::vector<std::vector<uint32_t>> Runs(const Frame& f) {
     FrameBatches batches;
-    batches.Build(f);
+    batches.Build(f, false);
     std::vector<std::vector<uint32_t>> out;
     for (const DrawBatch& b : batches.Batches()) out.push_back({b.FirstPrimitive, b.First, b.TexFirst, b.Count});
     return out;
@@ -87,20 +87,56 @@ TEST(FrameBatches, RebuildingForASmallerFrameDropsTheOldRuns) {
     Frame f;
     for (int i = 0; i < 4; ++i) AddColoured(f, PrimitiveKind::Quads, i % 2 ? kBlue : kPaleBlue, 4);
     FrameBatches batches;
-    batches.Build(f);
+    batches.Build(f, false);
     EXPECT_EQ(batches.Batches().size(), 4u);
+    batches.Build(f, true);
+    EXPECT_EQ(batches.Indices().size(), 32u);
     f.Clear();
-    batches.Build(f);
+    batches.Build(f, true);
     EXPECT_TRUE(batches.Batches().empty());
+    EXPECT_TRUE(batches.Indices().empty());
     AddColoured(f, PrimitiveKind::Points, kBlue, 1, 5);
-    batches.Build(f);
+    batches.Build(f, false);
     ASSERT_EQ(batches.Batches().size(), 1u);
     EXPECT_EQ(batches.Batches()[0].Count, 1u);
 }
 
-TEST(FrameBatches, TheReplayWayFollowsTheFrameSizeUnlessForced) {
-    EXPECT_FALSE(ReplaysInBatches(ReplayPath::Auto, kBatchedReplayMinPrimitives - 1));
-    EXPECT_TRUE(ReplaysInBatches(ReplayPath::Auto, kBatchedReplayMinPrimitives));
-    EXPECT_TRUE(ReplaysInBatches(ReplayPath::Batched, 1));
-    EXPECT_FALSE(ReplaysInBatches(ReplayPath::PerPrimitive, kBatchedReplayMinPrimitives));
+TEST(FrameBatches, OutlinesJoinLinesAndPolygonsOfAnyColourIntoLinesAlongTheirSides) {
+    Frame f;
+    AddColoured(f, PrimitiveKind::Quads, kBlue, 4);          // vertices 0..3
+    AddColoured(f, PrimitiveKind::Triangles, kPaleBlue, 3);  // 4..6
+    AddColoured(f, PrimitiveKind::Lines, kBlue, 3);          // 7..9: one line, the spare dropped
+    AddColoured(f, PrimitiveKind::Points, kBlue, 1, 6);      // 10: a point stays a point
+    AddColoured(f, PrimitiveKind::Quads, kPaleBlue, 8);      // 11..18: two quads
+    FrameBatches batches;
+    batches.Build(f, true);
+    const auto runs = batches.Batches();
+    ASSERT_EQ(runs.size(), 3u);
+    EXPECT_TRUE(runs[0].Outlines());
+    EXPECT_EQ((std::vector<uint32_t>{runs[0].FirstPrimitive, runs[0].LastPrimitive, runs[0].First, runs[0].Count}),
+              (std::vector<uint32_t>{0, 2, 0, 10}));
+    EXPECT_FALSE(runs[1].Outlines());
+    EXPECT_EQ(runs[1].First, 10u);
+    EXPECT_EQ(runs[2].IndexFirst, runs[0].IndexCount);
+    // A quad's four sides (no diagonal), a triangle's three, each in vertex order; then the line.
+    const auto ends = batches.Indices();
+    const std::vector<uint32_t> first(ends.begin(), ends.begin() + runs[0].IndexCount);
+    EXPECT_EQ(first, (std::vector<uint32_t>{0, 1, 1, 2, 2, 3, 3, 0, 4, 5, 5, 6, 6, 4, 7, 8}));
+    EXPECT_EQ(runs[2].IndexCount, 16u);
+    EXPECT_EQ(ends[runs[2].IndexFirst + 8], 15u);  // the second quad starts at its own vertex
+    // Every vertex carries its primitive's colour.
+    EXPECT_EQ(batches.Colours()[3], kBlue);
+    EXPECT_EQ(batches.Colours()[5], kPaleBlue);
+    EXPECT_EQ(batches.Colours()[18], kPaleBlue);
+}
+
+TEST(FrameBatches, TheReplayWayFollowsFrameSizeAndRunLengthUnlessForced) {
+    constexpr size_t n = kBatchedReplayMinPrimitives;
+    constexpr size_t fewRuns = n / kBatchedReplayMinRunLength;
+    EXPECT_FALSE(MayReplayInBatches(ReplayPath::Auto, n - 1));
+    EXPECT_TRUE(ReplaysInBatches(ReplayPath::Auto, n, fewRuns));
+    EXPECT_FALSE(ReplaysInBatches(ReplayPath::Auto, n, fewRuns + 1));  // runs too short on average
+    EXPECT_FALSE(ReplaysInBatches(ReplayPath::Auto, n - 1, 1));
+    EXPECT_TRUE(ReplaysInBatches(ReplayPath::Batched, 1, 1));
+    EXPECT_FALSE(ReplaysInBatches(ReplayPath::PerPrimitive, n, 1));
 }
