@@ -152,6 +152,24 @@ void BM_GLOneDrawOfAllVertices_Floor(benchmark::State& state) {
     view.doneCurrent();
 }
 
+// The board's textured frame as loaded, with its texture objects: quads and triangles take turns,
+// so its runs are short.
+void ReplayTextured(benchmark::State& state, ReplayPath path) {
+    GLView& view = BoardView(SBWire);
+    const Frame& frame = view.LastFrame();
+    gl::FrameReplay replay{path, {}};
+    view.makeCurrent();
+    for (auto _ : state) {
+        gl::DrawFrame(frame, nullptr, view.TextureObjects(), true, replay);
+        glFinish();
+    }
+    view.doneCurrent();
+    state.counters["primitives"] = static_cast<double>(frame.Primitives().size());
+    state.counters["runs"] = static_cast<double>(replay.Batches.Batches().size());
+}
+void BM_GLReplayTextured_PerPrimitive(benchmark::State& state) { ReplayTextured(state, ReplayPath::PerPrimitive); }
+void BM_GLReplayTextured_Batched(benchmark::State& state) { ReplayTextured(state, ReplayPath::Batched); }
+
 // Turning the board in wireframe: each step builds the frame and replays it as the view chooses.
 void BM_TurningBoardWireframe(benchmark::State& state) {
     GLView& view = BoardView(SBRes);
@@ -214,6 +232,8 @@ void ReplaySizes(benchmark::internal::Benchmark* b) {
 BENCHMARK(BM_GLReplayWireframe_PerPrimitive)->Apply(ReplaySizes);
 BENCHMARK(BM_GLReplayWireframe_Batched)->Apply(ReplaySizes);
 BENCHMARK(BM_GLOneDrawOfAllVertices_Floor)->Apply(ReplaySizes);
+BENCHMARK(BM_GLReplayTextured_PerPrimitive)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_GLReplayTextured_Batched)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TurningBoardWireframe)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SbAppendVertexListing)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ProduceVertexListing_Floor)->Unit(benchmark::kMillisecond);

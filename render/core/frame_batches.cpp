@@ -17,7 +17,7 @@ uint32_t* PutSides(uint32_t* out, uint32_t f, uint32_t n) {
 
 }  // namespace
 
-bool MayReplayInBatches(ReplayPath path, size_t primitives) {
+bool ReplaysInBatches(ReplayPath path, size_t primitives) {
     switch (path) {
         case ReplayPath::PerPrimitive:
             return false;
@@ -27,11 +27,6 @@ bool MayReplayInBatches(ReplayPath path, size_t primitives) {
             break;
     }
     return primitives >= kBatchedReplayMinPrimitives;
-}
-
-bool ReplaysInBatches(ReplayPath path, size_t primitives, size_t runs) {
-    if (!MayReplayInBatches(path, primitives)) return false;
-    return path == ReplayPath::Batched || runs * kBatchedReplayMinRunLength <= primitives;
 }
 
 uint32_t VerticesPerPrimitive(PrimitiveKind kind) {

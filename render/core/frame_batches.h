@@ -44,15 +44,11 @@ enum class ReplayPath : uint8_t { Auto, PerPrimitive, Batched };
 // few hundred faces), and no index or colour arrays are made for it. Past it immediate mode costs
 // about 3 us a primitive, several times a batched run's share.
 inline constexpr size_t kBatchedReplayMinPrimitives = 1024;
-// Runs shorter than this on average replay per primitive even in a large frame: a draw call costs
-// about as much as five immediate-mode primitives, so a frame of short runs (a textured model whose
-// quads and triangles take turns) draws faster per primitive.
-inline constexpr size_t kBatchedReplayMinRunLength = 8;
+// Runs need not be long to pay: a textured frame whose quads and triangles take turns (about two
+// primitives a run) still replays in half the time of immediate mode.
 
-// Whether Auto replays a frame of this many primitives in batches, before its runs are known.
-bool MayReplayInBatches(ReplayPath path, size_t primitives);
-// Whether a frame of this many primitives, grouped into this many runs, replays in batches.
-bool ReplaysInBatches(ReplayPath path, size_t primitives, size_t runs);
+// Whether a frame of this many primitives replays in batches.
+bool ReplaysInBatches(ReplayPath path, size_t primitives);
 
 // Vertices of one primitive of this kind: 1, 2, 3 or 4.
 uint32_t VerticesPerPrimitive(PrimitiveKind kind);

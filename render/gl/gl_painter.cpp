@@ -180,13 +180,8 @@ void DrawFrame(const Frame& frame, const ViewTransform* moved, const std::vector
     if (moved != nullptr) glPushMatrix();
     ClearBlack();
     if (moved != nullptr) ApplyTransform(*moved, true);
-    const size_t primitives = frame.Primitives().size();
-    bool batched = false;
-    if (MayReplayInBatches(replay.Path, primitives)) {
+    if (ReplaysInBatches(replay.Path, frame.Primitives().size())) {
         replay.Batches.Build(frame, !textured);
-        batched = ReplaysInBatches(replay.Path, primitives, replay.Batches.Batches().size());
-    }
-    if (batched) {
         ReplayBatched(frame, replay.Batches, textures, !textured);
     } else {
         ReplayPerPrimitive(frame, textures);

@@ -130,13 +130,9 @@ TEST(FrameBatches, OutlinesJoinLinesAndPolygonsOfAnyColourIntoLinesAlongTheirSid
     EXPECT_EQ(batches.Colours()[18], kPaleBlue);
 }
 
-TEST(FrameBatches, TheReplayWayFollowsFrameSizeAndRunLengthUnlessForced) {
-    constexpr size_t n = kBatchedReplayMinPrimitives;
-    constexpr size_t fewRuns = n / kBatchedReplayMinRunLength;
-    EXPECT_FALSE(MayReplayInBatches(ReplayPath::Auto, n - 1));
-    EXPECT_TRUE(ReplaysInBatches(ReplayPath::Auto, n, fewRuns));
-    EXPECT_FALSE(ReplaysInBatches(ReplayPath::Auto, n, fewRuns + 1));  // runs too short on average
-    EXPECT_FALSE(ReplaysInBatches(ReplayPath::Auto, n - 1, 1));
-    EXPECT_TRUE(ReplaysInBatches(ReplayPath::Batched, 1, 1));
-    EXPECT_FALSE(ReplaysInBatches(ReplayPath::PerPrimitive, n, 1));
+TEST(FrameBatches, TheReplayWayFollowsTheFrameSizeUnlessForced) {
+    EXPECT_FALSE(ReplaysInBatches(ReplayPath::Auto, kBatchedReplayMinPrimitives - 1));
+    EXPECT_TRUE(ReplaysInBatches(ReplayPath::Auto, kBatchedReplayMinPrimitives));
+    EXPECT_TRUE(ReplaysInBatches(ReplayPath::Batched, 1));
+    EXPECT_FALSE(ReplaysInBatches(ReplayPath::PerPrimitive, kBatchedReplayMinPrimitives));
 }
