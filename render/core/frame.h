@@ -1,5 +1,6 @@
 // One frame's content as an ordered list of primitives, built from the model store and the selection
-// state by DrawModel and replayed by the GL painter: one glBegin/glEnd pair per primitive, in order.
+// state by DrawModel and replayed by the GL painter in order: one glBegin/glEnd pair per primitive,
+// or, for large frames, one array draw per run of primitives that share their state (frame_batches.h).
 // Flat and allocation-light: every primitive is an offset/count into one shared vertex array (and,
 // for textured faces, into one shared texture-coordinate array). Clear keeps the capacity, so the
 // redraws after the first reuse the same memory.
@@ -90,6 +91,9 @@ public:
         return {texCoords_.data() + p.TexFirst, p.Count};
     }
     size_t VertexCount() const { return vertexCount_; }
+    // The whole vertex and texture-coordinate arrays, for array draws over several primitives.
+    std::span<const FrameVertex> AllVertices() const { return {vertices_.data(), vertexCount_}; }
+    std::span<const TexCoord> AllTexCoords() const { return {texCoords_.data(), texCoordCount_}; }
 
     // Listings that belong to this frame's overlays and that the caller writes into the control
     // panel's memo after the frame: the face summary of the selected face-data block (ShowFaceInfo)

@@ -82,22 +82,23 @@ void SetViewProjection(const OrthoCube& c, const ViewTransform& t, bool textured
     ApplyTransform(t, false);
 }
 
-void DrawFrame(const Frame& frame, const ViewTransform* moved, const std::vector<unsigned>& textures,
-               bool textured) {
-    DisplayModeState(textured);
-    glMatrixMode(GL_PROJECTION);
-    if (moved != nullptr) glPushMatrix();
-    ClearBlack();
-    if (moved != nullptr) ApplyTransform(*moved, true);
+namespace {
+
+// The state a primitive (or a run of them) draws with, set before its glBegin or array draw.
+void BindPrimitiveState(const Primitive& p, const std::vector<unsigned>& textures) {
+    if (p.PointSize != 0) glPointSize(p.PointSize);
+    if (p.Textured) {
+        const int entry = p.Texture.Entry;
+        const bool known = entry >= 0 && static_cast<size_t>(entry) < textures.size();
+        glBindTexture(GL_TEXTURE_2D, known ? textures[static_cast<size_t>(entry)] : 0);
+    } else {
+        glBindTexture(GL_TEXTURE_2D, 0);
+    }
+}
+
+void ReplayPerPrimitive(const Frame& frame, const std::vector<unsigned>& textures) {
     for (const Primitive& p : frame.Primitives()) {
-        if (p.PointSize != 0) glPointSize(p.PointSize);
-        if (p.Textured) {
-            const int entry = p.Texture.Entry;
-            const bool known = entry >= 0 && static_cast<size_t>(entry) < textures.size();
-            glBindTexture(GL_TEXTURE_2D, known ? textures[static_cast<size_t>(entry)] : 0);
-        } else {
-            glBindTexture(GL_TEXTURE_2D, 0);
-        }
+        BindPrimitiveState(p, textures);
         glBegin(ToGL(p.Kind));
         if (!p.Textured) glColor3f(p.Colour.r, p.Colour.g, p.Colour.b);
         const auto vertices = frame.Vertices(p);
@@ -107,6 +108,83 @@ void DrawFrame(const Frame& frame, const ViewTransform* moved, const std::vector
             glVertex3f(vertices[k].x, vertices[k].y, vertices[k].z);
         }
         glEnd();
+    }
+}
+
+// Client arrays over the frame's own arrays, switched on and off as the runs need them.
+class ClientArrays {
+public:
+    ClientArrays() { glEnableClientState(GL_VERTEX_ARRAY); }
+    ~ClientArrays() {
+        Use(GL_TEXTURE_COORD_ARRAY, uv_, false);
+        Use(GL_COLOR_ARRAY, colour_, false);
+        glDisableClientState(GL_VERTEX_ARRAY);
+    }
+    ClientArrays(const ClientArrays&) = delete;
+    ClientArrays& operator=(const ClientArrays&) = delete;
+    void TexCoords(bool on) { Use(GL_TEXTURE_COORD_ARRAY, uv_, on); }
+    void Colours(bool on) { Use(GL_COLOR_ARRAY, colour_, on); }
+
+private:
+    static void Use(GLenum array, bool& state, bool on) {
+        if (state == on) return;
+        state = on;
+        if (on) {
+            glEnableClientState(array);
+        } else {
+            glDisableClientState(array);
+        }
+    }
+    bool uv_ = false;
+    bool colour_ = false;
+};
+
+// One draw per run. Array runs: glDrawArrays with glColor3f as in immediate mode. Outline runs:
+// GL_LINES through glDrawRangeElements with a colour per vertex; afterwards the current colour is
+// the one the run's last primitive set, as after its glEnd.
+void ReplayBatched(const Frame& frame, const FrameBatches& batches, const std::vector<unsigned>& textures,
+                   bool outlines) {
+    const auto primitives = frame.Primitives();
+    const FrameVertex* vertices = frame.AllVertices().data();
+    const TexCoord* uv = frame.AllTexCoords().data();
+    ClientArrays arrays;
+    if (outlines) glColorPointer(3, GL_FLOAT, sizeof(Rgb), batches.Colours().data());
+    for (const DrawBatch& b : batches.Batches()) {
+        const Primitive& p = primitives[b.FirstPrimitive];
+        BindPrimitiveState(p, textures);
+        if (b.Outlines()) {
+            arrays.TexCoords(false);
+            arrays.Colours(true);
+            glVertexPointer(3, GL_FLOAT, sizeof(FrameVertex), vertices);
+            glDrawRangeElements(GL_LINES, b.First, b.First + b.Count - 1, static_cast<GLsizei>(b.IndexCount),
+                                GL_UNSIGNED_INT, batches.Indices().data() + b.IndexFirst);
+            arrays.Colours(false);
+            const Rgb& last = primitives[b.LastPrimitive].Colour;
+            glColor3f(last.r, last.g, last.b);
+            continue;
+        }
+        if (!p.Textured) glColor3f(p.Colour.r, p.Colour.g, p.Colour.b);
+        arrays.TexCoords(p.Textured);
+        glVertexPointer(3, GL_FLOAT, sizeof(FrameVertex), vertices + b.First);
+        if (p.Textured) glTexCoordPointer(2, GL_FLOAT, sizeof(TexCoord), uv + b.TexFirst);
+        glDrawArrays(ToGL(p.Kind), 0, static_cast<GLsizei>(b.Count));
+    }
+}
+
+}  // namespace
+
+void DrawFrame(const Frame& frame, const ViewTransform* moved, const std::vector<unsigned>& textures,
+               bool textured, FrameReplay& replay) {
+    DisplayModeState(textured);
+    glMatrixMode(GL_PROJECTION);
+    if (moved != nullptr) glPushMatrix();
+    ClearBlack();
+    if (moved != nullptr) ApplyTransform(*moved, true);
+    if (ReplaysInBatches(replay.Path, frame.Primitives().size())) {
+        replay.Batches.Build(frame, !textured);
+        ReplayBatched(frame, replay.Batches, textures, !textured);
+    } else {
+        ReplayPerPrimitive(frame, textures);
     }
     if (moved != nullptr) glPopMatrix();
     glFlush();

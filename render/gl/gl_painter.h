@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "render/core/frame.h"
+#include "render/core/frame_batches.h"
 #include "render/core/texture_load.h"
 #include "render/core/view_transform.h"
 
@@ -27,13 +28,21 @@ void InitialState(bool textured);
 void DisplayModeState(bool textured);
 // SetView: projection = cube, then t; the display mode's state.
 void SetViewProjection(const OrthoCube& cube, const ViewTransform& t, bool textured);
+// How DrawFrame replays: the chosen way, and the runs of the last batched frame (kept so that each
+// redraw reuses their memory).
+struct FrameReplay {
+    ReplayPath Path = ReplayPath::Auto;
+    FrameBatches Batches;
+};
+
 // Sets the display mode's state, clears to black and replays the frame: one glBegin/glEnd per
-// primitive. With moved, the keyboard
-// transform is multiplied onto the projection between glPushMatrix and glPopMatrix. Textured
-// primitives bind textures[Entry]; coloured ones bind no texture object, so their colour shows even
-// while texturing stays enabled.
+// primitive, or one glDrawArrays per run of primitives sharing their state (large frames, or as
+// replay.Path forces); both give the same pixels. With moved, the keyboard transform is multiplied
+// onto the projection between glPushMatrix and glPopMatrix. Textured primitives bind
+// textures[Entry]; coloured ones bind no texture object, so their colour shows even while texturing
+// stays enabled.
 void DrawFrame(const Frame& frame, const ViewTransform* moved, const std::vector<unsigned>& textures,
-               bool textured);
+               bool textured, FrameReplay& replay);
 // One texture object: clamp, nearest, decal, unpack alignment 1; colour-index image with its colour
 // table where colorTable is given, else the indices expanded to RGB8. Returns 0 (no object) for an
 // empty image, or for sides that are not powers of two on a context that cannot draw them.

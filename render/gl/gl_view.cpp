@@ -89,7 +89,7 @@ void GLView::paintGL() {
     if (!blank_) return;
     if (showOnFirstPaint_) {
         ApplyViewport();
-        gl::DrawFrame(frame_, nullptr, textures_, Textured());
+        gl::DrawFrame(frame_, nullptr, textures_, Textured(), replay_);
     } else {
         gl::ClearBlack();
     }
@@ -151,7 +151,7 @@ void GLView::Draw(const ViewTransform* moved) {
     if (initialized_) {
         CurrentContext current(*this);
         ApplyViewport();
-        gl::DrawFrame(frame_, moved, textures_, Textured());
+        gl::DrawFrame(frame_, moved, textures_, Textured(), replay_);
         blank_ = false;
         update();
     }
@@ -224,17 +224,25 @@ KeyOutcome GLView::KeyDown(ViewKey key, KeyModifiers mods) {
     return outcome;
 }
 
-void GLView::UploadTextures(const std::string& modelPath) {
+void GLView::UploadTextures(const std::string* modelPath) {
     if (!initialized_) return;
     CurrentContext current(*this);
     const auto list = TextureUploadList(TheStore());
     textures_.assign(list.size(), 0);
+    // A load reads the images from the file and keeps them; a redraw from the tables uploads the
+    // kept ones (the same list, as the store has not changed since).
+    if (modelPath != nullptr) {
+        images_.assign(list.size(), LoadedTexture{});
+        imagesKept_ = true;
+    }
     for (const auto& entry : list) {
         TheSelection().SelectedTexture = entry.Record;
-        const LoadedTexture t =
-            LoadTexture(modelPath, TheStore(), entry.Record, UploadPaletteNumber(TheStore(), entry.Record));
-        textures_[static_cast<size_t>(entry.GLName)] =
-            gl::UploadTexture(t, paletted_ ? colorTable_ : nullptr, npot_);
+        const auto k = static_cast<size_t>(entry.GLName);
+        if (k >= images_.size()) continue;
+        if (modelPath != nullptr)
+            images_[k] = LoadTexture(*modelPath, TheStore(), entry.Record,
+                                     UploadPaletteNumber(TheStore(), entry.Record));
+        textures_[k] = gl::UploadTexture(images_[k], paletted_ ? colorTable_ : nullptr, npot_);
     }
     gl::EnableTexturing();
 }
@@ -249,7 +257,13 @@ void GLView::DeleteTextures() {
     textures_.clear();
 }
 
-void GLView::LoadOrtho(const std::string& modelPath, const LoadHooks& hooks) {
+void GLView::LoadOrtho(const std::string& modelPath, const LoadHooks& hooks) { ShowLoaded(&modelPath, hooks); }
+
+void GLView::RedrawFromTables(const LoadHooks& hooks) { ShowLoaded(nullptr, hooks); }
+
+bool GLView::CanRedrawFromTables() const { return !Textured() || imagesKept_; }
+
+void GLView::ShowLoaded(const std::string* modelPath, const LoadHooks& hooks) {
     auto& view = TheView();
     RefitView();
     view.LoadCount += 1;
@@ -257,6 +271,11 @@ void GLView::LoadOrtho(const std::string& modelPath, const LoadHooks& hooks) {
     TheSelection().ModelLoaded = true;
     if (view.TexUploads > 0) DeleteTextures();
     view.TexListLast = (hooks.TextureListCount ? hooks.TextureListCount() : 0) - 1;
+    if (modelPath != nullptr) {
+        // A new load: the images of the one before are of no use any more.
+        images_.clear();
+        imagesKept_ = false;
+    }
     Draw(nullptr);
     if (Textured()) {
         view.TexUploads += 1;

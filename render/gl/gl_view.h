@@ -13,9 +13,11 @@
 #include "model/line_sink.h"
 #include "render/core/frame.h"
 #include "render/core/frame_hit_zone_hook.h"
+#include "render/core/texture_load.h"
 #include "render/core/view_keys.h"
 #include "render/core/view_mouse.h"
 #include "render/core/view_transform.h"
+#include "render/gl/gl_painter.h"
 
 namespace opt {
 
@@ -38,6 +40,15 @@ public:
     // the texture pixels. Throws OptError (e.g. "Cannot open file %s") from the texture reads or a
     // resolution text that is not an integer.
     void LoadOrtho(const std::string& modelPath, const LoadHooks& hooks);
+    // LoadOrtho's steps for the model already in the store, after a resize when the file has not
+    // changed since the load: nothing is read, the textures go up again from the images the last
+    // textured load read. The hooks are the ones of a load, usually without OnLoad: the control
+    // panel's lists still show this model.
+    void RedrawFromTables(const LoadHooks& hooks);
+    // Whether RedrawFromTables gives the picture a load would: always in the untextured displays;
+    // in textured display only when the last load uploaded its textures (a load before the context
+    // existed read no images).
+    bool CanRedrawFromTables() const;
     // Plain redraw: clear to black, the model with the current angles, scale and pan, present. A
     // control-panel choice keeps the user's camera; only a load resets it.
     void ShowHZ();
@@ -62,6 +73,8 @@ public:
     bool HasPalettedTextures() const { return paletted_; }
     // Whether textures whose sides are not powers of two can be drawn on this context.
     bool HasNonPowerOfTwoTextures() const { return npot_; }
+    // How frames are replayed: chosen by size (the default), or forced for tests and benchmarks.
+    void SetReplayPath(ReplayPath path) { replay_.Path = path; }
     // The frame drawn last (for tests and the benchmark).
     const Frame& LastFrame() const { return frame_; }
     // Texture objects of the current upload, by texture-list entry (0 where an image was refused).
@@ -84,7 +97,9 @@ private:
     void InitialContextState();
     void SetView(const ViewTransform& t);
     void RefitView();
-    void UploadTextures(const std::string& modelPath);
+    // The body of LoadOrtho and RedrawFromTables; modelPath null: the textures come from images_.
+    void ShowLoaded(const std::string* modelPath, const LoadHooks& hooks);
+    void UploadTextures(const std::string* modelPath);
     void DeleteTextures();
     void Draw(const ViewTransform* moved);
     void ApplyViewport();
@@ -92,6 +107,9 @@ private:
     void CameraMoved();
 
     Frame frame_;
+    gl::FrameReplay replay_;
+    std::vector<LoadedTexture> images_;  // what the last textured load uploaded, by texture-list entry
+    bool imagesKept_ = false;            // images_ holds the last load's textures
     HitZoneHook* hitZones_ = nullptr;
     MemoSink* memo_ = nullptr;
     std::vector<unsigned> textures_;

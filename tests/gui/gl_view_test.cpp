@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QOpenGLContext>
 #include <QSet>
+#include <QTemporaryDir>
 #include <QWheelEvent>
 #include <QtTest>
 #include <cmath>
@@ -17,6 +18,7 @@
 #include "render/core/texture_load.h"
 #include "render/core/view_state.h"
 #include "state/selection_state.h"
+#include "tests/support/board_model.h"
 #include "tests/support/opt_builder.h"
 
 using namespace opt;
@@ -43,17 +45,33 @@ private:
 
     // Loads the demo model as "Read OPt" does; the view starts unturned (a reload keeps the angles
     // and scale of before for its first frame).
-    void LoadDemo(ModeButton mode) {
+    void LoadDemo(ModeButton mode) { LoadFile(DEMO_MODEL_PATH, mode); }
+    void LoadFile(const std::string& path, ModeButton mode) {
         ResetViewAfterLoad(TheView());
         TheSelection().DisplayMode.PutDown(mode);
         TheSelection().ModelLoaded = false;
         listing_.lines.clear();
         resolutions_.lines.clear();
         textures_ = VectorLookupSink{};
-        Load(TheStore(), DEMO_MODEL_PATH, {listing_, resolutions_, textures_});
+        Load(TheStore(), path, {listing_, resolutions_, textures_});
         TheSelection().Resolution = "0";
-        view_->LoadOrtho(DEMO_MODEL_PATH,
-                         {nullptr, [this] { return int(textures_.lines.size()); }, nullptr, nullptr});
+        view_->LoadOrtho(path, {nullptr, [this] { return int(textures_.lines.size()); }, nullptr, nullptr});
+    }
+
+    // The loaded model turned so that its faces overlap on the screen, drawn one glBegin/glEnd per
+    // primitive and in batches: the same pixels, and a picture to compare.
+    void CompareReplays(const char* what) {
+        for (int i = 0; i < 3; ++i) view_->KeyDown(ViewKey::Up, {});
+        view_->KeyDown(ViewKey::Right, {});
+        view_->SetReplayPath(ReplayPath::PerPrimitive);
+        view_->ShowHZ();
+        const QImage perPrimitive = view_->grabFramebuffer();
+        view_->SetReplayPath(ReplayPath::Batched);
+        view_->ShowHZ();
+        const QImage batched = view_->grabFramebuffer();
+        view_->SetReplayPath(ReplayPath::Auto);
+        QVERIFY2(CountNotBlack(perPrimitive) > 1000, what);
+        QVERIFY2(batched == perPrimitive, what);
     }
 
 private slots:
@@ -198,6 +216,24 @@ private slots:
         view_->ShowHZ();
         QVERIFY(CountNotBlack(view_->grabFramebuffer()) > 0);
         view_->resize(400, 400);
+    }
+
+    void batchedAndPerPrimitiveReplaysGiveTheSamePixels() {
+        // The demo model: wireframe with the mesh highlight over it, hardpoints as sized points,
+        // textured faces.
+        for (ModeButton mode : {SBMESH, SBSHoHP, SBWire}) {
+            LoadDemo(mode);
+            CompareReplays(qPrintable(QStringLiteral("demo, mode %1").arg(mode)));
+        }
+        // Past the classic sizes (cut to them until the tables grow): quads and triangles in turn.
+        QTemporaryDir dir;
+        const std::string path = dir.filePath(QStringLiteral("board.opt")).toStdString();
+        optb::write_file(path, optb::build(optb::board_model()).bytes);
+        for (ModeButton mode : {SBMESH, SBWire}) {
+            LoadFile(path, mode);
+            QVERIFY(TheStore().ttfd[0].Count > 0);
+            CompareReplays(qPrintable(QStringLiteral("board, mode %1").arg(mode)));
+        }
     }
 
     void badResolutionTextLeavesThePictureAndThrows() {

@@ -7,6 +7,8 @@
 #include <QMenuBar>
 #include <QSplitter>
 #include <QUrl>
+#include <chrono>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -256,8 +258,7 @@ private slots:
         app.viewer().Item(QStringLiteral("ListTextures1"))->trigger();
         const auto lines = app.viewer().SB().Lines();
         QVERIFY(!lines.empty());
-        // A resize reloads from disk (an edit made meanwhile shows), keeps the list box and the
-        // user's camera, and draws at once.
+        // A resize keeps the list box and the user's camera, and draws at once.
         app.viewer().View().KeyDown(ViewKey::EqualPlus, {});
         app.viewer().resize(720, 420);
         QTest::qWait(50);
@@ -266,7 +267,7 @@ private slots:
         QCOMPARE(TheView().ViewScale, 2.0);
         QVERIFY(CountNotBlack(app.viewer().View().grabFramebuffer()) > 0);
         QCOMPARE(app.viewer().p()->width(), app.viewer().p()->height());
-        QCOMPARE(TheView().LoadCount, 2);  // the context was remade, then the reload loaded once more
+        QCOMPARE(TheView().LoadCount, 2);  // the context was remade, then the model shown once more
 
         // The file gone from the disk: the message, and the list box keeps its lines.
         std::filesystem::remove(path);
@@ -274,6 +275,45 @@ private slots:
         QTest::qWait(50);
         QCOMPARE(app.dialogs.errors, std::vector<std::string>{"Cannot open file " + path});
         QCOMPARE(app.viewer().SB().Lines(), lines);
+    }
+
+    // GapModel with mesh 0 moved 5 along x: a file of the same size with other vertices, written
+    // over the opened one.
+    static std::filesystem::file_time_type OverwriteWithMovedMesh(const std::string& path) {
+        const auto modified = std::filesystem::last_write_time(path);
+        optb::Model moved = GapModel();
+        moved.entries[0] = QuadMesh(5, "HULL");
+        optb::write_file(path, optb::build(moved).bytes);
+        return modified;
+    }
+
+    void aResizeDoesNotReadAFileUnchangedOnDiskAgain() {
+        RunningApp app;
+        TheSelection().DisplayMode.PutDown(SBWire);
+        const std::string path = app.OpenModel(GapModel(), "ship.opt");
+        QCOMPARE(TheStore().tvx[0].X[0], 0.0f);
+        // Other bytes, but the same size and modification time: the file counts as unchanged.
+        std::filesystem::last_write_time(path, OverwriteWithMovedMesh(path));
+        app.viewer().resize(720, 420);
+        QTest::qWait(50);
+        QCOMPARE(TheStore().tvx[0].X[0], 0.0f);  // the tables as the load filled them
+        QCOMPARE(TheView().LoadCount, 2);
+        // Drawn again from the tables, with texture objects of the new context (uploaded from the
+        // images the load read).
+        const auto& objects = app.viewer().View().TextureObjects();
+        QVERIFY(!objects.empty() && objects.front() != 0);
+        QCOMPARE(app.viewer().p()->width(), app.viewer().p()->height());
+    }
+
+    void aResizeReadsAFileThatChangedOnDiskAgain() {
+        RunningApp app;
+        const std::string path = app.OpenModel(GapModel(), "ship.opt");
+        // Same size, a later modification time: read again, the moved mesh shows in the tables.
+        std::filesystem::last_write_time(path, OverwriteWithMovedMesh(path) + std::chrono::seconds(2));
+        app.viewer().resize(720, 420);
+        QTest::qWait(50);
+        QCOMPARE(TheStore().tvx[0].X[0], 5.0f);
+        QCOMPARE(TheView().LoadCount, 2);
     }
 
     void closingGuardsResizesAndFreesTheEditors() {

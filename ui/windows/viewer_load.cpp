@@ -89,18 +89,40 @@ void TGLW::LoadWireTex() {
     ReadAndShow();
 }
 
-// Steps 7 and 8: read the file into the store, then LoadOrtho.
+// Steps 7 and 8: read the file into the store, then LoadOrtho. The file's identity is taken before
+// the read, so that a write during the read counts as a change.
 void TGLW::ReadAndShow() {
     if (ml_ == nullptr) return;
+    loaded_.reset();
+    const std::optional<FileIdentity> identity = IdentityOf(modelPath_);
     Load(TheStore(), modelPath_, {*SB_, ml_->ResolutionSink(), ml_->TextureSink()});
+    loaded_ = identity;
     SB_->Flush();
+    ShowInView(true);
+}
+
+void TGLW::ShowInView(bool afterRead) {
     GLView::LoadHooks hooks{
-        .OnLoad = [this] { ml_->OnLoad(); },
+        .OnLoad = nullptr,
         .TextureListCount = [this] { return ml_->LB()->count(); },
         .SetMenu = [this] { SetMenu(); },
         .SetSizeText = [this](const std::string& text) { Bar_->SetText(1, text); },
     };
-    view_->LoadOrtho(modelPath_, hooks);
+    if (afterRead) {
+        hooks.OnLoad = [this] { ml_->OnLoad(); };
+        view_->LoadOrtho(modelPath_, hooks);
+    } else {
+        view_->RedrawFromTables(hooks);
+    }
+}
+
+// A resize of the unchanged file: the panel square again and the model drawn from the tables; the
+// list box, the control panel and the selection keep what they show.
+void TGLW::RedrawUnchanged() {
+    if (ml_ == nullptr) return;
+    LoadingScope loading(loading_);
+    SquarePanel();
+    ShowInView(false);
 }
 
 }  // namespace opt

@@ -194,6 +194,11 @@ void TGLW::ScheduleResizeReload() {
 
 void TGLW::ResizeReload() {
     const ViewCamera camera = CameraOf(TheView());
+    if (UnchangedSince(modelPath_, loaded_) && view_->CanRedrawFromTables()) {
+        RedrawUnchanged();
+        ShowWithCamera(camera);
+        return;
+    }
     LineStore lines = SB_->Store();
     const int top = SB_->verticalScrollBar()->value();
     const int left = SB_->horizontalScrollBar()->value();
@@ -207,6 +212,10 @@ void TGLW::ResizeReload() {
     SB_->Replace(std::move(lines));
     SB_->verticalScrollBar()->setValue(top);
     SB_->horizontalScrollBar()->setValue(left);
+    ShowWithCamera(camera);
+}
+
+void TGLW::ShowWithCamera(const ViewCamera& camera) {
     SetCamera(TheView(), camera);
     view_->ShowHZ();
     Bar_->SetText(0, ScaleStatusText(TheView(), DecimalSeparator()));

@@ -12,6 +12,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/file_identity.h"
 #include "platform/program_folders.h"
 #include "ui/windows/list_box.h"
 #include "ui/windows/status_panels.h"
@@ -24,6 +25,7 @@ class QSplitter;
 namespace opt {
 
 class GLView;
+struct ViewCamera;
 class TAboutBox;
 class TML;
 class TPa;
@@ -136,7 +138,15 @@ private:
     // at once. Resizes coalesce into one reload at the next turn of the event loop, and a splitter
     // drag reloads only when the handle is let go.
     void ScheduleResizeReload();
+    // A file that has not changed on disk since the load (same size and modification time) is not
+    // read again: the view redraws it from the tables. A changed file is read again.
     void ResizeReload();
+    void RedrawUnchanged();
+    // After a resize's reload or redraw: the user's camera again, drawn, and its scale text.
+    void ShowWithCamera(const ViewCamera& camera);
+    // Step 8 of a load, LoadOrtho, after a read; else the view's redraw from the tables, which
+    // leaves the control panel's lists as they are.
+    void ShowInView(bool afterRead);
     bool FirstDelivery(const QEvent* event, QWidget* receiver);
     void ExportModel(bool gltf);
 
@@ -152,6 +162,7 @@ private:
     std::function<void()> releaseEditors_;
 
     std::string modelPath_;
+    std::optional<FileIdentity> loaded_;  // the model file as the last successful read found it
     std::string lastDir_;
     const QEvent* lastKey_ = nullptr;  // the key press handled last, while it travels to the parents
     QPointer<QWidget> lastKeyReceiver_;
