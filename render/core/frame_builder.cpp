@@ -48,15 +48,20 @@ private:
         int32_t prev = start;
         std::optional<TextureLookup> lookup;
         if (textured_) lookup.emplace(store_.ttx);
-        for (int i = start; i < store_.ttfd.Size(); ++i) {
+        const int records = store_.ttfd.Size();
+        for (int i = start; i < records; ++i) {
             const FaceDataRecord& fd = store_.ttfd[i];
             if (fd.Count <= 0) continue;
             // The texture of an entry depends only on its first pending name: look it up once, at
             // its first visited face.
             bool looked = false;
-            for (int j = 0; j < StoredFaces(fd); ++j) {
-                if (!HoldsFace(fd, j)) continue;
-                const int32_t m = fd.Mesh;
+            // The record's values, read once: the frame's arrays are written between its faces.
+            const int faces = StoredFaces(fd);
+            const int read = fd.Faces_Read;
+            const int32_t* first = fd.Vertex(0);
+            const int32_t m = fd.Mesh;
+            for (int j = 0; j < faces; ++j) {
+                if (j >= read && first[j] == kUnsetIndex) continue;  // fd.Holds(j)
                 draw_.LoadFace(fd, j);
                 draw_.Mesh_Changed = m != prev;
                 prev = m;

@@ -6,22 +6,26 @@ namespace opt {
 static_assert(TVX::Classic == TTVX::Classic);
 
 FaceDraw::FaceDraw(const ModelStore& store, Frame& frame, HitZoneHook* hitZones)
-    : store_(store), frame_(frame), hitZones_(hitZones), shift_(store.Top_Textures != 0 ? 1 : 0) {}
+    : store_(store), frame_(frame), hitZones_(hitZones), shift_(store.Top_Textures != 0 ? 1 : 0) {
+    blocks_.reserve(static_cast<size_t>(store.tvx.Size()));
+    for (const VertexRecord& vx : store.tvx.Entries)
+        blocks_.push_back({vx.X.data(), vx.Y.data(), vx.Z.data(), vx.Elements()});
+}
 
 void FaceDraw::DrawTextured(PrimitiveKind kind, int corners, int32_t mesh, TextureBinding t) {
     const int e = VertexEntry(mesh);
     if (e < 0 || !store_.ttvx.InRange(e)) return;
     const VertexRecord& vx = store_.tvx[e];
     const TexVertexRecord& tv = store_.ttvx[e];
-    if (!CornersInBlock(kGroupVertex, corners, vx.Elements()) ||
-        !CornersInBlock(kGroupTexVertex, corners, tv.Elements()))
+    int32_t v[4], i[4];
+    if (!CornersInBlock(kGroupVertex, corners, vx.Elements(), v) ||
+        !CornersInBlock(kGroupTexVertex, corners, tv.Elements(), i))
         return;
     TexCoord* uv = nullptr;
-    CopyCorners(vx, corners, frame_.AddTextured(kind, t, corners, &uv));
-    for (int k = 0; k < corners; ++k) {
-        const int32_t i = Index(kGroupTexVertex * 4 + k);
-        uv[k] = TexCoord{tv.U[i], tv.V[i]};
-    }
+    CopyCorners(blocks_[static_cast<size_t>(e)], v, corners, frame_.AddTextured(kind, t, corners, &uv));
+    const float* u = tv.U.data();
+    const float* w = tv.V.data();
+    for (int k = 0; k < corners; ++k) uv[k] = TexCoord{u[i[k]], w[i[k]]};
 }
 
 }  // namespace opt

@@ -8,6 +8,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "model/store.h"
 #include "render/core/frame.h"
@@ -26,7 +27,10 @@ public:
     // Makes face j of face-data entry fd the current face. Its 16 indices (CurFace) are read in
     // place; they are copied out only for the hit-zone computation, which keeps them.
     void LoadFace(const FaceDataRecord& fd, int j) {
-        face_ = &fd;
+        if (face_ != &fd) {
+            face_ = &fd;
+            for (int k = 0; k < 4; ++k) vertexIndex_[k] = fd.Vertex(k);
+        }
         j_ = j;
     }
     // CurFace: the current face's indices in the order Vertex, Edge, TexVertex, VxNormal.
@@ -52,9 +56,13 @@ private:
         const int e = VertexEntry(mesh);
         if (e < 0) return;
         if (hitZones_ != nullptr && !Main_Pass_Done) hitZones_->FaceHZ(e, Face(), Mesh_Changed, mesh);
-        const VertexRecord& vx = store_.tvx[e];
-        if (!CornersInBlock(kGroupVertex, corners, vx.Elements())) return;
-        CopyCorners(vx, corners, frame_.AddColoured(kind, colour, 0, corners));
+        const BlockView& block = blocks_[static_cast<size_t>(e)];
+        int32_t v[4];
+        for (int k = 0; k < corners; ++k) {
+            v[k] = vertexIndex_[k][j_];
+            if (v[k] < 0 || v[k] >= block.slots) return;
+        }
+        CopyCorners(block, v, corners, frame_.AddColoured(kind, colour, 0, corners));
     }
     void DrawTextured(PrimitiveKind kind, int corners, int32_t mesh, TextureBinding t);
     // Vertex entry of a mesh number, or -1 when it lies outside the vertex table.
@@ -62,24 +70,32 @@ private:
     int32_t Index(int n) const { return face_->Indices[n][j_]; }
     int VertexEntry(int32_t mesh) const {
         const int64_t e = int64_t{mesh} - shift_;
-        return e >= 0 && e < store_.tvx.Size() ? static_cast<int>(e) : -1;
+        return e >= 0 && e < static_cast<int64_t>(blocks_.size()) ? static_cast<int>(e) : -1;
     }
-    // Whether the first `corners` indices of group `group` in CurFace lie inside a block of `slots`.
-    bool CornersInBlock(int group, int corners, int slots) const {
+    // Whether the first `corners` indices of group `group` in CurFace lie inside a block of `slots`;
+    // the indices are kept in index[] (read once: the frame's arrays are written between).
+    bool CornersInBlock(int group, int corners, int slots, int32_t* index) const {
         for (int k = 0; k < corners; ++k) {
-            const int32_t index = Index(group * 4 + k);
-            if (index < 0 || index >= slots) return false;
+            index[k] = Index(group * 4 + k);
+            if (index[k] < 0 || index[k] >= slots) return false;
         }
         return true;
     }
-    void CopyCorners(const VertexRecord& vx, int corners, FrameVertex* out) const {
-        for (int k = 0; k < corners; ++k) {
-            const int32_t v = Index(kGroupVertex * 4 + k);
-            out[k] = FrameVertex{vx.X[v], vx.Y[v], vx.Z[v]};
-        }
+    // A vertex block as the face draws read it: its planes and its number of slots, gathered once
+    // per frame so that a face costs no lookups through the table.
+    struct BlockView {
+        const float* x;
+        const float* y;
+        const float* z;
+        int slots;
+    };
+    static void CopyCorners(const BlockView& b, const int32_t* v, int corners, FrameVertex* out) {
+        for (int k = 0; k < corners; ++k) out[k] = FrameVertex{b.x[v[k]], b.y[v[k]], b.z[v[k]]};
     }
 
     const ModelStore& store_;
+    std::vector<BlockView> blocks_;
+    const int32_t* vertexIndex_[4] = {};  // the current face-data record's Vertex_0..3 arrays
     Frame& frame_;
     HitZoneHook* hitZones_;
     int shift_;
