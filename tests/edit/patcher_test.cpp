@@ -3,8 +3,9 @@
 #include "edit/core/patcher.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
+#if !defined(_WIN32)
 #include <unistd.h>
+#endif
 
 #include "model/errors.h"
 #include "tests/render/export_temp_dir.h"
@@ -100,11 +101,15 @@ TEST_F(Patcher, FileThatCannotBeOpenedForWritingStaysAsItWas) {
 }
 
 TEST_F(Patcher, ReadOnlyFileStaysAsItWas) {
+#if !defined(_WIN32)
     if (::geteuid() == 0) GTEST_SKIP() << "root writes through read-only permissions";
-    ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
+#endif
+    using std::filesystem::perms;
+    const perms readable = perms::owner_read | perms::group_read | perms::others_read;
+    std::filesystem::permissions(path, readable);  // Windows: the read-only attribute
     image = original;
     EXPECT_EQ(Error({Write(0, {9})}), "Cannot open file " + path.string());
-    ::chmod(path.c_str(), 0644);
+    std::filesystem::permissions(path, readable | perms::owner_write);
     EXPECT_EQ(ReadFileBytes(path), original);
 }
 
