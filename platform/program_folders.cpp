@@ -20,7 +20,8 @@ ProgramFolders FindProgramFolders(const fs::path& exeDir, const char* xdgDataHom
     std::error_code ec;
     if (fs::is_regular_file(exeDir / kPortableMarker, ec)) return PortableFolders(exeDir);
     fs::path data;
-    if (xdgDataHome != nullptr && Utf8Path(xdgDataHome).is_absolute())
+    // Absolute: from the root folder (on Windows "\\data" counts too, on the current drive).
+    if (xdgDataHome != nullptr && Utf8Path(xdgDataHome).has_root_directory())
         data = Utf8Path(xdgDataHome);
     else if (home != nullptr && *home != '\0')
         data = Utf8Path(home) / ".local" / "share";
@@ -34,7 +35,7 @@ ProgramFolders FindProgramFolders(const fs::path& exeDir) {
     auto dataHome = EnvironmentUtf8("XDG_DATA_HOME");
 #if defined(_WIN32)
     // Windows' own place for a user's program data (roaming), where no XDG data home is set.
-    if (!dataHome || !Utf8Path(*dataHome).is_absolute()) dataHome = EnvironmentUtf8("APPDATA");
+    if (!dataHome || !Utf8Path(*dataHome).has_root_directory()) dataHome = EnvironmentUtf8("APPDATA");
     const auto home = EnvironmentUtf8("USERPROFILE");
 #else
     const auto home = EnvironmentUtf8("HOME");
