@@ -13,7 +13,7 @@ windows_cli=$(realpath "$2")
 demo=$(realpath "$3")
 export WINEPREFIX=${WINEPREFIX:-$(dirname "$windows_cli")/wine-prefix} WINEDEBUG=-all
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+trap '[ -n "${KEEP_COMPARISON:-}" ] || rm -rf "$work"' EXIT
 
 # run SIDE NAME WORDS...: one command in SIDE's folder; its output goes to SIDE/results/NAME.*
 run() {
@@ -56,11 +56,12 @@ for side in linux windows; do
   run "$side" history-after-revert history copy.opt
   run "$side" revert-again revert copy.opt
   rm "$work/$side/big.opt"
-  # The folder's own path (as Linux and as Windows write it) and the times are not compared.
+  # The folder's own path (as Linux and as Windows write it), the separator that "Save Bmp" and
+  # "Save Pals" put after the folder (each system's own) and the times are not compared.
   windows_dir="Z:${work//\//\\}\\$side"
   for f in "$work/$side"/results/* "$work/$side/journal.jsonl"; do
     sed -i -e "s|$work/$side|DIR|g" -e "s|${windows_dir//\\/\\\\\\\\}|DIR|g" -e "s|${windows_dir//\\/\\\\}|DIR|g" \
-      -e 's|DIR\\\\|DIR/|g' -e 's|DIR\\|DIR/|g' \
+      -e 's|DIR\\\\|DIR/|g' -e 's|DIR\\|DIR/|g' -e '/ saved to  /s|\\|/|g' \
       -e 's/[0-9]\{4\}-[0-9]\{2\}-[0-9]\{2\}T[0-9]\{2\}:[0-9]\{2\}:[0-9]\{2\}Z/TIME/g' "$f"
   done
 done
