@@ -8,8 +8,8 @@
 
 #include "export/png_image.h"
 #include "model/program_version.h"
-#include "render/core/image_export_names.h"
 #include "platform/utf8_path.h"
+#include "render/core/image_export_names.h"
 
 namespace opt {
 

@@ -43,7 +43,8 @@ std::vector<std::string> FilesToCheck(const std::vector<std::string>& paths) {
             continue;
         }
         std::vector<std::string> found;
-        for (fs::recursive_directory_iterator it(Utf8Path(path), fs::directory_options::skip_permission_denied, ec),
+        for (fs::recursive_directory_iterator
+                 it(Utf8Path(path), fs::directory_options::skip_permission_denied, ec),
              end;
              !ec && it != end; it.increment(ec))
             if (it->is_regular_file(ec) && IsModelFileName(Utf8Text(it->path())))

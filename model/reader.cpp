@@ -29,8 +29,7 @@ std::vector<uint8_t> ReadWholeFile(const std::string& path) {
     const std::uintmax_t length = std::filesystem::file_size(file, ec);
     if (!ec && length > static_cast<std::uintmax_t>(INT32_MAX))
         throw OptError(message + ": it is " + std::to_string(length) +
-                       " bytes long, more than the 2 GiB (2147483647 bytes) that an OPT file's 32-bit "
-                       "positions can reach");
+                       " bytes long, and an OPT file's 32-bit positions reach only 2147483647 bytes (2 GiB)");
     std::ifstream in(file, std::ios::binary);
     if (!in) throw OptError(message);
     in.seekg(0, std::ios::end);

@@ -54,7 +54,8 @@ fs::path ExecutableDirFromArgv0(std::string_view argv0) {
             const size_t end = rest.find(kPathListSeparator);
             const std::string_view part = rest.substr(0, end);
             const fs::path dir = part.empty() ? cwd : Utf8Path(part);
-            if (fs::exists(dir / Utf8Path(argv0), ec)) return fs::weakly_canonical(dir / Utf8Path(argv0), ec).parent_path();
+            if (fs::exists(dir / Utf8Path(argv0), ec))
+                return fs::weakly_canonical(dir / Utf8Path(argv0), ec).parent_path();
             if (end == std::string_view::npos) break;
             rest.remove_prefix(end + 1);
         }

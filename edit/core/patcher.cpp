@@ -21,7 +21,9 @@ public:
     bool Read(int64_t pos, std::vector<uint8_t>& out) const {
         return file_.ReadAt(pos, out.data(), out.size()) == out.size();
     }
-    bool Write(int64_t pos, const std::vector<uint8_t>& in) const { return file_.WriteAt(pos, in.data(), in.size()); }
+    bool Write(int64_t pos, const std::vector<uint8_t>& in) const {
+        return file_.WriteAt(pos, in.data(), in.size());
+    }
     bool Sync() const { return file_.Sync(); }
     bool Close() { return file_.Close(); }
 

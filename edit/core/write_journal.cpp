@@ -25,7 +25,8 @@ namespace {
 // The journal file opened for appending and locked exclusively; unlocked and closed on destruction.
 class LockedJournal {
 public:
-    explicit LockedJournal(const std::string& path) : path_(path), file_(Open(path), NativeFile::Mode::AppendCreate) {
+    explicit LockedJournal(const std::string& path)
+        : path_(path), file_(Open(path), NativeFile::Mode::AppendCreate) {
         if (!file_.IsOpen()) Fail(path, "cannot be opened");
         if (!file_.LockExclusive()) Fail(path, "cannot be locked");
     }

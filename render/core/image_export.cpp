@@ -3,9 +3,9 @@
 #include <fstream>
 
 #include "model/errors.h"
+#include "platform/utf8_path.h"
 #include "render/core/image_export_names.h"
 #include "render/core/palette_colours.h"
-#include "platform/utf8_path.h"
 
 namespace opt {
 

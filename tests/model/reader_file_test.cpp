@@ -36,9 +36,10 @@ TEST_F(ReaderFileTest, AFileLongerThan2GiBIsRefusedBeforeAnyByteIsRead) {
         Load(*store, Utf8Text(big), {listing, resolutions, textures});
         FAIL() << "no error";
     } catch (const OptError& e) {
-        EXPECT_EQ(std::string(e.what()), "Cannot open file " + Utf8Text(big) +
-                                             ": it is 2147483649 bytes long, more than the 2 GiB "
-                                             "(2147483647 bytes) that an OPT file's 32-bit positions can reach");
+        EXPECT_EQ(std::string(e.what()),
+                  "Cannot open file " + Utf8Text(big) +
+                      ": it is 2147483649 bytes long, and an OPT file's 32-bit positions reach only "
+                      "2147483647 bytes (2 GiB)");
     }
     EXPECT_TRUE(store->File_Image.empty());
 }
