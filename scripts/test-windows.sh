@@ -20,11 +20,13 @@ export WINEPREFIX="$build/wine-prefix" WINEDEBUG=-all
 cmake -S "$root" -B "$build" "${launcher[@]}" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 # The prefix is made once, before the build runs its first program (the model writer, the test
-# discovery) through Wine.
+# discovery) through Wine. One Wine server stays up for the whole step: by default it quits a few
+# seconds after its last program, and a program that starts just then loses its connection.
 [ -f "$WINEPREFIX/system.reg" ] || wineboot -i >/dev/null 2>&1
+wineserver -p
+trap 'wineserver -k 2>/dev/null || true' EXIT
 cmake --build "$build" -j"$(nproc)"
 (cd "$build" && ctest --output-on-failure -j"$(nproc)")
 "$root/scripts/compare-windows.sh" "$linux_build/zedaruz-cli" "$build/zedaruz-cli.exe" "$linux_build/models/demo.opt"
 "$root/scripts/package-windows.sh" "$build"
-wineserver -k 2>/dev/null || true
 echo "Windows step: $(( $(date +%s) - start )) s"
