@@ -22,7 +22,9 @@ cmake -S "$root" -B "$build" "${launcher[@]}" -DCMAKE_TOOLCHAIN_FILE="$root/cmak
 # The prefix is made once, before the build runs its first program (the model writer, the test
 # discovery) through Wine. One Wine server stays up for the whole step: by default it quits a few
 # seconds after its last program, and a program that starts just then loses its connection.
+# (The server that wineboot or an earlier run of this prefix left is ended first.)
 [ -f "$WINEPREFIX/system.reg" ] || wineboot -i >/dev/null 2>&1
+wineserver -k 2>/dev/null || true
 wineserver -p
 trap 'wineserver -k 2>/dev/null || true' EXIT
 cmake --build "$build" -j"$(nproc)"
