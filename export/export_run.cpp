@@ -7,6 +7,7 @@
 #include "export/obj_writer.h"
 #include "export/output_files.h"
 #include "model/errors.h"
+#include "platform/utf8_path.h"
 
 namespace opt {
 
@@ -42,7 +43,7 @@ ExportResult ExportObj(const ModelStore& store, std::span<const uint8_t> file, c
     const ExportScene scene = BuildExportScene(store, file, one);
     const std::vector<OutputFile> files = ObjFiles(scene, outPath);
     WriteOutputFiles(files);
-    const std::string mtlName = std::filesystem::path(files[1].Path).filename().string();
+    const std::string mtlName = Utf8Text(Utf8Path(files[1].Path).filename());
     return Result(scene,
                   outPath + " (with " + mtlName + " and " + std::to_string(files.size() - 2) + " PNG files)");
 }
@@ -50,7 +51,7 @@ ExportResult ExportObj(const ModelStore& store, std::span<const uint8_t> file, c
 std::vector<std::string> HardpointTypeNames(const std::string& appDataDir) {
     const std::string path = appDataDir + kHardPointsFile;
     std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec)) return {};
+    if (!std::filesystem::is_regular_file(Utf8Path(path), ec)) return {};
     try {
         return ReadLookupFile(path);
     } catch (const OptError&) {

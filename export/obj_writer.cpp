@@ -8,6 +8,7 @@
 
 #include "export/png_image.h"
 #include "model/program_version.h"
+#include "platform/utf8_path.h"
 #include "render/core/image_export_names.h"
 
 namespace opt {
@@ -115,7 +116,7 @@ private:
 }  // namespace
 
 std::vector<OutputFile> ObjFiles(const ExportScene& scene, const std::string& objPath) {
-    const std::filesystem::path obj(objPath);
+    const std::filesystem::path obj = Utf8Path(objPath);
     const std::filesystem::path mtl = std::filesystem::path(obj).replace_extension(".mtl");
     const std::filesystem::path dir = obj.parent_path();
 
@@ -134,13 +135,13 @@ std::vector<OutputFile> ObjFiles(const ExportScene& scene, const std::string& ob
         }
         const std::string pngName = names.back() + ".png";
         mtlText += "Kd 1 1 1\nmap_Kd " + pngName + "\n\n";
-        pngs.push_back({(dir / pngName).string(), png});
+        pngs.push_back({Utf8Text(dir / Utf8Path(pngName)), png});
     }
     std::vector<OutputFile> files;
     const ExportLevel empty;
     const ExportLevel& level = scene.Levels.empty() ? empty : scene.Levels.front();
-    files.push_back(TextFile(objPath, ObjText(scene, names).Level(level, mtl.filename().string())));
-    files.push_back(TextFile(mtl.string(), mtlText));
+    files.push_back(TextFile(objPath, ObjText(scene, names).Level(level, Utf8Text(mtl.filename()))));
+    files.push_back(TextFile(Utf8Text(mtl), mtlText));
     files.insert(files.end(), pngs.begin(), pngs.end());
     return files;
 }

@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "model/errors.h"
+#include "platform/utf8_path.h"
 
 namespace opt {
 
@@ -12,7 +13,7 @@ namespace {
 std::string TempName(const std::string& path) { return path + ".zedaruz-part"; }
 
 bool WriteWhole(const std::string& path, const OutputFile& f) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    std::ofstream out(Utf8Path(path), std::ios::binary | std::ios::trunc);
     if (!out) return false;
     if (f.Write) {
         f.Write(out);
@@ -26,7 +27,7 @@ bool WriteWhole(const std::string& path, const OutputFile& f) {
 
 void RemoveTemps(const std::vector<OutputFile>& files) {
     std::error_code ec;
-    for (const OutputFile& f : files) std::filesystem::remove(TempName(f.Path), ec);
+    for (const OutputFile& f : files) std::filesystem::remove(Utf8Path(TempName(f.Path)), ec);
 }
 
 [[noreturn]] void Fail(const std::vector<OutputFile>& files, const std::string& path) {
@@ -51,13 +52,13 @@ void WriteOutputFiles(const std::vector<OutputFile>& files) {
     // temporary file: look for it before the first rename.
     for (const OutputFile& f : files) {
         std::error_code ec;
-        if (std::filesystem::is_directory(f.Path, ec)) Fail(files, f.Path);
+        if (std::filesystem::is_directory(Utf8Path(f.Path), ec)) Fail(files, f.Path);
     }
     for (size_t i = 0; i < files.size(); ++i) {
         std::error_code ec;
-        std::filesystem::rename(TempName(files[i].Path), files[i].Path, ec);
+        std::filesystem::rename(Utf8Path(TempName(files[i].Path)), Utf8Path(files[i].Path), ec);
         if (!ec) continue;
-        for (size_t k = 0; k < i; ++k) std::filesystem::remove(files[k].Path, ec);  // all or none
+        for (size_t k = 0; k < i; ++k) std::filesystem::remove(Utf8Path(files[k].Path), ec);  // all or none
         Fail(files, files[i].Path);
     }
 }

@@ -7,6 +7,7 @@
 #include "model/errors.h"
 #include "model/load_warnings.h"
 #include "model/reader.h"
+#include "platform/utf8_path.h"
 
 namespace opt {
 
@@ -28,7 +29,7 @@ LoadedModel LoadModelFile(ModelStore& store, const std::string& path) {
 }
 
 bool IsModelFileName(const std::string& path) {
-    std::string ext = fs::path(path).extension().string();
+    std::string ext = Utf8Text(Utf8Path(path).extension());
     std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
     return ext == ".opt" || ext == ".op1";
 }
@@ -37,16 +38,17 @@ std::vector<std::string> FilesToCheck(const std::vector<std::string>& paths) {
     std::vector<std::string> files;
     for (const auto& path : paths) {
         std::error_code ec;
-        if (!fs::is_directory(path, ec)) {
+        if (!fs::is_directory(Utf8Path(path), ec)) {
             files.push_back(path);
             continue;
         }
         std::vector<std::string> found;
-        for (fs::recursive_directory_iterator it(path, fs::directory_options::skip_permission_denied, ec),
+        for (fs::recursive_directory_iterator
+                 it(Utf8Path(path), fs::directory_options::skip_permission_denied, ec),
              end;
              !ec && it != end; it.increment(ec))
-            if (it->is_regular_file(ec) && IsModelFileName(it->path().string()))
-                found.push_back(it->path().string());
+            if (it->is_regular_file(ec) && IsModelFileName(Utf8Text(it->path())))
+                found.push_back(Utf8Text(it->path()));
         std::sort(found.begin(), found.end());
         files.insert(files.end(), found.begin(), found.end());
     }

@@ -8,28 +8,35 @@
 // skipped, and each kind of damage met is reported once in the listing box.
 #include "model/reader.h"
 
-#include <algorithm>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <vector>
 
 #include "model/errors.h"
 #include "model/walker.h"
+#include "platform/utf8_path.h"
 
 namespace opt {
 
 std::vector<uint8_t> ReadWholeFile(const std::string& path) {
     const std::string message = "Cannot open file " + path;
+    const std::filesystem::path file = Utf8Path(path);
     std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) throw OptError(message);
-    std::ifstream in(path, std::ios::binary);
+    if (std::filesystem::is_directory(file, ec)) throw OptError(message);
+    // Positions in the file are 32-bit: a longer file cannot be addressed whole, so it is refused
+    // before a byte of it is read (its length is all that is looked at).
+    const std::uintmax_t length = std::filesystem::file_size(file, ec);
+    if (!ec && length > static_cast<std::uintmax_t>(INT32_MAX))
+        throw OptError(message + ": it is " + std::to_string(length) +
+                       " bytes long, and an OPT file's 32-bit positions reach only 2147483647 bytes (2 GiB)");
+    std::ifstream in(file, std::ios::binary);
     if (!in) throw OptError(message);
     in.seekg(0, std::ios::end);
     const std::streamoff size = in.tellg();
-    if (size < 0) throw OptError(message);
+    if (size < 0 || size > INT32_MAX) throw OptError(message);
     in.seekg(0, std::ios::beg);
-    // Positions in the file are 32-bit: nothing past 2 GiB can be reached.
-    const auto keep = static_cast<size_t>(std::min<std::streamoff>(size, INT32_MAX));
+    const auto keep = static_cast<size_t>(size);
     std::vector<uint8_t> bytes(keep);
     if (keep > 0 && !in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(keep)))
         throw OptError(message);

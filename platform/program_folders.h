@@ -4,7 +4,8 @@
 //
 // A folder that holds the marker file "zedaruz-portable" beside the executable keeps both folders
 // there (the build writes the marker into the build folder, so a bundled build works in place).
-// Otherwise they live under $XDG_DATA_HOME/zedaruz/ (default ~/.local/share/zedaruz/). Write
+// Otherwise they live under $XDG_DATA_HOME/zedaruz/ (default ~/.local/share/zedaruz/; on Windows
+// %APPDATA%\zedaruz\). Write
 // permission never decides: root can write /usr/bin.
 #pragma once
 
@@ -34,9 +35,19 @@ ProgramFolders FindProgramFolders(const std::filesystem::path& exeDir, const cha
 // The same, with the values of this process's environment.
 ProgramFolders FindProgramFolders(const std::filesystem::path& exeDir);
 
-// The folder of the running executable: the link /proc/self/exe where the system offers it, else
-// argv0 taken as a path (relative to the current folder) when it holds a '/', else the first folder
-// of $PATH that holds an entry of that name, else the current folder.
+// What separates folders in a path, and the folders of $PATH.
+#if defined(_WIN32)
+inline constexpr const char* kPathSeparators = "/\\";
+inline constexpr char kPathListSeparator = ';';
+#else
+inline constexpr const char* kPathSeparators = "/";
+inline constexpr char kPathListSeparator = ':';
+#endif
+
+// The folder of the running executable: the module's own path on Windows (GetModuleFileNameW), the
+// link /proc/self/exe where the system offers it, else argv0 taken as a path (relative to the current
+// folder) when it holds a separator, else the first folder of $PATH that holds an entry of that name,
+// else the current folder.
 std::filesystem::path ExecutableDir(const char* argv0);
 // The argv0 part of that rule alone.
 std::filesystem::path ExecutableDirFromArgv0(std::string_view argv0);

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs every test: the libFuzzer run, the core tests under
 # AddressSanitizer and UndefinedBehaviorSanitizer, the full build and its Debian package (built with
-# CPack, installed with apt-get and run from the installed path), and last the full suite (core,
-# command line and windows under Xvfb), whose CTest summary ends the run.
+# CPack, installed with apt-get and run from the installed path), the Windows cross build with its
+# tests under Wine (scripts/test-windows.sh), and last the full suite (core, command line and windows
+# under Xvfb), whose CTest summary ends the run.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/deps.sh"
@@ -49,6 +50,9 @@ DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --reinstal
 /usr/bin/zedaruz-cli info "$root/build/models/demo.opt"
 desktop-file-validate /usr/share/applications/zedaruz.desktop
 echo "package ok: $(basename "$root"/build/zedaruz_*.deb)"
+
+echo "== Windows: cross build, core tests under Wine, comparison with Linux, zip =="
+"$root/scripts/test-windows.sh" "$root/build"
 
 echo "== full suite =="
 cd "$root/build"

@@ -8,6 +8,7 @@
 #include "edit/core/write_journal.h"
 #include "model/errors.h"
 #include "model/reader.h"
+#include "platform/utf8_path.h"
 
 namespace opt {
 
@@ -113,7 +114,7 @@ WriteState StateOf(const JournalWrite& write, std::span<const uint8_t> disk) {
 
 std::vector<JournalWrite> ReadJournal(const std::string& journal, const std::string& file,
                                       LineSink& warnings) {
-    std::ifstream in(journal, std::ios::binary);
+    std::ifstream in(Utf8Path(journal), std::ios::binary);
     const std::string name = JournalFileName(file);
     std::vector<JournalWrite> writes;
     std::map<int64_t, size_t> byId;

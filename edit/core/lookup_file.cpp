@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "model/errors.h"
+#include "platform/utf8_path.h"
 
 namespace opt {
 
@@ -23,8 +24,8 @@ std::vector<std::string> SplitLookupLines(std::string_view text) {
 
 std::vector<std::string> ReadLookupFile(const std::string& path) {
     std::error_code ec;
-    std::ifstream in(path, std::ios::binary);
-    if (!in || std::filesystem::is_directory(path, ec)) throw OptError("Cannot open file " + path);
+    std::ifstream in(Utf8Path(path), std::ios::binary);
+    if (!in || std::filesystem::is_directory(Utf8Path(path), ec)) throw OptError("Cannot open file " + path);
     const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     if (in.bad()) throw OptError("Cannot open file " + path);
     return SplitLookupLines(text);

@@ -1,12 +1,10 @@
 #include "edit/core/patcher.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <algorithm>
 
 #include "edit/core/write_journal.h"
 #include "model/errors.h"
+#include "platform/native_file.h"
 
 namespace opt {
 
@@ -15,41 +13,22 @@ namespace {
 // The model file opened for reading and writing (never created or truncated); closed on destruction.
 class ModelFile {
 public:
-    explicit ModelFile(const std::string& path) : fd_(::open(path.c_str(), O_RDWR | O_CLOEXEC)) {
-        if (fd_ < 0) throw OptError("Cannot open file " + path);
+    explicit ModelFile(const std::string& path) : file_(path, NativeFile::Mode::ReadWrite) {
+        if (!file_.IsOpen()) throw OptError("Cannot open file " + path);
     }
-    ~ModelFile() {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    ModelFile(const ModelFile&) = delete;
-    ModelFile& operator=(const ModelFile&) = delete;
 
-    int64_t Length() const { return ::lseek(fd_, 0, SEEK_END); }
+    int64_t Length() const { return file_.Length(); }
     bool Read(int64_t pos, std::vector<uint8_t>& out) const {
-        return Transfer(pos, out.data(), out.size(), false);
+        return file_.ReadAt(pos, out.data(), out.size()) == out.size();
     }
     bool Write(int64_t pos, const std::vector<uint8_t>& in) const {
-        return Transfer(pos, const_cast<uint8_t*>(in.data()), in.size(), true);
+        return file_.WriteAt(pos, in.data(), in.size());
     }
-    bool Sync() const { return ::fsync(fd_) == 0; }
-    bool Close() {
-        const int fd = fd_;
-        fd_ = -1;
-        return ::close(fd) == 0;
-    }
+    bool Sync() const { return file_.Sync(); }
+    bool Close() { return file_.Close(); }
 
 private:
-    bool Transfer(int64_t pos, uint8_t* p, size_t n, bool write) const {
-        while (n > 0) {
-            const ssize_t done = write ? ::pwrite(fd_, p, n, pos) : ::pread(fd_, p, n, pos);
-            if (done <= 0) return false;
-            p += done;
-            n -= static_cast<size_t>(done);
-            pos += done;
-        }
-        return true;
-    }
-    int fd_;
+    NativeFile file_;
 };
 
 std::string Where(const std::string& block, int64_t position, const std::string& path) {

@@ -1,9 +1,5 @@
 #include "edit/core/write_journal.h"
 
-#include <fcntl.h>
-#include <sys/file.h>
-#include <unistd.h>
-
 #include <cerrno>
 #include <chrono>
 #include <cstdlib>
@@ -13,6 +9,9 @@
 #include <nlohmann/json.hpp>
 
 #include "model/errors.h"
+#include "platform/environment.h"
+#include "platform/native_file.h"
+#include "platform/utf8_path.h"
 
 namespace opt {
 
@@ -26,39 +25,33 @@ namespace {
 // The journal file opened for appending and locked exclusively; unlocked and closed on destruction.
 class LockedJournal {
 public:
-    explicit LockedJournal(const std::string& path) : path_(path) {
-        std::error_code ec;
-        const auto parent = std::filesystem::path(path).parent_path();
-        if (!parent.empty()) std::filesystem::create_directories(parent, ec);
-        fd_ = ::open(path.c_str(), O_RDWR | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
-        if (fd_ < 0) Fail(path, "cannot be opened");
-        if (::flock(fd_, LOCK_EX) != 0) Fail(path, "cannot be locked");
+    explicit LockedJournal(const std::string& path)
+        : path_(path), file_(Open(path), NativeFile::Mode::AppendCreate) {
+        if (!file_.IsOpen()) Fail(path, "cannot be opened");
+        if (!file_.LockExclusive()) Fail(path, "cannot be locked");
     }
-    ~LockedJournal() { ::close(fd_); }
-    LockedJournal(const LockedJournal&) = delete;
-    LockedJournal& operator=(const LockedJournal&) = delete;
 
     // The id of the last complete line that starts with {"id":N, or 0. Looks only at the line starts
     // nearest the end, so a journal of any size is not read whole.
     int64_t LastId() const {
-        const off_t end = ::lseek(fd_, 0, SEEK_END);
+        const int64_t end = file_.Length();
         if (end <= 0) return 0;
         char last = 0;
-        const bool complete = ::pread(fd_, &last, 1, end - 1) == 1 && last == '\n';
+        const bool complete = file_.ReadAt(end - 1, &last, 1) == 1 && last == '\n';
         // Newline positions from the end; the byte after each starts a line.
-        constexpr off_t kChunk = 1 << 16;
+        constexpr int64_t kChunk = 1 << 16;
         std::vector<char> buf(kChunk);
-        off_t stop = end - 1;  // the last line's newline (or its last byte) is not a line start
+        int64_t stop = end - 1;  // the last line's newline (or its last byte) is not a line start
         bool skipLast = !complete;
-        for (off_t pos = stop; pos > 0;) {
-            const off_t from = pos > kChunk ? pos - kChunk : 0;
+        for (int64_t pos = stop; pos > 0;) {
+            const int64_t from = pos > kChunk ? pos - kChunk : 0;
             const auto n = static_cast<size_t>(pos - from);
-            if (::pread(fd_, buf.data(), n, from) != static_cast<ssize_t>(n)) return 0;
+            if (file_.ReadAt(from, buf.data(), n) != n) return 0;
             for (size_t i = n; i-- > 0;) {
                 if (buf[i] != '\n') continue;
                 if (skipLast) {
                     skipLast = false;  // the half-written last line is not a record
-                } else if (auto id = IdAt(from + static_cast<off_t>(i) + 1)) {
+                } else if (auto id = IdAt(from + static_cast<int64_t>(i) + 1)) {
                     return *id;
                 }
             }
@@ -73,25 +66,25 @@ public:
     // Appends one line, flushed to disk when sync is set; a half-written last line left by a crash
     // is closed first so that the new record starts a line of its own.
     void Append(const std::string& line, bool sync) {
-        const off_t end = ::lseek(fd_, 0, SEEK_END);
+        const int64_t end = file_.Length();
         char last = '\n';
-        if (end > 0 && ::pread(fd_, &last, 1, end - 1) != 1) Fail(path_, "cannot be read");
-        std::string text = (last == '\n' ? "" : "\n") + line + "\n";
-        const char* p = text.data();
-        size_t left = text.size();
-        while (left > 0) {
-            const ssize_t n = ::write(fd_, p, left);
-            if (n <= 0) Fail(path_, "cannot be written");
-            p += n;
-            left -= static_cast<size_t>(n);
-        }
-        if (sync && ::fsync(fd_) != 0) Fail(path_, "cannot be flushed to disk");
+        if (end > 0 && file_.ReadAt(end - 1, &last, 1) != 1) Fail(path_, "cannot be read");
+        const std::string text = (last == '\n' ? "" : "\n") + line + "\n";
+        if (!file_.Append(text.data(), text.size())) Fail(path_, "cannot be written");
+        if (sync && !file_.Sync()) Fail(path_, "cannot be flushed to disk");
     }
 
 private:
-    std::optional<int64_t> IdAt(off_t start) const {
+    static std::string Open(const std::string& path) {
+        std::error_code ec;
+        const auto parent = Utf8Path(path).parent_path();
+        if (!parent.empty()) std::filesystem::create_directories(parent, ec);
+        return path;
+    }
+
+    std::optional<int64_t> IdAt(int64_t start) const {
         char head[32] = {};
-        const ssize_t n = ::pread(fd_, head, sizeof head - 1, start);
+        const size_t n = file_.ReadAt(start, head, sizeof head - 1);
         if (n <= 6 || std::strncmp(head, "{\"id\":", 6) != 0) return std::nullopt;
         char* endp = nullptr;
         const long long id = std::strtoll(head + 6, &endp, 10);
@@ -100,13 +93,17 @@ private:
     }
 
     std::string path_;
-    int fd_ = -1;
+    NativeFile file_;
 };
 
 std::string UtcNow() {
     const std::time_t t = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
     std::tm tm{};
+#if defined(_WIN32)
+    ::gmtime_s(&tm, &t);
+#else
     ::gmtime_r(&t, &tm);
+#endif
     char text[32];
     std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%SZ", &tm);
     return text;
@@ -116,8 +113,8 @@ std::string UtcNow() {
 
 std::string JournalFileName(const std::string& file) {
     std::error_code ec;
-    const auto path = std::filesystem::absolute(file, ec);
-    return (ec ? std::filesystem::path(file) : path).lexically_normal().string();
+    const auto path = std::filesystem::absolute(Utf8Path(file), ec);
+    return Utf8Text((ec ? Utf8Path(file) : path).lexically_normal());
 }
 
 std::string HexText(std::span<const uint8_t> bytes) {
@@ -171,8 +168,8 @@ void JournalDone(const std::string& journal, int64_t id) {
 }
 
 std::string JournalFilePath(const std::string& saveDataDir) {
-    if (const char* env = std::getenv("ZEDARUZ_JOURNAL"); env != nullptr && *env != '\0') return env;
-    return (std::filesystem::path(saveDataDir) / "patch-journal.jsonl").string();
+    if (const auto env = EnvironmentUtf8("ZEDARUZ_JOURNAL"); env && !env->empty()) return *env;
+    return Utf8Text(Utf8Path(saveDataDir) / "patch-journal.jsonl");
 }
 
 }  // namespace opt

@@ -3,6 +3,7 @@
 #include <fstream>
 
 #include "model/errors.h"
+#include "platform/utf8_path.h"
 #include "render/core/image_export_names.h"
 #include "render/core/palette_colours.h"
 
@@ -18,7 +19,7 @@ std::array<uint8_t, kPalFileBytes> PalBytes(const ModelStore& store, int p) {
 }
 
 void WriteFileBytes(const std::string& path, std::span<const uint8_t> bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    std::ofstream out(Utf8Path(path), std::ios::binary | std::ios::trunc);
     if (!out) throw OptError("Cannot create file " + path);
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     out.close();

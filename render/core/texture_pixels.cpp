@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "model/errors.h"
+#include "platform/utf8_path.h"
 
 namespace opt {
 
@@ -48,7 +49,7 @@ TexturePixels FetchTexturePixels(std::span<const uint8_t> file, const TextureRec
 }
 
 TexturePixels ReadTexturePixels(const std::string& modelPath, const TextureRecord& t) {
-    std::ifstream in(modelPath, std::ios::binary);
+    std::ifstream in(Utf8Path(modelPath), std::ios::binary);
     if (!in) throw OptError("Cannot open file " + modelPath);
     in.seekg(0, std::ios::end);
     const int64_t length = static_cast<int64_t>(in.tellg());

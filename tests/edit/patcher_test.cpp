@@ -3,8 +3,8 @@
 #include "edit/core/patcher.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <unistd.h>
+
+#include <fstream>
 
 #include "model/errors.h"
 #include "tests/render/export_temp_dir.h"
@@ -100,11 +100,16 @@ TEST_F(Patcher, FileThatCannotBeOpenedForWritingStaysAsItWas) {
 }
 
 TEST_F(Patcher, ReadOnlyFileStaysAsItWas) {
-    if (::geteuid() == 0) GTEST_SKIP() << "root writes through read-only permissions";
-    ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
+    using std::filesystem::perms;
+    const perms readable = perms::owner_read | perms::group_read | perms::others_read;
+    std::filesystem::permissions(path, readable);  // Windows: the read-only attribute
+    if (std::ofstream(path, std::ios::binary | std::ios::in | std::ios::out)) {
+        std::filesystem::permissions(path, readable | perms::owner_write);
+        GTEST_SKIP() << "this user writes through read-only permissions (root, also under Wine)";
+    }
     image = original;
     EXPECT_EQ(Error({Write(0, {9})}), "Cannot open file " + path.string());
-    ::chmod(path.c_str(), 0644);
+    std::filesystem::permissions(path, readable | perms::owner_write);
     EXPECT_EQ(ReadFileBytes(path), original);
 }
 

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 #include <tiny_gltf.h>
 
 #include <array>

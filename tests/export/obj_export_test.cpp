@@ -76,7 +76,8 @@ TEST(ObjExport, AFileThatCannotBeWrittenLeavesNoneBehind) {
         EXPECT_EQ(std::string(e.what()), "Cannot create file " + (dir.path() / "out.mtl").string());
     }
     std::vector<std::string> left;
-    for (const auto& e : std::filesystem::directory_iterator(dir.path())) left.push_back(e.path().filename());
+    for (const auto& e : std::filesystem::directory_iterator(dir.path()))
+        left.push_back(e.path().filename().string());
     EXPECT_EQ(left, std::vector<std::string>{"out.mtl"});
 }
 

@@ -16,7 +16,7 @@ namespace {
 class ModelCheckTest : public ::testing::Test {
 protected:
     std::string Write(const std::string& name, std::vector<uint8_t> bytes) {
-        const auto path = dir.path() / name;
+        const auto path = (dir.path() / name).make_preferred();  // as a folder search gives it
         std::filesystem::create_directories(path.parent_path());
         optb::write_file(path, bytes);
         return path.string();

@@ -54,14 +54,27 @@ TEST_F(ProgramFoldersTest, EnsureFolderCreatesParentsAndSaysWhetherItWasThere) {
     EXPECT_TRUE(opt::EnsureFolder(dir));
 }
 
+void SetPath(const std::string& value) {
+#if defined(_WIN32)
+    ::_putenv_s("PATH", value.c_str());
+#else
+    ::setenv("PATH", value.c_str(), 1);
+#endif
+}
+
 TEST_F(ProgramFoldersTest, ExecutableDirComesFromTheSystemElseFromArgv0AsTheShellFoundIt) {
+#if defined(_WIN32)
+    // The module's own path: the folder that holds this test program.
+    EXPECT_TRUE(fs::is_regular_file(opt::ExecutableDir("ignored") / "platform_tests.exe"));
+#else
     EXPECT_EQ(opt::ExecutableDir("ignored"), fs::read_symlink("/proc/self/exe").parent_path());
+#endif
     std::ofstream(exeDir / "zedaruz-cli").put('\n');
     EXPECT_EQ(opt::ExecutableDirFromArgv0((exeDir / "zedaruz-cli").string()), fs::canonical(exeDir));
     const std::string path = std::getenv("PATH");
-    ::setenv("PATH", ("/nonexistent:" + exeDir.string()).c_str(), 1);
+    SetPath("/nonexistent" + std::string(1, opt::kPathListSeparator) + exeDir.string());
     const fs::path found = opt::ExecutableDirFromArgv0("zedaruz-cli");
-    ::setenv("PATH", path.c_str(), 1);
+    SetPath(path);
     EXPECT_EQ(found, fs::canonical(exeDir));
 }
 

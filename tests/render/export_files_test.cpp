@@ -35,7 +35,7 @@ TEST(ExportNames, TextureNamesCannotLeaveTheDirectory) {
     const std::vector<uint8_t> bytes = {1, 2, 3};
     for (const char* name : {"../x/..\\y", "..", "/abs", "..\\..\\z"}) {
         const std::string msg = SaveBmp(dir.WithSeparator(), name, "/m/ship.opt", bytes);
-        const std::string file = msg.substr(msg.rfind('/') + 1);
+        const std::string file = msg.substr(msg.find_last_of("/\\") + 1);  // after either separator
         EXPECT_TRUE(fs::exists(dir.path() / file)) << name;
         EXPECT_EQ(file.find(".."), std::string::npos) << file;
     }

@@ -33,7 +33,9 @@ public:
 
     const std::filesystem::path& path() const { return path_; }
     // The directory as SaveDataDir is given: ending with a separator.
-    std::string WithSeparator() const { return path_.string() + "/"; }
+    std::string WithSeparator() const {
+        return path_.string() + static_cast<char>(std::filesystem::path::preferred_separator);
+    }
 
 private:
     std::filesystem::path path_;
