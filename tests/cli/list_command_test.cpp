@@ -7,6 +7,7 @@
 #include "listings/registry.h"
 #include "model/reader.h"
 #include "tests/cli/cli_run.h"
+#include "tests/support/board_model.h"
 
 namespace {
 
@@ -68,6 +69,27 @@ TEST(ListCommand, ReaderWarningsComeFirst) {
     const auto lines = run.Lines();
     ASSERT_FALSE(lines.empty());
     EXPECT_EQ(lines.front().rfind("Warning:", 0), 0u);
+}
+
+TEST(ListCommand, TablesClassicCutsAModelPastTheClassicSizesAndSaysHowToReadItWhole) {
+    const auto path =
+        std::filesystem::temp_directory_path() / ("zedaruz_cli_board_" + std::to_string(::getpid()) + ".opt");
+    const auto bytes = optb::build(optb::board_model()).bytes;
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    const auto grown = RunCli({"list", path.string(), "main-file-info"});
+    const auto classic = RunCli({"--tables", "classic", "list", path.string(), "main-file-info"});
+    const auto wrong = RunCli({"--tables", "small", "list", path.string()});
+    std::filesystem::remove(path);
+    ASSERT_EQ(grown.status, 0) << grown.err;
+    EXPECT_EQ(grown.out.find("top-level entries"), std::string::npos);
+    EXPECT_EQ(grown.out.find("--tables classic"), std::string::npos);
+    EXPECT_NE(grown.out.find("Offset 59  ="), std::string::npos);
+    ASSERT_EQ(classic.status, 0) << classic.err;
+    EXPECT_NE(classic.out.find("more than 50 top-level entries"), std::string::npos);
+    EXPECT_NE(classic.out.find("leave out --tables classic"), std::string::npos);
+    EXPECT_EQ(classic.out.find("Offset 59  ="), std::string::npos);
+    EXPECT_EQ(wrong.status, 2);
 }
 
 TEST(ListCommand, FailuresSayWhyAndExitWithTheirStatus) {
