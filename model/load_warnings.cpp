@@ -67,6 +67,9 @@ std::string ProblemText(LoadProblem p, const TableLimits& l) {
             return "Warning: the file ends inside a block; the values past its end were not read";
         case LoadProblem::kPaletteSlotsFull:
             return "Warning: more than " + N(l.Palette_Slots) + kPaletteSlotsText;
+        case LoadProblem::kTooManyVisits:
+            return "Warning: the file lists its blocks more often than its size allows; the rest were not "
+                   "followed";
         case LoadProblem::kProblemKinds:
             break;
     }

@@ -25,6 +25,7 @@ enum class LoadProblem {
     kCycle,
     kTruncated,
     kPaletteSlotsFull,
+    kTooManyVisits,
     kProblemKinds
 };
 

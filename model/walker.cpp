@@ -69,6 +69,10 @@ bool Walker::Followable(int32_t raw, int32_t pos) {
 }
 
 void Walker::FollowChild(int32_t pos, int mesh) {
+    if (--visits_ < 0) {
+        warn_.Note(LoadProblem::kTooManyVisits);
+        return;
+    }
     if (!cur_.Inside(pos)) {
         warn_.Note(LoadProblem::kOffsetOutside);
         return;

@@ -2,6 +2,7 @@
 // Internal to model/: the reader's files share it; nothing else includes it.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <span>
@@ -32,7 +33,8 @@ public:
           sinks_(sinks),
           limits_(store.Limits),
           warn_(store.Limits),
-          budget_(2 * static_cast<int64_t>(bytes.size()) + kBudgetBase) {}
+          budget_(2 * static_cast<int64_t>(bytes.size()) + kBudgetBase),
+          visits_(std::max<int64_t>(kVisitBase, static_cast<int64_t>(bytes.size()) / 4)) {}
 
     void Run();
 
@@ -96,6 +98,11 @@ private:
     void AddPending(const std::string& name);
 
     static constexpr int64_t kBudgetBase = int64_t{16} << 20;
+    // Children of meshes and nodes a load may follow: every reference of a sound file is a 4-byte
+    // jump entry, so a file of n bytes needs at most n / 4 (a classic load at most 2,000). A damaged
+    // file that lists one node again and again under nodes that list it again stops there, instead
+    // of walking the same blocks millions of times.
+    static constexpr int64_t kVisitBase = 16384;
 
     ModelStore& s_;
     FileCursor cur_;
@@ -103,6 +110,7 @@ private:
     TableLimits limits_;
     LoadWarnings warn_;
     int64_t budget_;
+    int64_t visits_;
 
     std::string pending_[kMaxPendingNames];
     int pending_count_ = 0;
