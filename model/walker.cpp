@@ -16,6 +16,17 @@ void Walker::Peek() {
     cur_.Seek(at);
 }
 
+int Walker::TakeEntries(int n) {
+    if (n <= visits_) {
+        visits_ -= n;
+        return n;
+    }
+    warn_.Note(LoadProblem::kTooManyVisits);
+    const int left = static_cast<int>(visits_);
+    visits_ = 0;
+    return left;
+}
+
 bool Walker::Afford(int64_t bytes) {
     if (bytes > budget_) return false;
     budget_ -= bytes;
@@ -69,10 +80,6 @@ bool Walker::Followable(int32_t raw, int32_t pos) {
 }
 
 void Walker::FollowChild(int32_t pos, int mesh) {
-    if (--visits_ < 0) {
-        warn_.Note(LoadProblem::kTooManyVisits);
-        return;
-    }
     if (!cur_.Inside(pos)) {
         warn_.Note(LoadProblem::kOffsetOutside);
         return;
@@ -153,7 +160,7 @@ void Walker::ReadMesh(int m) {
     ReadHeader(rec);
     rec.Jump_List_Offset = Convert(rec.Jump_List_Offset);
     cur_.Seek(rec.Jump_List_Offset);
-    const int n = Fit(rec.Num_Jumps, limits_.Children, LoadProblem::kJumpListFull);
+    const int n = TakeEntries(Fit(rec.Num_Jumps, limits_.Children, LoadProblem::kJumpListFull));
     if (n > static_cast<int>(rec.Jumps.size())) rec.Jumps.resize(static_cast<size_t>(n), 0);
     active_.push_back(start);
     for (int k = 0; k < n; ++k) {

@@ -64,6 +64,8 @@ private:
     // file plus kBudgetBase, so that no count in a damaged file makes the load allocate more than the
     // file could hold.
     bool Afford(int64_t bytes);
+    // n, or what is left of the entries a load may read (with a warning when that is less).
+    int TakeEntries(int n);
     // Reads n stored offsets at the cursor into out[], keeping the raw values in raw[]; converts every
     // entry when convert_all is set, otherwise only the entries that are not 0.
     void ReadJumpList(int n, int32_t* out, int32_t* raw, bool convert_all);
@@ -98,10 +100,10 @@ private:
     void AddPending(const std::string& name);
 
     static constexpr int64_t kBudgetBase = int64_t{16} << 20;
-    // Children of meshes and nodes a load may follow: every reference of a sound file is a 4-byte
-    // jump entry, so a file of n bytes needs at most n / 4 (a classic load at most 2,000). A damaged
+    // Jump-list entries of meshes and nodes a load may read: every reference of a sound file is a
+    // 4-byte entry, so a file of n bytes needs at most n / 4 (a classic load at most 2,000). A damaged
     // file that lists one node again and again under nodes that list it again stops there, instead
-    // of walking the same blocks millions of times.
+    // of walking, storing and listing the same entries millions of times.
     static constexpr int64_t kVisitBase = 16384;
 
     ModelStore& s_;

@@ -96,7 +96,7 @@ void Walker::ReadNode(int mesh) {
     ReadHeader(node);
     node.Jump_List_Offset = Convert(node.Jump_List_Offset);
     cur_.Seek(node.Jump_List_Offset);
-    const int n = Fit(node.Num_Jumps, limits_.Children, LoadProblem::kJumpListFull);
+    const int n = TakeEntries(Fit(node.Num_Jumps, limits_.Children, LoadProblem::kJumpListFull));
     if (n > static_cast<int>(node.Jumps.size())) node.Jumps.resize(static_cast<size_t>(n), 0);
     std::vector<int32_t> raw(static_cast<size_t>(n), 0);
     ReadJumpList(n, node.Jumps.data(), raw.data(), /*convert_all=*/false);
