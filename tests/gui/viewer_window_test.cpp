@@ -21,6 +21,8 @@
 #include "ui/windows/control_panel.h"
 #include "ui/windows/list_file.h"
 #include "ui/windows/palette_panel.h"
+#include "ui/windows/settings.h"
+#include "tests/support/board_model.h"
 
 using namespace opt;
 using namespace opt::guitest;
@@ -314,6 +316,21 @@ private slots:
         QTest::qWait(50);
         QCOMPARE(TheStore().tvx[0].X[0], 5.0f);
         QCOMPARE(TheView().LoadCount, 2);
+    }
+
+    void classicTableSizesCutTheOpenModelAndAreRemembered() {
+        RunningApp app;
+        app.OpenModel(optb::board_model(), "board.opt");
+        QCOMPARE(TheStore().txw.Size(), 60);
+        QAction* classic = app.viewer().Item(QStringLiteral("ClassicTables1"));
+        QVERIFY(classic != nullptr && classic->isCheckable());
+        classic->trigger();  // checked: the model is read again with the classic sizes
+        QCOMPARE(TheStore().txw.Size(), kMaxTopLevel);
+        QVERIFY(app.viewer().SB().Lines().back().find("Classic Table Sizes") != std::string::npos);
+        QVERIFY(AppSettings().value(QString::fromLatin1(setting::kClassicTables)).toBool());
+        classic->trigger();  // and back: the whole model
+        QCOMPARE(TheStore().txw.Size(), 60);
+        QVERIFY(!AppSettings().value(QString::fromLatin1(setting::kClassicTables)).toBool());
     }
 
     void closingGuardsResizesAndFreesTheEditors() {
