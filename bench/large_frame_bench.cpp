@@ -35,7 +35,7 @@ void BM_LargeFrameFloor(benchmark::State& state) {
             const opt::FaceDataRecord& fd = store.ttfd[i];
             if (fd.Count <= 0 || fd.LOD != 0 || !store.tvx.InRange(fd.Mesh)) continue;
             const opt::VertexRecord& vx = store.tvx[fd.Mesh];
-            for (int j = 0; j < opt::Clamped(fd.Count, fd.Faces()); ++j) {
+            for (int j = 0; j < fd.StoredFaces(); ++j) {
                 const int corners = fd.Quad[opt::kGroupVertex][j] != 0 ? 4 : 3;
                 if (!CornersInBlock(fd, j, corners, vx.Elements())) continue;
                 for (int k = 0; k < corners; ++k) {

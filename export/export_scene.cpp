@@ -16,8 +16,6 @@ namespace opt {
 
 namespace {
 
-bool HoldsFace(const FaceDataRecord& fd, int j) { return fd.Holds(j); }
-
 bool Finite(std::span<const float> v) {
     return std::all_of(v.begin(), v.end(), [](float x) { return std::isfinite(x); });
 }
@@ -92,8 +90,8 @@ private:
         for (const FaceDataRecord& fd : records_.FaceData()) {
             if (fd.Count <= 0) continue;
             std::optional<FaceTarget> target;
-            for (int j = 0; j < StoredFaces(fd); ++j) {
-                if (!HoldsFace(fd, j)) continue;
+            for (int j = 0; j < fd.StoredFaces(); ++j) {
+                if (!fd.Holds(j)) continue;
                 if (!target) {
                     if (auto found = lookup.Find(fd.Tex_Names[0])) texture = *found;
                     if (fd.LOD != lod) break;
@@ -251,8 +249,8 @@ int ExportScene::Images() const {
 std::vector<int32_t> LevelsInStore(const ModelStore& store) {
     std::set<int32_t> levels;
     for (const FaceDataRecord& fd : StoreRecords(store).FaceData()) {
-        for (int j = 0; j < StoredFaces(fd); ++j) {
-            if (!HoldsFace(fd, j)) continue;
+        for (int j = 0; j < fd.StoredFaces(); ++j) {
+            if (!fd.Holds(j)) continue;
             levels.insert(fd.LOD);
             break;
         }

@@ -20,10 +20,6 @@ int StoredElements(const Record& r) {
 inline int StoredElements(const TexVertexRecord& r) {
     return Clamped(r.Count, static_cast<int>(std::size(r.U)));
 }
-// Faces a face-data record holds: its Count within the size of its index arrays.
-inline int StoredFaces(const FaceDataRecord& fd) {
-    return Clamped(fd.Count, static_cast<int>(std::size(fd.Indices[0])));
-}
 
 // The vertex, texture-vertex and normal records of one mesh (null where the mesh has none).
 struct MeshRecords {

@@ -159,7 +159,7 @@ ModelDiff DiffModels(const ModelStore& a, std::span<const uint8_t> fileA, const 
     DiffElementTable(
         "face-data", "faces", a.ttfd, b.ttfd,
         [](const FaceDataRecord& r) { return r.Type == kFaceData && r.Mesh != kUnsetFaceMesh; },
-        [](const FaceDataRecord& r) { return Clamped(r.Count, r.Faces()); }, &SameFace, diff.Records);
+        [](const FaceDataRecord& r) { return r.StoredFaces(); }, &SameFace, diff.Records);
     return diff;
 }
 

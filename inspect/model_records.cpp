@@ -50,7 +50,7 @@ void DescribeMeshes(const ModelStore& s, std::vector<Record>& out) {
         for (const FaceDataRecord& f : s.ttfd.Entries) {
             if (f.Mesh != m || f.Type != kFaceData || f.LOD < 0 || f.LOD >= kMaxLods) continue;
             if (faces.size() <= static_cast<size_t>(f.LOD)) faces.resize(static_cast<size_t>(f.LOD) + 1);
-            faces[static_cast<size_t>(f.LOD)] += Clamped(f.Count, f.Faces());
+            faces[static_cast<size_t>(f.LOD)] += f.StoredFaces();
         }
         RecordWriter w(out, "mesh", m, s.txw.Jumps[m]);
         w.Int("vertices", vertices).Int("levels", static_cast<int64_t>(faces.size()));

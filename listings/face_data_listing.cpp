@@ -42,7 +42,7 @@ void List(const TTFD& ttfd, LineSink& out) {
         if (r.Type == 0) continue;
         MeshAndOffset(line.Text("Face_Data  ").Int(b), r.Mesh, r.Data_Offset);
         line.Text(" NUM Faces = ").Int(r.Count).Text(" Edges = ").Int(r.Edges).SendTo(out);
-        const int faces = Clamped(r.Count, r.Faces());
+        const int faces = r.StoredFaces();
         for (int f = 0; f < faces; ++f) {
             SendFaceLine(line, r, f, out);
             SendFaceReals(line, r, f, out);

@@ -29,6 +29,11 @@ struct BlockHeader {
     void ClearHeader() { *this = BlockHeader{}; }
 };
 
+// Number of stored elements of a block: its Count clamped to 0 .. capacity.
+inline int Clamped(int32_t count, int capacity) {
+    return count < 0 ? 0 : count > capacity ? capacity : count;
+}
+
 // Records of one block kind: N of them after Clear (the classic capacity), more once a load grew it.
 template <class Record, int N>
 struct Table {
@@ -201,6 +206,8 @@ struct FaceDataRecord : BlockHeader {  // Count = faces as read; Data_Offset con
     std::string Tex_Names[kMaxPendingNames];
 
     int Faces() const { return static_cast<int>(Normal_I.size()); }
+    // Faces the record stores: its Count within its slots (0..50 in a classic record).
+    int StoredFaces() const { return Clamped(Count, Faces()); }
     // Whether slot j holds a face: its first vertex index was read (a slot past the end of the file
     // keeps the unset index; an index of 1234 read from the file is a face of a large block).
     bool Holds(int j) const { return j < Faces_Read || Indices[0][static_cast<size_t>(j)] != kUnsetIndex; }
@@ -330,10 +337,5 @@ struct ModelStore {
 
 // The one store that the windows, the views and the editors share. Allocated on first use.
 ModelStore& TheStore();
-
-// Number of stored elements of a block: its Count clamped to 0 .. capacity.
-inline int Clamped(int32_t count, int capacity) {
-    return count < 0 ? 0 : count > capacity ? capacity : count;
-}
 
 }  // namespace opt

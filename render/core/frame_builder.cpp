@@ -19,9 +19,6 @@ constexpr Rgb kSelMeshTri{1.0f, 0.0f, 0.5f};
 constexpr Rgb kSelFaceQuad{1.0f, 0.0f, 0.0f};
 constexpr Rgb kSelFaceTri{1.0f, 0.0f, 0.4f};
 
-// Faces stored in an entry: its Count within its slots (0..50 in a classic entry).
-int StoredFaces(const FaceDataRecord& fd) { return Clamped(fd.Count, fd.Faces()); }
-bool HoldsFace(const FaceDataRecord& fd, int j) { return fd.Holds(j); }
 bool IsQuad(const FaceDataRecord& fd, int j) { return fd.Quad[kGroupVertex][j] != 0; }
 
 class ModelFrame {
@@ -55,13 +52,10 @@ private:
             // The texture of an entry depends only on its first pending name: look it up once, at
             // its first visited face.
             bool looked = false;
-            // The record's values, read once: the frame's arrays are written between its faces.
-            const int faces = StoredFaces(fd);
-            const int read = fd.Faces_Read;
-            const int32_t* first = fd.Vertex(0);
+            const int faces = fd.StoredFaces();
             const int32_t m = fd.Mesh;
             for (int j = 0; j < faces; ++j) {
-                if (j >= read && first[j] == kUnsetIndex) continue;  // fd.Holds(j)
+                if (!fd.Holds(j)) continue;
                 draw_.LoadFace(fd, j);
                 draw_.Mesh_Changed = m != prev;
                 prev = m;
@@ -130,8 +124,8 @@ private:
             const FaceDataRecord& fd = store_.ttfd[i];
             if (fd.Count == 0) return;
             if (fd.Count < 0 || fd.Mesh != selection_.SelectedMesh) continue;
-            for (int j = 0; j < StoredFaces(fd); ++j) {
-                if (!HoldsFace(fd, j)) continue;
+            for (int j = 0; j < fd.StoredFaces(); ++j) {
+                if (!fd.Holds(j)) continue;
                 draw_.LoadFace(fd, j);
                 if (resolution_.Value() == fd.LOD) DrawFace(fd, j, fd.Mesh, kSelMeshQuad, kSelMeshTri);
             }
@@ -142,8 +136,8 @@ private:
     void ShowSelFace() {
         if (!store_.ttfd.InRange(selection_.SelectedFaceData)) return;
         const FaceDataRecord& fd = store_.ttfd[selection_.SelectedFaceData];
-        for (int j = 0; j < StoredFaces(fd); ++j) {
-            if (!HoldsFace(fd, j)) continue;
+        for (int j = 0; j < fd.StoredFaces(); ++j) {
+            if (!fd.Holds(j)) continue;
             draw_.LoadFace(fd, j);
             DrawFace(fd, j, fd.Mesh, kSelFaceQuad, kSelFaceTri);
         }
