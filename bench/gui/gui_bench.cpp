@@ -100,7 +100,7 @@ const Frame& WireframeFrame(size_t n) {
     static Frame frame;
     if (board.Primitives().empty()) {
         BoardView(SBRes);
-        DrawModel(TheStore(), TheSelection(), board, nullptr);
+        DrawModel(TheStore(), TheSelection(), board);
     }
     if (frame.Primitives().size() == n) return frame;
     frame.Clear();

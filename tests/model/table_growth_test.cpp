@@ -152,7 +152,7 @@ TEST_F(ReaderTest, AFileThatFitsTheClassicSizesListsAndDrawsTheSameInBothModes) 
             sel.ModelLoaded = true;
             sel.AllRes = true;
             Frame frame;
-            DrawModel(*store, sel, frame, nullptr);
+            DrawModel(*store, sel, frame);
             pictures[mode].primitives = frame.Primitives().size();
             for (const Primitive& p : frame.Primitives())
                 for (const FrameVertex& v : frame.Vertices(p)) pictures[mode].corners.push_back(v);
@@ -201,7 +201,7 @@ TEST_F(ReaderTest, AFaceOfAGrownBlockWhoseFirstIndexIs1234IsAFace) {
     SelectionState sel;
     sel.ModelLoaded = true;
     Frame frame;
-    DrawModel(*store, sel, frame, nullptr);
+    DrawModel(*store, sel, frame);
     // The main pass draws both faces (the selected-mesh overlay draws them again).
     ASSERT_GE(frame.Primitives().size(), 2u);
     EXPECT_EQ(frame.Primitives()[1].Kind, PrimitiveKind::Triangles);
