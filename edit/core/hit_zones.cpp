@@ -54,16 +54,16 @@ std::vector<int> ComputeHitZones(ModelStore& store, int32_t lod) {
     std::map<int32_t, TheHZ> boxes;  // by mesh: the meshes whose faces reached a vertex
     WalkLevelFaces(StoreRecords(store), lod, [&](const FaceDataRecord& fd, int j, const MeshRecords& own) {
         if (own.Vertices == nullptr) return;
-        TheHZ box = boxes.count(fd.Mesh) != 0 ? boxes[fd.Mesh] : TheHZ{};
-        if (AccumulateHZ(box, *own.Vertices, fd, j)) boxes[fd.Mesh] = box;
+        const auto found = boxes.find(fd.Mesh);
+        TheHZ box = found != boxes.end() ? found->second : TheHZ{};
+        if (AccumulateHZ(box, *own.Vertices, fd, j)) boxes.insert_or_assign(fd.Mesh, box);
     });
     std::vector<int> missed;
-    const int loaded = Clamped(store.Counters[kCountDescriptors], store.tcb.Size());
     for (int k = 0; k < store.tcb.Size(); ++k) {
         DescriptorRecord& d = store.tcb[k];
         if (d.Type != kMeshDescriptor) continue;
         const auto box = boxes.find(d.Mesh);
-        if (k < loaded && box != boxes.end()) {
+        if (box != boxes.end()) {
             StoreHZ(d, box->second);
         } else {
             missed.push_back(k);
