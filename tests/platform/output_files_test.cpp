@@ -19,6 +19,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
+#ifndef _WIN32
 std::vector<uint8_t> Bytes(const char* text) { return {text, text + std::char_traits<char>::length(text)}; }
 
 std::vector<fs::path> Listing(const fs::path& dir) {
@@ -27,6 +28,7 @@ std::vector<fs::path> Listing(const fs::path& dir) {
     std::sort(names.begin(), names.end());
     return names;
 }
+#endif
 
 TEST(OutputFiles, ALinkIsWrittenThroughAndAnythingButARegularFileIsRefused) {
 #ifdef _WIN32
