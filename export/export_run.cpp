@@ -5,24 +5,53 @@
 #include "edit/core/lookup_file.h"
 #include "export/gltf_writer.h"
 #include "export/obj_writer.h"
-#include "export/output_files.h"
 #include "model/errors.h"
+#include "platform/output_files.h"
 #include "platform/utf8_path.h"
 
 namespace opt {
 
 namespace {
 
+// The faces part of the summary: "S skipped faces" as long as every kept face had all its records;
+// otherwise each kind of face that lacked something, and the skipped ones with their reason.
+std::string FacesText(const ExportFaceCounts& n) {
+    if (n.WithoutTexCoords == 0 && n.ComputedNormals == 0)
+        return std::to_string(n.Skipped()) + " skipped faces";
+    std::vector<std::string> parts;
+    if (n.WithoutTexCoords > 0)
+        parts.push_back(std::to_string(n.WithoutTexCoords) + " faces without texture coordinates");
+    if (n.ComputedNormals > 0)
+        parts.push_back(std::to_string(n.ComputedNormals) + (parts.empty() ? " faces" : "") +
+                        " with computed normals");
+    std::vector<std::string> why;
+    if (n.SkippedOutside > 0) why.push_back("vertex index outside its mesh");
+    if (n.SkippedNotFinite > 0) why.push_back("position not finite");
+    if (why.size() == 2) {
+        why = {std::to_string(n.SkippedOutside) + " " + why[0] + ", " + std::to_string(n.SkippedNotFinite) +
+               " " + why[1]};
+    }
+    if (!why.empty()) parts.push_back(std::to_string(n.Skipped()) + " skipped: " + why[0]);
+    std::string text;
+    for (const std::string& p : parts) text += (text.empty() ? "" : ", ") + p;
+    return text;
+}
+
 ExportResult Result(const ExportScene& scene, const std::string& written) {
     ExportResult r;
+    const ExportFaceCounts faces = scene.FaceCounts();
     r.Summary = "Wrote " + written + ": " + std::to_string(scene.Meshes()) + " meshes, " +
                 std::to_string(scene.Triangles()) + " triangles, " + std::to_string(scene.Images()) +
-                " textures, " + std::to_string(scene.SkippedFaces()) + " skipped faces";
+                " textures, " + FacesText(faces);
     if (scene.Triangles() == 0) {
         std::string levels;
         for (const ExportLevel& level : scene.Levels)
             levels += (levels.empty() ? "" : ", ") + std::to_string(level.Lod);
-        r.Warning = "Warning: no faces at level " + levels + ": the export holds no meshes";
+        // "no faces" only when the levels hold none; faces that were all skipped are named as such.
+        r.Warning =
+            faces.Skipped() == 0
+                ? "Warning: no faces at level " + levels + ": the export holds no meshes"
+                : "Warning: every face at level " + levels + " was skipped: the export holds no meshes";
     }
     return r;
 }

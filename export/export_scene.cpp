@@ -8,8 +8,8 @@
 #include "export/export_axes.h"
 #include "export/export_materials.h"
 #include "export/shared_corners.h"
-#include "export/store_records.h"
 #include "listings/listings.h"
+#include "model/level_faces.h"
 #include "render/core/frame_texture_lookup.h"
 
 namespace opt {
@@ -51,14 +51,15 @@ std::string HardpointName(int index, int32_t type, const std::vector<std::string
 }
 
 // Where the faces of one face-data record go: the records of their mesh, their material, and (once
-// a face is kept) their node, primitive and the mesh's number in the shared-corner table.
+// a face is kept) their node, primitives and the mesh's number in the shared-corner table.
 struct FaceTarget {
     int32_t mesh;
     MeshRecords records;
     int material;
     bool textured;
     ExportMeshNode* node = nullptr;
-    ExportPrimitive* prim = nullptr;
+    int prim = -1;   // the node's primitive of its material
+    int plain = -1;  // the node's primitive for its textured faces without texture coordinates
     uint32_t shared = 0;
 };
 
@@ -87,21 +88,20 @@ private:
         // whatever its level, so a face gets the texture the view gives it.
         const TextureLookup lookup(store_.ttx);
         TextureBinding texture;
-        for (const FaceDataRecord& fd : records_.FaceData()) {
-            if (fd.Count <= 0) continue;
-            std::optional<FaceTarget> target;
-            for (int j = 0; j < fd.StoredFaces(); ++j) {
-                if (!fd.Holds(j)) continue;
+        std::optional<FaceTarget> target;
+        WalkLevelFaces(
+            records_, lod,
+            [&](const FaceDataRecord& fd) {
+                if (auto found = lookup.Find(fd.Tex_Names[0])) texture = *found;
+                target.reset();
+            },
+            [&](const FaceDataRecord& fd, int j, const MeshRecords& own) {
                 if (!target) {
-                    if (auto found = lookup.Find(fd.Tex_Names[0])) texture = *found;
-                    if (fd.LOD != lod) break;
                     const int material = materials_.For(texture);
-                    target = FaceTarget{fd.Mesh, records_.Records(fd.Mesh), material,
-                                        materials_[material].HasImage()};
+                    target = FaceTarget{fd.Mesh, own, material, materials_[material].HasImage()};
                 }
                 AddFace(fd, j, *target);
-            }
-        }
+            });
         for (auto& [mesh, node] : nodes_) level_.Nodes.push_back(std::move(node));
         return std::move(level_);
     }
@@ -134,51 +134,76 @@ private:
         }
     }
 
-    // Face j of fd with the records of its own mesh; skipped (and counted) when a used index lies
-    // outside them or a number is not finite.
+    // Face j of fd with the records of its own mesh. Skipped (and counted) only when a vertex index
+    // lies outside the mesh's vertices or a position is not finite; a face whose texture coordinates
+    // cannot be had goes to the plain material, and a corner without a usable normal takes the face's
+    // own flat normal.
     void AddFace(const FaceDataRecord& fd, int j, FaceTarget& to) {
         const MeshRecords& rec = to.records;
-        const int corners = fd.Quad[kGroupVertex][j] != 0 ? 4 : 3;
-        std::array<int32_t, 4> v{}, t{}, n{};
-        std::array<std::array<float, 2>, 4> uv{};
+        const int corners = FaceCorners(fd, j);
+        std::array<int32_t, 4> v{}, t{-1, -1, -1, -1}, n{};
         for (int k = 0; k < corners; ++k) {
             v[k] = fd.Vertex(k)[j];
-            n[k] = fd.Index(kGroupVxNormal, k)[j];
-            t[k] = to.textured ? fd.TexVertex(k)[j] : -1;
-            if (!Inside(rec.Vertices, v[k]) || !Inside(rec.Normals, n[k]) ||
-                (to.textured && !Inside(rec.TexVertices, t[k]))) {
-                ++level_.SkippedFaces;
-                return;
-            }
-            const VertexRecord& vx = *rec.Vertices;
-            const float xyz[3] = {vx.X[v[k]], vx.Y[v[k]], vx.Z[v[k]]};
-            if (to.textured) uv[k] = {rec.TexVertices->U[t[k]], rec.TexVertices->V[t[k]]};
-            if (!Finite(xyz) || !Finite(uv[k])) {
-                ++level_.SkippedFaces;
+            if (!Inside(rec.Vertices, v[k])) {
+                ++level_.Faces.SkippedOutside;
                 return;
             }
         }
+        for (int k = 0; k < corners; ++k) {
+            const VertexRecord& vx = *rec.Vertices;
+            const float xyz[3] = {vx.X[v[k]], vx.Y[v[k]], vx.Z[v[k]]};
+            if (!Finite(xyz)) {
+                ++level_.Faces.SkippedNotFinite;
+                return;
+            }
+        }
+        std::array<std::array<float, 2>, 4> uv{};
+        bool textured = to.textured;
+        for (int k = 0; k < corners && textured; ++k) {
+            t[k] = fd.TexVertex(k)[j];
+            textured = Inside(rec.TexVertices, t[k]);
+            if (textured) uv[k] = {rec.TexVertices->U[t[k]], rec.TexVertices->V[t[k]]};
+            textured = textured && Finite(uv[k]);
+        }
+        if (to.textured && !textured) {
+            ++level_.Faces.WithoutTexCoords;
+            t.fill(-1);
+            uv = {};
+        }
+        bool computed = false;
+        for (int k = 0; k < corners; ++k) {
+            n[k] = fd.Index(kGroupVxNormal, k)[j];
+            if (Inside(rec.Normals, n[k])) continue;
+            n[k] = -1;
+            computed = true;
+        }
+        if (computed) ++level_.Faces.ComputedNormals;
         // Positions in the exported frame, worked out for the corners that are kept.
         const auto position = [&](int k) {
             const VertexRecord& vx = *rec.Vertices;
             return ExportedPosition(vx.X[v[k]], vx.Y[v[k]], vx.Z[v[k]]);
         };
-        if (to.prim == nullptr) {
+        if (to.node == nullptr) {
             to.node = &Node(to.mesh);
-            to.prim = &Primitive(*to.node, to.material);
             const auto [it, added] = numbers_.try_emplace(to.mesh, 0);
             if (added) it->second = shared_.AddMesh(StoredElements(*rec.Vertices));
             to.shared = it->second;
         }
-        ExportPrimitive& prim = *to.prim;
+        const bool own = textured || !to.textured;  // the record's own material
+        int& slot = own ? to.prim : to.plain;
+        if (slot < 0) slot = Primitive(*to.node, own ? to.material : PlainMaterial());
+        ExportPrimitive& prim = to.node->Primitives[static_cast<size_t>(slot)];
         std::vector<ExportCorner>& kept = to.node->Corners;
         std::optional<std::array<float, 3>> front;  // worked out for the first replaced normal
         for (int k = 0; k < corners; ++k) {
             uint32_t index = shared_.Find(to.shared, v[k], t[k], n[k]);
             if (index == SharedCorners::kNone) {
                 index = static_cast<uint32_t>(kept.size());
-                const NormalRecord& nr = *rec.Normals;
-                auto normal = Unit({nr.X[n[k]], nr.Z[n[k]], -double{nr.Y[n[k]]}});
+                std::optional<std::array<float, 3>> normal;
+                if (n[k] >= 0) {
+                    const NormalRecord& nr = *rec.Normals;
+                    normal = Unit({nr.X[n[k]], nr.Z[n[k]], -double{nr.Y[n[k]]}});
+                }
                 // A replaced normal belongs to this face alone: such corners are not shared.
                 if (normal) {
                     shared_.Add(to.shared, v[k], t[k], n[k], index);
@@ -197,16 +222,20 @@ private:
         prim.Sides.push_back(static_cast<uint8_t>(corners));
     }
 
+    // The material of faces without a texture.
+    int PlainMaterial() { return materials_.For(TextureBinding{}); }
+
     template <class Record>
     static bool Inside(const Record* r, int32_t index) {
         return r != nullptr && index >= 0 && index < StoredElements(*r);
     }
 
-    static ExportPrimitive& Primitive(ExportMeshNode& node, int material) {
-        for (auto& p : node.Primitives)
-            if (p.Material == material) return p;
+    // The node's primitive of a material (made when missing), by its position.
+    static int Primitive(ExportMeshNode& node, int material) {
+        for (size_t i = 0; i < node.Primitives.size(); ++i)
+            if (node.Primitives[i].Material == material) return static_cast<int>(i);
         node.Primitives.emplace_back().Material = material;
-        return node.Primitives.back();
+        return static_cast<int>(node.Primitives.size()) - 1;
     }
 
     const ModelStore& store_;
@@ -235,11 +264,21 @@ int ExportScene::Triangles() const {
     return n;
 }
 
-int ExportScene::SkippedFaces() const {
-    int n = 0;
-    for (const auto& level : Levels) n += level.SkippedFaces;
+ExportFaceCounts& ExportFaceCounts::operator+=(const ExportFaceCounts& o) {
+    WithoutTexCoords += o.WithoutTexCoords;
+    ComputedNormals += o.ComputedNormals;
+    SkippedOutside += o.SkippedOutside;
+    SkippedNotFinite += o.SkippedNotFinite;
+    return *this;
+}
+
+ExportFaceCounts ExportScene::FaceCounts() const {
+    ExportFaceCounts n;
+    for (const auto& level : Levels) n += level.Faces;
     return n;
 }
+
+int ExportScene::SkippedFaces() const { return FaceCounts().Skipped(); }
 
 int ExportScene::Images() const {
     return static_cast<int>(std::count_if(Materials.begin(), Materials.end(),
@@ -248,13 +287,9 @@ int ExportScene::Images() const {
 
 std::vector<int32_t> LevelsInStore(const ModelStore& store) {
     std::set<int32_t> levels;
-    for (const FaceDataRecord& fd : StoreRecords(store).FaceData()) {
-        for (int j = 0; j < fd.StoredFaces(); ++j) {
-            if (!fd.Holds(j)) continue;
-            levels.insert(fd.LOD);
-            break;
-        }
-    }
+    WalkLevelFaces(
+        StoreRecords(store), 0, [&](const FaceDataRecord& fd) { levels.insert(fd.LOD); },
+        [](const FaceDataRecord&, int, const MeshRecords&) {});
     if (levels.empty()) return {0};
     return {levels.begin(), levels.end()};
 }

@@ -60,10 +60,23 @@ struct ExportMeshNode {
     }
 };
 
+// How the faces of an export were taken. A face is kept whenever its vertex indices lie inside its
+// mesh's vertices and its positions are finite; what else it lacks is made up and counted.
+struct ExportFaceCounts {
+    int WithoutTexCoords = 0;  // textured faces put in the plain material: a texture-vertex index
+                               // outside the mesh's texture vertices, or coordinates not finite
+    int ComputedNormals = 0;   // faces given their own flat normal: a normal index outside the mesh's
+                               // normals (a zero normal is replaced too, and not counted)
+    int SkippedOutside = 0;    // skipped: a vertex index outside the mesh's vertices
+    int SkippedNotFinite = 0;  // skipped: a position that is not a finite number
+    int Skipped() const { return SkippedOutside + SkippedNotFinite; }
+    ExportFaceCounts& operator+=(const ExportFaceCounts& o);
+};
+
 struct ExportLevel {
     int32_t Lod = 0;
     std::vector<ExportMeshNode> Nodes;
-    int SkippedFaces = 0;  // faces with an index outside their mesh's records, or unusable numbers
+    ExportFaceCounts Faces;
 };
 
 struct ExportMaterial {
@@ -85,6 +98,7 @@ struct ExportScene {
     int Meshes() const;       // mesh nodes with faces, over all levels
     int Triangles() const;
     int SkippedFaces() const;
+    ExportFaceCounts FaceCounts() const;  // over all levels
     int Images() const;
 };
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "export/export_scene.h"
-#include "export/output_files.h"
+#include "platform/output_files.h"
 
 namespace opt {
 

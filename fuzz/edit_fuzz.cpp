@@ -16,8 +16,6 @@
 #include "edit/core/hit_zone_writes.h"
 #include "edit/core/hit_zones.h"
 #include "fuzz/fuzz_support.h"
-#include "render/core/frame_builder.h"
-#include "state/selection_state.h"
 
 namespace {
 
@@ -57,15 +55,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (int k = 0; k < fuzz::Kept(store, opt::kCountLodSets, store.ttmdh.Size()); ++k)
         RequireNoChange(image, opt::LodDistancePatch(k, store.ttmdh[k]));
 
-    // Hit zones, at the level the input names or at all levels.
-    opt::HitZoneComputation hitZones(store);
-    opt::SelectionState sel;
-    sel.ModelLoaded = true;
-    sel.Resolution = size > 0 ? std::to_string(data[0] % 5) : "0";
-    sel.AllRes = size > 1 && (data[1] & 1) != 0;
-    sel.DisplayMode.PutDown(opt::SBHZ);
-    static opt::Frame frame;
-    opt::DrawModel(store, sel, frame, &hitZones);
+    // Hit zones, at the level the input names.
+    opt::ComputeHitZones(store, size > 0 ? data[0] % 5 : 0);
     // The hit-zone writes change payloads only: their header part is the file's bytes.
     for (const auto& w : opt::DescriptorPatches(store.tcb, main))
         RequireNoChange(image, w, opt::kHeaderBytes);

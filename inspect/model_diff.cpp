@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cstdio>
 #include <map>
+#include <set>
 
+#include "edit/core/block_runs.h"
 #include "render/core/texture_pixels.h"
 
 namespace opt {
@@ -78,21 +80,121 @@ bool SameFace(const FaceDataRecord& a, const FaceDataRecord& b, int i) {
 }
 
 // Adds the element blocks of one table: those only one model holds, and those whose elements differ.
-template <class Record, int N, class IsLoaded, class Count>
+// A block's header and its elements of elementBytes each (a face-data block: its edge count first).
+template <class Record>
+ByteSpan BlockSpan(const Record& r, int count, int64_t elementBytes, int64_t leadBytes = 0) {
+    return {int64_t{r.Data_Offset} - kHeaderBytes, kHeaderBytes + leadBytes + count * elementBytes};
+}
+
+template <class Record, int N, class IsLoaded, class Count, class Span>
 void DiffElementTable(const char* table, const char* elements, const Table<Record, N>& a,
                       const Table<Record, N>& b, IsLoaded loaded, Count count,
-                      bool (*same)(const Record&, const Record&, int), std::vector<RecordChange>& out) {
-    for (int k = 0; k < N; ++k) {
-        const bool inA = loaded(a[k]), inB = loaded(b[k]);
+                      bool (*same)(const Record&, const Record&, int), Span span,
+                      std::vector<RecordChange>& out) {
+    // Every record of both tables, also of tables a load grew past their classic size.
+    for (int k = 0; k < std::max(a.Size(), b.Size()); ++k) {
+        const bool inA = a.InRange(k) && loaded(a[k]), inB = b.InRange(k) && loaded(b[k]);
         if (!inA && !inB) continue;
-        RecordChange change{table, k, std::nullopt, std::nullopt, {}, elements, 0};
-        if (inA) change.PositionA = a[k].Data_Offset;
-        if (inB) change.PositionB = b[k].Data_Offset;
+        RecordChange change{table, k, "", std::nullopt, std::nullopt, {}, elements, 0, {}};
+        if (inA) {
+            change.PositionA = a[k].Data_Offset;
+            change.Spans.push_back(span(a[k], count(a[k])));
+        }
+        if (inB) {
+            change.PositionB = b[k].Data_Offset;
+            change.Spans.push_back(span(b[k], count(b[k])));
+        }
         if (inA && inB) {
             change.ChangedElements = ChangedElements(a[k], count(a[k]), b[k], count(b[k]), same);
             if (change.ChangedElements == 0) continue;
         }
         out.push_back(std::move(change));
+    }
+}
+
+// The bytes a record of DescribeModel's tables is compared from (a mesh's values are counts of other
+// blocks, which have spans of their own).
+std::vector<ByteSpan> RecordSpans(const ModelStore& s, const std::string& table, int k) {
+    auto run = [](const BlockHeader& h, int64_t bytes) {
+        return std::vector<ByteSpan>{{int64_t{h.Data_Offset} - kHeaderBytes, bytes}};
+    };
+    if (table == "descriptor" && s.tcb.InRange(k)) return run(s.tcb[k], kDescriptorRunBytes);
+    if (table == "hardpoint" && s.ttbh.InRange(k)) return run(s.ttbh[k], kHardpointRunBytes);
+    if (table == "rotation-scale" && s.trsh.InRange(k)) return run(s.trsh[k], kRotScaleRunBytes);
+    if (table == "lod-set" && s.ttmdh.InRange(k))
+        return {{s.ttmdh[k].Data_Offset, int64_t{4} * LodDistanceCount(s.ttmdh[k])}};
+    if (table == "texture" && s.ttx.Textures.InRange(k)) {
+        // The name and the six words after it, then the pixels of the picture.
+        const TextureRecord& t = s.ttx.Textures[k];
+        const int64_t pixels =
+            UsableTextureSides(t) && t.Size > 0 ? std::min<int64_t>(t.Size, int64_t{t.Width} * t.Height) : 0;
+        return {{t.Lead, static_cast<int64_t>(t.Name.size()) + kHeaderBytes},
+                {int64_t{t.Data_Offset} + kHeaderBytes, pixels}};
+    }
+    return {};
+}
+
+// One RGB565 word of a palette, or nothing outside the file.
+std::optional<uint16_t> PaletteWord(std::span<const uint8_t> file, int64_t pos) {
+    if (pos < 0 || pos + 2 > static_cast<int64_t>(file.size())) return std::nullopt;
+    return static_cast<uint16_t>(file[static_cast<size_t>(pos)] | (file[static_cast<size_t>(pos) + 1] << 8));
+}
+
+// The palette blocks of A's textures, each against the block of B's texture at the same table
+// position (a pair of blocks once), level by level; named after the first texture that uses them.
+void DiffPalettes(const ModelStore& a, std::span<const uint8_t> fileA, const ModelStore& b,
+                  std::span<const uint8_t> fileB, std::vector<RecordChange>& out) {
+    constexpr int64_t kLevelBytes = int64_t{2} * kPaletteEntries;
+    std::set<std::pair<int64_t, int64_t>> compared;
+    const int n = std::min(a.ttx.Textures.Size(), b.ttx.Textures.Size());
+    for (int k = 0; k < n; ++k) {
+        const TextureRecord& ta = a.ttx.Textures[k];
+        const TextureRecord& tb = b.ttx.Textures[k];
+        if (ta.Type != kTexture || tb.Type != kTexture) continue;
+        const int64_t blockA = int64_t{ta.Palette_Offset} + kPaletteBlockSkip;
+        const int64_t blockB = int64_t{tb.Palette_Offset} + kPaletteBlockSkip;
+        if (!compared.insert({blockA, blockB}).second) continue;
+        const std::string owner =
+            TextureName(ta).empty() ? "of texture " + std::to_string(k) : TextureName(ta);
+        for (int level = 0; level < kPalettesPerSlot; ++level) {
+            const int64_t la = blockA + level * kLevelBytes, lb = blockB + level * kLevelBytes;
+            int64_t changed = 0;
+            for (int e = 0; e < kPaletteEntries; ++e)
+                changed += PaletteWord(fileA, la + 2 * e) != PaletteWord(fileB, lb + 2 * e) ? 1 : 0;
+            if (changed == 0) continue;
+            out.push_back({"palette",
+                           level,
+                           "palette " + owner + ", level " + std::to_string(level),
+                           la,
+                           lb,
+                           {},
+                           "colours",
+                           changed,
+                           {{la, kLevelBytes}, {lb, kLevelBytes}}});
+        }
+    }
+}
+
+// Counts the bytes that differ, or that only the longer file has, outside the header (when it
+// changed) and the spans of the records found changed.
+void CountOtherBytes(std::span<const uint8_t> fileA, std::span<const uint8_t> fileB, ModelDiff& diff) {
+    std::vector<ByteSpan> spans;
+    if (!diff.Header.empty()) spans.push_back({0, kFileHeaderBytes});
+    for (const RecordChange& r : diff.Records) spans.insert(spans.end(), r.Spans.begin(), r.Spans.end());
+    std::sort(spans.begin(), spans.end(),
+              [](const ByteSpan& x, const ByteSpan& y) { return x.Start < y.Start; });
+    const auto common = static_cast<int64_t>(std::min(fileA.size(), fileB.size()));
+    const auto longest = static_cast<int64_t>(std::max(fileA.size(), fileB.size()));
+    size_t next = 0;        // the first span that may still cover a later byte
+    int64_t coveredTo = 0;  // bytes before this lie in a span
+    for (int64_t p = 0; p < longest; ++p) {
+        if (p < common && fileA[static_cast<size_t>(p)] == fileB[static_cast<size_t>(p)]) continue;
+        while (next < spans.size() && spans[next].Start <= p) {
+            coveredTo = std::max(coveredTo, spans[next].Start + std::max<int64_t>(spans[next].Length, 0));
+            ++next;
+        }
+        if (p < coveredTo) continue;
+        if (diff.OtherBytes++ == 0) diff.FirstOtherByte = p;
     }
 }
 
@@ -130,9 +232,12 @@ ModelDiff DiffModels(const ModelStore& a, std::span<const uint8_t> fileA, const 
     for (const auto& [rank, key] : keys) {
         const auto ia = byA.find(key);
         const auto ib = byB.find(key);
-        RecordChange change{key.first, key.second, std::nullopt, std::nullopt, {}, "", 0};
+        RecordChange change{key.first, key.second, "", std::nullopt, std::nullopt, {}, "", 0, {}};
         if (ia != byA.end()) change.PositionA = ia->second->Position;
         if (ib != byB.end()) change.PositionB = ib->second->Position;
+        if (ia != byA.end()) change.Spans = RecordSpans(a, key.first, key.second);
+        if (ib != byB.end())
+            for (const ByteSpan& span : RecordSpans(b, key.first, key.second)) change.Spans.push_back(span);
         if (ia != byA.end() && ib != byB.end()) {
             change.Fields = DiffFields(ia->second->Fields, ib->second->Fields);
             if (key.first == "texture") {
@@ -144,22 +249,26 @@ ModelDiff DiffModels(const ModelStore& a, std::span<const uint8_t> fileA, const 
         }
         diff.Records.push_back(std::move(change));
     }
+    DiffPalettes(a, fileA, b, fileB, diff.Records);
     auto elementCount = [](const auto& r) { return Clamped(r.Count, r.Elements()); };
     DiffElementTable(
         "vertex-block", "vertices", a.tvx, b.tvx, [](const VertexRecord& r) { return r.Type == kVertices; },
-        elementCount, &SameXyz<VertexRecord>, diff.Records);
+        elementCount, &SameXyz<VertexRecord>,
+        [](const VertexRecord& r, int n) { return BlockSpan(r, n, 12); }, diff.Records);
     DiffElementTable(
         "texture-vertex-block", "texture vertices", a.ttvx, b.ttvx,
         [](const TexVertexRecord& r) { return r.Type == kTextureVertices; }, elementCount, &SameUv,
-        diff.Records);
+        [](const TexVertexRecord& r, int n) { return BlockSpan(r, n, 8); }, diff.Records);
     DiffElementTable(
         "normal-block", "normals", a.ttvn, b.ttvn,
         [](const NormalRecord& r) { return r.Type == kVertexNormals; }, elementCount, &SameXyz<NormalRecord>,
-        diff.Records);
+        [](const NormalRecord& r, int n) { return BlockSpan(r, n, 12); }, diff.Records);
     DiffElementTable(
         "face-data", "faces", a.ttfd, b.ttfd,
         [](const FaceDataRecord& r) { return r.Type == kFaceData && r.Mesh != kUnsetFaceMesh; },
-        [](const FaceDataRecord& r) { return r.StoredFaces(); }, &SameFace, diff.Records);
+        [](const FaceDataRecord& r) { return r.StoredFaces(); }, &SameFace,
+        [](const FaceDataRecord& r, int n) { return BlockSpan(r, n, 100, 4); }, diff.Records);
+    CountOtherBytes(fileA, fileB, diff);
     return diff;
 }
 
@@ -179,7 +288,7 @@ std::vector<std::string> DiffLines(const ModelDiff& diff) {
         lines.push_back("header " + c.Name + ": " + a + " -> " + b);
     }
     for (const RecordChange& r : diff.Records) {
-        const std::string record = r.Table + " " + std::to_string(r.Index);
+        const std::string record = r.Name.empty() ? r.Table + " " + std::to_string(r.Index) : r.Name;
         if (!r.PositionA || !r.PositionB) {
             lines.push_back(record + " only in " + (r.PositionA ? "A " : "B ") + PositionsText(r));
             continue;
@@ -192,6 +301,9 @@ std::vector<std::string> DiffLines(const ModelDiff& diff) {
             lines.push_back(record + " " + r.Elements + ": " + std::to_string(r.ChangedElements) +
                             " changed " + PositionsText(r));
     }
+    if (diff.OtherBytes > 0)
+        lines.push_back(std::to_string(diff.OtherBytes) + " other bytes differ, the first at position " +
+                        std::to_string(diff.FirstOtherByte));
     return lines;
 }
 

@@ -1,5 +1,6 @@
 // zedaruz-cli diff A B [--json]: the two models compared table by table, like diff: exit 0 when the
-// tables are equal, 1 when they differ, 2 on bad usage or a file that cannot be read.
+// files are equal, 1 when they differ, 2 on bad usage or a file that cannot be read. The reader's
+// warnings of a damaged file come first.
 #include <cstdio>
 #include <memory>
 
@@ -8,6 +9,7 @@
 #include "inspect/model_check.h"
 #include "inspect/model_diff.h"
 #include "model/errors.h"
+#include "model/load_warnings.h"
 
 namespace cli {
 
@@ -42,7 +44,18 @@ Json DiffJson(const std::string& fileA, const std::string& fileB, const opt::Mod
             changes.push_back(record);
         }
     }
-    return {{"a", fileA}, {"b", fileB}, {"equal", diff.Empty()}, {"changes", changes}};
+    Json out = {{"a", fileA}, {"b", fileB}, {"equal", diff.Empty()}, {"changes", changes}};
+    if (diff.OtherBytes > 0)
+        out["other_bytes"] = {{"count", diff.OtherBytes}, {"first", diff.FirstOtherByte}};
+    return out;
+}
+
+// The reader's lines of a damaged file, or none: a damaged file's differences may come from the
+// damage, so its warnings are said first.
+std::vector<std::string> DamageLines(const opt::LoadedModel& m) {
+    for (const auto& line : m.Warnings)
+        if (opt::IsDamageWarning(line)) return m.Warnings;
+    return {};
 }
 
 int DiffCommand(const std::string& fileA, const std::string& fileB, bool json) {
@@ -57,10 +70,18 @@ int DiffCommand(const std::string& fileA, const std::string& fileB, bool json) {
         return 2;
     }
     const opt::ModelDiff diff = opt::DiffModels(*a, ma.Bytes, *b, mb.Bytes);
-    if (json)
-        PrintJson(DiffJson(fileA, fileB, diff));
-    else
+    const std::pair<const std::string&, std::vector<std::string>> damaged[] = {{fileA, DamageLines(ma)},
+                                                                               {fileB, DamageLines(mb)}};
+    if (json) {
+        Json out = DiffJson(fileA, fileB, diff);
+        for (const auto& [file, lines] : damaged)
+            if (!lines.empty()) out["damaged"][file] = lines;
+        PrintJson(out);
+    } else {
+        for (const auto& [file, lines] : damaged)
+            for (const auto& line : lines) std::printf("%s: %s\n", file.c_str(), line.c_str());
         for (const auto& line : opt::DiffLines(diff)) std::printf("%s\n", line.c_str());
+    }
     return diff.Empty() ? 0 : 1;
 }
 
@@ -79,8 +100,9 @@ void AddDiffCommand(CLI::App& app) {
     cmd.add_flag("--json", words->json, "print the changes as one JSON document");
     cmd.footer(
         "Records are matched by table position. Prints each changed field with its file positions in "
-        "both files, records present in only one model, and changed texture pixels as a count. Exit "
-        "status 0 when the tables are equal, 1 when they differ, 2 on bad usage or an unreadable file.");
+        "both files, records present in only one model, changed texture pixels and palette colours as a "
+        "count, and the bytes that differ outside the changed records. Exit status 0 when the files are "
+        "equal, 1 when they differ, 2 on bad usage or an unreadable file.");
 }
 
 }  // namespace cli

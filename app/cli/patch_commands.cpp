@@ -58,7 +58,7 @@ void PatchSession::PrintMemoAndWrites() const {
 
 void PatchSession::ShowMessage(const std::string& text) { std::printf("%s\n", text.c_str()); }
 
-void PatchSession::Redraw() { opt::DrawModel(store_, selection_, frame_, &edit_.HitZones()); }
+void PatchSession::Redraw() { opt::DrawModel(store_, selection_, frame_); }
 
 int EntryNumber(const std::string& word) {
     if (word.empty() || word.size() > 9) return -1;

@@ -1,7 +1,7 @@
 // The patch commands of zedaruz-cli (set-hardpoint, set-descriptor, set-lod-distance, set-rsh,
 // hitzones) share one session: the file loaded into the shared store, and the edit area driven
 // through the same handlers as the control panel. Messages go to standard output; the view is a
-// frame built in memory, so a redraw with SBHZ down computes the hit zones exactly as the window does.
+// frame built in memory, redrawn where the window redraws.
 #pragma once
 
 #include <string>

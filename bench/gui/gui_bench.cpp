@@ -6,12 +6,12 @@
 //    producing the same lines into a store that only keeps them;
 //  - "Save  Vxs" of those million lines, against writing the same bytes with one fwrite;
 //  - the replay of the board model's wireframe frame (cut or repeated to sizes from 64 to 640,000
-//    primitives, so that large frames exist while the tables keep their classic sizes), one glBegin/glEnd per primitive and in batches, against
-//    drawing all of its vertices as GL_LINES in one glDrawArrays from one array;
+//    primitives, so that large frames exist while the tables keep their classic sizes), one glBegin/glEnd per
+//    primitive and in batches, against drawing all of its vertices as GL_LINES in one glDrawArrays from one
+//    array;
 //  - frames per second while turning the board model with the arrow keys (a turn step and a redraw).
-#include <benchmark/benchmark.h>
-
 #include <GL/gl.h>
+#include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -100,7 +100,7 @@ const Frame& WireframeFrame(size_t n) {
     static Frame frame;
     if (board.Primitives().empty()) {
         BoardView(SBRes);
-        DrawModel(TheStore(), TheSelection(), board, nullptr);
+        DrawModel(TheStore(), TheSelection(), board);
     }
     if (frame.Primitives().size() == n) return frame;
     frame.Clear();
@@ -163,7 +163,9 @@ void ReplayTextured(benchmark::State& state, ReplayPath path) {
     state.counters["primitives"] = static_cast<double>(frame.Primitives().size());
     state.counters["runs"] = static_cast<double>(replay.Batches.Batches().size());
 }
-void BM_GLReplayTextured_PerPrimitive(benchmark::State& state) { ReplayTextured(state, ReplayPath::PerPrimitive); }
+void BM_GLReplayTextured_PerPrimitive(benchmark::State& state) {
+    ReplayTextured(state, ReplayPath::PerPrimitive);
+}
 void BM_GLReplayTextured_Batched(benchmark::State& state) { ReplayTextured(state, ReplayPath::Batched); }
 
 // Turning the board in wireframe: each step builds the frame and replays it as the view chooses.

@@ -10,7 +10,7 @@
 namespace opt {
 
 EditArea::EditArea(ModelStore& store, SelectionState& selection, EditHost& host)
-    : store_(store), selection_(selection), host_(host), hitZones_(store) {}
+    : store_(store), selection_(selection), host_(host) {}
 
 EditArea::~EditArea() = default;
 
@@ -23,6 +23,7 @@ void EditArea::OnLoad() {
     w_.SPEResEnabled = speEnabled;
     w_.SPEResValue = speValue;
     hitZonesComputed_ = false;
+    withoutBox_.clear();
     entryChosen_ = false;
     rgParts_ = kRGNone;
     lastWrites_.clear();

@@ -33,7 +33,7 @@ public:
     virtual ~EditHost() = default;
     // A modal notice with an OK button.
     virtual void ShowMessage(const std::string& text) = 0;
-    // ShowHZ: clear the view and run DrawModel, passing EditArea::HitZones() as the hook.
+    // ShowHZ: clear the view and run DrawModel.
     virtual void Redraw() = 0;
     // FormHide: hide the control panel unless "Keep On Top" is checked, then Redraw.
     virtual void FormHide() = 0;
@@ -66,8 +66,6 @@ public:
 
     EditWidgets& Widgets() { return w_; }
     const EditWidgets& Widgets() const { return w_; }
-    // The hit-zone computation, to pass to DrawModel on every redraw (it is only fed while SBHZ is down).
-    HitZoneComputation& HitZones() { return hitZones_; }
     bool HitZonesComputed() const { return hitZonesComputed_; }
     // After a computation: one line naming the mesh descriptors that got no box, or empty.
     std::string MeshesWithoutBox() const;
@@ -163,10 +161,10 @@ private:
     SelectionState& selection_;
     EditHost& host_;
     EditWidgets w_;
-    HitZoneComputation hitZones_;
     bool hitZonesComputed_ = false;
-    bool entryChosen_ = false;  // an entry was chosen in LBED since the mode was entered
-    RGMode rgParts_ = kRGNone;  // whose parts RG1 holds
+    std::vector<int> withoutBox_;  // the mesh descriptors the last computation gave no box
+    bool entryChosen_ = false;     // an entry was chosen in LBED since the mode was entered
+    RGMode rgParts_ = kRGNone;     // whose parts RG1 holds
     std::vector<WrittenRun> lastWrites_;
     std::unique_ptr<THP> thp_;
     std::unique_ptr<TEDHZ> tedhz_;

@@ -1,4 +1,4 @@
-// The hit-zone buttons: start a computation (SBHZ), write every descriptor (WriteHZ), write zero
+// The hit-zone buttons: compute the hit zones (SBHZ), write every descriptor (WriteHZ), write zero
 // corners, and copy the computed centres into the rotation/scale blocks.
 #include "edit/core/block_runs.h"
 #include "edit/core/edit_area.h"
@@ -14,7 +14,9 @@ void EditArea::SBHZClick() {
     selection_.Resolution = "0";
     host_.SetResBoxText("0");
     w_.RP = false;
-    host_.FormHide();  // SBHZ is down: this redraw is the computation pass
+    withoutBox_.clear();
+    if (selection_.ModelLoaded) withoutBox_ = ComputeHitZones(store_, 0);
+    host_.FormHide();  // the redraw shows the computed boxes
     w_.SBHZWrite = true;
     selection_.DisplayMode.PutDown(SBShoHZ);
     hitZonesComputed_ = true;
@@ -23,7 +25,7 @@ void EditArea::SBHZClick() {
 
 std::string EditArea::MeshesWithoutBox() const {
     std::string list;
-    for (int k : hitZones_.DescriptorsWithoutBox()) list += (list.empty() ? "" : ", ") + std::to_string(k);
+    for (int k : withoutBox_) list += (list.empty() ? "" : ", ") + std::to_string(k);
     if (list.empty()) return list;
     return "No hit zone computed for mesh descriptor(s) " + list +
            ": no face of that mesh is drawn at resolution 0, so they keep the values they hold.";

@@ -49,15 +49,19 @@ TextureImportDone ImportTexture(ModelStore& store, const TextureImportRequest& r
     const TextureRecord& t = store.ttx.Textures[request.Record];
     TextureImportDone done;
     done.Texture = TextureName(t);
+    done.Model = request.ModelPath;
     done.Position = PixelPosition(store, t, request.ModelPath);
     done.LeftAfter = t.Size - int64_t{t.Width} * t.Height;
     done.Palette = PaletteNumber(t.Palette_Set, request.Level);
 
     try {
         const std::vector<uint8_t> image = ReadWholeFile(request.ImagePath);
+        // The pixels as they are: a pixel whose colour did not change keeps its index.
+        const std::span<const uint8_t> current(store.File_Image.data() + done.Position,
+                                               static_cast<size_t>(t.Width) * static_cast<size_t>(t.Height));
         done.Picture = PictureToIndices(image, request.ImagePath, t.Width, t.Height,
                                         SetPalette(store, PreviewPaletteNumber(store, request.Record)),
-                                        SetPalette(store, done.Palette));
+                                        SetPalette(store, done.Palette), current);
     } catch (const OptError& e) {
         throw OptError(std::string(e.what()) + " Nothing was written.");
     }
@@ -80,7 +84,9 @@ std::vector<std::string> ImportReport(const TextureImportDone& done) {
                         std::to_string(done.Picture.Inexact) + " not held exactly, largest colour distance " +
                         distance + ".");
     }
-    if (done.Runs.empty()) lines.push_back("Nothing written: the texture already holds these pixels.");
+    if (done.Runs.empty())
+        lines.push_back("Nothing written: texture " + done.Texture + " in " + done.Model +
+                        " already holds these pixels.");
     for (const auto& r : done.Runs) {
         const auto changed = std::inner_product(r.Old.begin(), r.Old.end(), r.New.begin(), size_t{0},
                                                 std::plus<>(), std::not_equal_to<>());

@@ -25,6 +25,7 @@ struct TextureImportRequest {
 
 struct TextureImportDone {
     std::string Texture;  // the record's name
+    std::string Model;    // the model file
     PictureIndices Picture;
     int Palette = 0;        // the palette number pictures were mapped to
     int64_t Position = 0;   // file position of the first pixel

@@ -23,26 +23,22 @@ bool IsQuad(const FaceDataRecord& fd, int j) { return fd.Quad[kGroupVertex][j] !
 
 class ModelFrame {
 public:
-    ModelFrame(const ModelStore& store, const SelectionState& selection, Frame& frame, HitZoneHook* hitZones)
+    ModelFrame(const ModelStore& store, const SelectionState& selection, Frame& frame)
         : store_(store),
           selection_(selection),
           frame_(frame),
-          computing_(selection.DisplayMode.IsDown(SBHZ) ? hitZones : nullptr),
           textured_(selection.DisplayMode.IsDown(SBWire)),
-          draw_(store, frame, computing_),
+          draw_(store, frame),
           resolution_(selection.Resolution) {}
 
     void Build() {
-        if (computing_ != nullptr) computing_->Begin();
         MainPass();
-        draw_.Main_Pass_Done = true;
         Overlays();
     }
 
 private:
     void MainPass() {
         const int start = draw_.Shift();
-        int32_t prev = start;
         std::optional<TextureLookup> lookup;
         if (textured_) lookup.emplace(store_.ttx);
         const int records = store_.ttfd.Size();
@@ -57,9 +53,6 @@ private:
             for (int j = 0; j < faces; ++j) {
                 if (!fd.Holds(j)) continue;
                 draw_.LoadFace(fd, j);
-                draw_.Mesh_Changed = m != prev;
-                prev = m;
-                lastMesh_ = m;
                 if (lookup && !looked) {
                     if (auto found = lookup->Find(fd.Tex_Names[0])) texture_ = *found;
                     looked = true;
@@ -103,17 +96,9 @@ private:
         }
         if (mode.IsDown(SBSHoHP)) ShowHardpoints(store_, frame_);
         if (mode.IsDown(SBHP)) ShowSelHardpoint(store_, selection_.Edit_Index, frame_);
-        if (computing_ != nullptr) computing_->Finish(LastVertexEntry());
         if (mode.IsDown(SBShoHZ)) ShowHitZones(store_, frame_);
         if (mode.IsDown(SBHZED)) ShowTargetBox(store_, selection_.Edit_Index, frame_);
         if (mode.IsDown(SBShoCenters)) ShowCentres(store_, frame_);
-    }
-
-    std::optional<int> LastVertexEntry() const {
-        if (!lastMesh_) return std::nullopt;
-        const int64_t e = int64_t{*lastMesh_} - draw_.Shift();
-        if (e < 0 || e >= store_.tvx.Size()) return std::nullopt;
-        return static_cast<int>(e);
     }
 
     // The selected mesh at the chosen level. The scan skips the first entry when the first top-level
@@ -147,21 +132,18 @@ private:
     const ModelStore& store_;
     const SelectionState& selection_;
     Frame& frame_;
-    HitZoneHook* computing_;  // the hit-zone computation, while SBHZ is down
-    bool textured_;           // SBWire is down
+    bool textured_;  // SBWire is down
     FaceDraw draw_;
     ResolutionText resolution_;
     TextureBinding texture_;  // t: the texture found last in this frame
-    std::optional<int32_t> lastMesh_;
 };
 
 }  // namespace
 
-void DrawModel(const ModelStore& store, const SelectionState& selection, Frame& frame,
-               HitZoneHook* hitZones) {
+void DrawModel(const ModelStore& store, const SelectionState& selection, Frame& frame) {
     frame.Clear();
     if (!selection.ModelLoaded) return;
-    ModelFrame(store, selection, frame, hitZones).Build();
+    ModelFrame(store, selection, frame).Build();
 }
 
 }  // namespace opt

@@ -6,18 +6,16 @@
 
 #include "model/store.h"
 #include "render/core/frame.h"
-#include "render/core/frame_hit_zone_hook.h"
 #include "state/selection_state.h"
 
 namespace opt {
 
 // Replaces frame's content with the frame for store and selection. An empty frame when no model is
-// loaded. hitZones is fed while SBHZ is down (may be null: nothing is computed then).
+// loaded. Drawing computes nothing: the hit zones the SBHZ mode shows are computed beforehand.
 // Throws OptError "'<text>' is not a valid integer value" when a face needs the resolution and its
 // text is not an integer.
 // After the frame, the caller writes the face summary into the memo when frame.WriteFaceInfo is set
 // (SBFace) and the vertex text when frame.WriteVertexInfo is set (SBVx).
-void DrawModel(const ModelStore& store, const SelectionState& selection, Frame& frame,
-               HitZoneHook* hitZones = nullptr);
+void DrawModel(const ModelStore& store, const SelectionState& selection, Frame& frame);
 
 }  // namespace opt

@@ -5,8 +5,8 @@ namespace opt {
 // One vertex entry number selects both the vertex and the texture-vertex entry.
 static_assert(TVX::Classic == TTVX::Classic);
 
-FaceDraw::FaceDraw(const ModelStore& store, Frame& frame, HitZoneHook* hitZones)
-    : store_(store), frame_(frame), hitZones_(hitZones), shift_(store.Top_Textures != 0 ? 1 : 0) {
+FaceDraw::FaceDraw(const ModelStore& store, Frame& frame)
+    : store_(store), frame_(frame), shift_(store.Top_Textures != 0 ? 1 : 0) {
     blocks_.reserve(static_cast<size_t>(store.tvx.Size()));
     for (const VertexRecord& vx : store.tvx.Entries)
         blocks_.push_back({vx.X.data(), vx.Y.data(), vx.Z.data(), vx.Elements()});

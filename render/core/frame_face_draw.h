@@ -1,10 +1,11 @@
-// The face draws of one frame: LoadFace copies a face's 16 indices into CurFace, and DrawQuad,
-// DrawTri, DrawTexQuad and DrawTexTri turn CurFace into one primitive each. A face takes its
+// The face draws of one frame: LoadFace makes a face the current one, and DrawQuad, DrawTri,
+// DrawTexQuad and DrawTexTri turn it into one primitive each. A face takes its
 // vertices (and texture coordinates) from vertex entry e = Mesh - s, where s = 1 when a top-level
 // entry of the file was a texture.
 //
 // A face whose vertex entry lies outside the vertex table, or whose used vertex or texture-vertex
-// indices lie outside the slots of their block (0..999 in a classic block), is not drawn: the file is not trusted to stay inside the tables.
+// indices lie outside the slots of their block (0..999 in a classic block), is not drawn: the file is not
+// trusted to stay inside the tables.
 #pragma once
 
 #include <cstdint>
@@ -12,20 +13,17 @@
 
 #include "model/store.h"
 #include "render/core/frame.h"
-#include "render/core/frame_hit_zone_hook.h"
 
 namespace opt {
 
 class FaceDraw {
 public:
-    // hitZones: the hit-zone computation to feed, or null when SBHZ is not down.
-    FaceDraw(const ModelStore& store, Frame& frame, HitZoneHook* hitZones);
+    FaceDraw(const ModelStore& store, Frame& frame);
 
     // s: 1 when Top_Textures is set, else 0.
     int Shift() const { return shift_; }
 
-    // Makes face j of face-data entry fd the current face. Its 16 indices (CurFace) are read in
-    // place; they are copied out only for the hit-zone computation, which keeps them.
+    // Makes face j of face-data entry fd the current face. Its 16 indices are read in place.
     void LoadFace(const FaceDataRecord& fd, int j) {
         if (face_ != &fd) {
             face_ = &fd;
@@ -33,29 +31,16 @@ public:
         }
         j_ = j;
     }
-    // CurFace: the current face's indices in the order Vertex, Edge, TexVertex, VxNormal.
-    CurFace Face() const {
-        CurFace out;
-        for (int k = 0; k < 16; ++k) out[static_cast<size_t>(k)] = Index(k);
-        return out;
-    }
-
     void DrawQuad(int32_t mesh, Rgb colour) { DrawColoured(PrimitiveKind::Quads, 4, mesh, colour); }
     void DrawTri(int32_t mesh, Rgb colour) { DrawColoured(PrimitiveKind::Triangles, 3, mesh, colour); }
     void DrawTexQuad(int32_t mesh, TextureBinding t) { DrawTextured(PrimitiveKind::Quads, 4, mesh, t); }
     void DrawTexTri(int32_t mesh, TextureBinding t) { DrawTextured(PrimitiveKind::Triangles, 3, mesh, t); }
-
-    // The face being visited belongs to another mesh than the face before it.
-    bool Mesh_Changed = false;
-    // False during the main pass over all faces; the face draws feed the hit zones only then.
-    bool Main_Pass_Done = false;
 
 private:
     // The face draws are inline: they run for every one of up to 10,000 faces per redraw.
     void DrawColoured(PrimitiveKind kind, int corners, int32_t mesh, Rgb colour) {
         const int e = VertexEntry(mesh);
         if (e < 0) return;
-        if (hitZones_ != nullptr && !Main_Pass_Done) hitZones_->FaceHZ(e, Face(), Mesh_Changed, mesh);
         const BlockView& block = blocks_[static_cast<size_t>(e)];
         int32_t v[4];
         for (int k = 0; k < corners; ++k) {
@@ -66,13 +51,13 @@ private:
     }
     void DrawTextured(PrimitiveKind kind, int corners, int32_t mesh, TextureBinding t);
     // Vertex entry of a mesh number, or -1 when it lies outside the vertex table.
-    // Index n (0..15) of CurFace.
+    // Index n (0..15) of the current face: Vertex, Edge, TexVertex, VxNormal.
     int32_t Index(int n) const { return face_->Indices[n][j_]; }
     int VertexEntry(int32_t mesh) const {
         const int64_t e = int64_t{mesh} - shift_;
         return e >= 0 && e < static_cast<int64_t>(blocks_.size()) ? static_cast<int>(e) : -1;
     }
-    // Whether the first `corners` indices of group `group` in CurFace lie inside a block of `slots`;
+    // Whether the first `corners` indices of group `group` of the current face lie inside a block of `slots`;
     // the indices are kept in index[] (read once: the frame's arrays are written between).
     bool CornersInBlock(int group, int corners, int slots, int32_t* index) const {
         for (int k = 0; k < corners; ++k) {
@@ -97,7 +82,6 @@ private:
     std::vector<BlockView> blocks_;
     const int32_t* vertexIndex_[4] = {};  // the current face-data record's Vertex_0..3 arrays
     Frame& frame_;
-    HitZoneHook* hitZones_;
     int shift_;
     const FaceDataRecord* face_ = nullptr;
     int j_ = 0;

@@ -1,9 +1,6 @@
 #include "render/core/image_export.h"
 
-#include <fstream>
-
-#include "model/errors.h"
-#include "platform/utf8_path.h"
+#include "platform/output_files.h"
 #include "render/core/image_export_names.h"
 #include "render/core/palette_colours.h"
 
@@ -18,13 +15,7 @@ std::array<uint8_t, kPalFileBytes> PalBytes(const ModelStore& store, int p) {
     return out;
 }
 
-void WriteFileBytes(const std::string& path, std::span<const uint8_t> bytes) {
-    std::ofstream out(Utf8Path(path), std::ios::binary | std::ios::trunc);
-    if (!out) throw OptError("Cannot create file " + path);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    if (!out) throw OptError("Stream write error");
-}
+void WriteFileBytes(const std::string& path, std::span<const uint8_t> bytes) { WriteOutputFile(path, bytes); }
 
 void WP(const std::string& path, const ModelStore& store, int p) { WriteFileBytes(path, PalBytes(store, p)); }
 

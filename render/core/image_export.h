@@ -1,6 +1,7 @@
 // "Save Bmp" and "Save Pals": write the texture picture and the palettes into SaveDataDir and
-// return the message to show. Files are created or replaced whole; a file that cannot be created
-// raises OptError("Cannot create file <full path>") and stops the save there.
+// return the message to show. Files are created or replaced whole, as every file the program writes
+// (platform/output_files.h); a file that cannot be created raises OptError("Cannot create file
+// <full path>") and stops the save there.
 #pragma once
 
 #include <array>
@@ -21,7 +22,7 @@ inline constexpr int kSavedPaletteLevel = 6;
 // Palette p of the store in .pal layout (all zero for a number outside the store).
 std::array<uint8_t, kPalFileBytes> PalBytes(const ModelStore& store, int p);
 
-// Writes bytes to the file at path, replacing it.
+// Writes bytes to the file at path, replacing it (WriteOutputFile).
 void WriteFileBytes(const std::string& path, std::span<const uint8_t> bytes);
 
 // WP: writes palette p of the store as a .pal file at path.

@@ -35,11 +35,17 @@ class NearestColours {
 public:
     explicit NearestColours(const ColourTable& palette) : palette_(palette) {}
 
-    void Map(std::span<const uint8_t> rgb, PictureIndices& out) {
+    // current: the present indices, kept where their colour is the pixel's (empty: none to keep).
+    void Map(std::span<const uint8_t> rgb, std::span<const uint8_t> current, PictureIndices& out) {
         const size_t count = rgb.size() / kRgb;
         out.Indices.resize(count);
         for (size_t i = 0; i < count; ++i) {
-            const auto [index, distance] = Nearest(rgb[i * kRgb], rgb[i * kRgb + 1], rgb[i * kRgb + 2]);
+            const uint8_t* pixel = &rgb[i * kRgb];
+            if (current.size() == count && SameColour(pixel, current[i])) {
+                out.Indices[i] = current[i];
+                continue;
+            }
+            const auto [index, distance] = Nearest(pixel[0], pixel[1], pixel[2]);
             out.Indices[i] = index;
             if (distance > 0) ++out.Inexact;
             out.LargestDistanceSquared = std::max(out.LargestDistanceSquared, distance);
@@ -48,6 +54,10 @@ public:
     }
 
 private:
+    bool SameColour(const uint8_t* pixel, uint8_t index) const {
+        const auto* c = &palette_.GLPalette[static_cast<size_t>(index) * kRgb];
+        return pixel[0] == c[0] && pixel[1] == c[1] && pixel[2] == c[2];
+    }
     std::pair<uint8_t, int32_t> Nearest(uint8_t r, uint8_t g, uint8_t b) {
         const uint32_t key = (uint32_t{r} << 16) | (uint32_t{g} << 8) | b;
         if (const auto found = known_.find(key); found != known_.end()) return found->second;
@@ -115,7 +125,8 @@ std::vector<uint8_t> DecodedColours(std::span<const uint8_t> image, const std::s
 }  // namespace
 
 PictureIndices PictureToIndices(std::span<const uint8_t> image, const std::string& what, int32_t width,
-                                int32_t height, const ColourTable& exact, const ColourTable& nearest) {
+                                int32_t height, const ColourTable& exact, const ColourTable& nearest,
+                                std::span<const uint8_t> current) {
     PictureIndices out;
     std::vector<uint8_t> rgb;
     if (const auto bmp = ReadIndexedBmp(image, what, kMaxTextureSide)) {
@@ -129,7 +140,7 @@ PictureIndices PictureToIndices(std::span<const uint8_t> image, const std::strin
     } else {
         rgb = DecodedColours(image, what, width, height);
     }
-    NearestColours(nearest).Map(rgb, out);
+    NearestColours(nearest).Map(rgb, current, out);
     return out;
 }
 

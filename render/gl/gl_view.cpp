@@ -147,7 +147,7 @@ void GLView::RefitView() {
 void GLView::Draw(const ViewTransform* moved) {
     // The frame is built before anything is cleared: a resolution text that is not an integer stops
     // here and the picture stays as it was.
-    DrawModel(TheStore(), TheSelection(), frame_, hitZones_);
+    DrawModel(TheStore(), TheSelection(), frame_);
     if (initialized_) {
         CurrentContext current(*this);
         ApplyViewport();
@@ -257,7 +257,9 @@ void GLView::DeleteTextures() {
     textures_.clear();
 }
 
-void GLView::LoadOrtho(const std::string& modelPath, const LoadHooks& hooks) { ShowLoaded(&modelPath, hooks); }
+void GLView::LoadOrtho(const std::string& modelPath, const LoadHooks& hooks) {
+    ShowLoaded(&modelPath, hooks);
+}
 
 void GLView::RedrawFromTables(const LoadHooks& hooks) { ShowLoaded(nullptr, hooks); }
 

@@ -12,7 +12,6 @@
 
 #include "model/line_sink.h"
 #include "render/core/frame.h"
-#include "render/core/frame_hit_zone_hook.h"
 #include "render/core/texture_load.h"
 #include "render/core/view_keys.h"
 #include "render/core/view_mouse.h"
@@ -63,8 +62,6 @@ public:
     // redraws inside its error guard and refreshes its scale text.
     void SetCameraMoved(std::function<void()> moved) { cameraMoved_ = std::move(moved); }
 
-    // Where the hit-zone computation rides on the untextured face draws (may be null).
-    void SetHitZoneHook(HitZoneHook* hook) { hitZones_ = hook; }
     // The control panel's memo, for the face and vertex summaries of the SBFace and SBVx modes.
     void SetInfoMemo(MemoSink* memo) { memo_ = memo; }
 
@@ -110,7 +107,6 @@ private:
     gl::FrameReplay replay_;
     std::vector<LoadedTexture> images_;  // what the last textured load uploaded, by texture-list entry
     bool imagesKept_ = false;            // images_ holds the last load's textures
-    HitZoneHook* hitZones_ = nullptr;
     MemoSink* memo_ = nullptr;
     std::vector<unsigned> textures_;
     std::function<void()> cameraMoved_;

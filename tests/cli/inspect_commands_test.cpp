@@ -156,4 +156,23 @@ TEST_F(FileCommands, DiffShowsExactlyTheFieldThatSetHardpointChanged) {
     EXPECT_NE(missing.err.find("Cannot open file"), std::string::npos);
 }
 
+// Files whose tables are equal but whose bytes are not differ (exit 1); a damaged file's warnings
+// come before the differences.
+TEST_F(FileCommands, DiffFailsOnAnyByteAndSaysADamagedFilesWarningsFirst) {
+    const std::string touched = (dir.path() / "touched.opt").string();
+    auto bytes = cli_testing::Slurp(DEMO_MODEL_PATH);
+    bytes[bytes.size() - 1] ^= 0x01;  // the last palette's last colour
+    std::ofstream(touched, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    const auto run = RunCli({"diff", good, touched});
+    EXPECT_EQ(run.status, 1);
+    ASSERT_FALSE(run.Lines().empty()) << run.out;
+    EXPECT_EQ(run.Lines().back().rfind("palette ", 0), 0u) << run.out;
+
+    const auto damaged = RunCli({"diff", cut, good});
+    EXPECT_EQ(damaged.status, 1);
+    EXPECT_EQ(damaged.Lines().at(0).rfind(cut + ": Warning: ", 0), 0u) << damaged.out;
+    EXPECT_NE(damaged.Lines().back().find(" other bytes differ, the first at position "), std::string::npos)
+        << damaged.out;
+}
+
 }  // namespace

@@ -28,7 +28,6 @@ size_t ExerciseEditors(const std::filesystem::path& file, const std::string& app
     host.resolutions = resolutions.lines;
     selection.ModelLoaded = true;
     opt::EditArea area(*store, selection, host);
-    host.Attach(area);
     area.FileName = file.string();
     area.AppDataDir = appData;
     area.OnLoad();

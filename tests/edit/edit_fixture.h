@@ -1,6 +1,6 @@
 // Test support for the editors: a synthetic model written to a temporary file and loaded into a store
 // of the test's own, an edit area over it, and a host that records messages and redraws through
-// DrawModel with the edit area's hit-zone hook, as the windows do.
+// DrawModel, as the windows do.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -26,12 +26,11 @@ class RecordingHost : public opt::EditHost {
 public:
     RecordingHost(opt::ModelStore& store, opt::SelectionState& selection)
         : store_(store), selection_(selection) {}
-    void Attach(opt::EditArea& area) { area_ = &area; }
-
     void ShowMessage(const std::string& text) override { messages.push_back(text); }
     void Redraw() override {
         ++redraws;
-        opt::DrawModel(store_, selection_, frame_, area_ != nullptr ? &area_->HitZones() : nullptr);
+        if (store_.tcb[0].Type == opt::kMeshDescriptor) minXAtRedraw.push_back(store_.tcb[0].HZ_Min[0]);
+        opt::DrawModel(store_, selection_, frame_);
     }
     void FormHide() override { Redraw(); }
     std::vector<std::string> ResBoxLines() const override { return resolutions; }
@@ -39,13 +38,13 @@ public:
 
     std::vector<std::string> messages;
     int redraws = 0;
+    std::vector<float> minXAtRedraw;  // HZ_Min x of descriptor 0 at each redraw
     std::vector<std::string> resolutions;
     std::string resBoxText;
 
 private:
     opt::ModelStore& store_;
     opt::SelectionState& selection_;
-    opt::EditArea* area_ = nullptr;
     opt::Frame frame_;
 };
 
@@ -120,7 +119,7 @@ inline optb::Model TwoMeshModel() {
 
 class EditFixture : public ::testing::Test {
 protected:
-    EditFixture() : host(*store, selection), edit(*store, selection, host) { host.Attach(edit); }
+    EditFixture() : host(*store, selection), edit(*store, selection, host) {}
 
     // Writes the model to model.opt in the test's directory and loads it as the viewer does.
     void Open(const optb::Model& model) {

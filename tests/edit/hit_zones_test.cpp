@@ -1,4 +1,4 @@
-// Hit zones computed during a redraw with SBHZ down, through the same hook the view uses.
+// Hit zones: the SBHZ click computes them from each mesh's own level-0 faces, then redraws.
 #include "edit_fixture.h"
 
 namespace edit_test {
@@ -41,10 +41,12 @@ TEST_F(HitZones, TriangleGivesTheBoxAroundItsThreeVertices) {
     EXPECT_TRUE(edit.Widgets().SBHZWrite);
     EXPECT_FALSE(edit.Widgets().RP);
     EXPECT_TRUE(edit.HitZonesComputed());
-    EXPECT_EQ(edit.HitZones().Current_HZ(), nullptr);  // freed at the end of the pass
+    // One redraw, after the computation: the view shows the computed boxes.
+    EXPECT_EQ(host.redraws, 1);
+    EXPECT_EQ(host.minXAtRedraw, std::vector<float>{0});
 }
 
-TEST_F(HitZones, EachMeshIsClosedByTheFirstFaceOfTheNext) {
+TEST_F(HitZones, EachMeshGetsTheBoxOfItsOwnLevelZeroFaces) {
     Open(TwoMeshModel());
     selection.Resolution = "1";  // the click computes at resolution 0 whatever was chosen
     edit.SBHZClick();
@@ -55,14 +57,14 @@ TEST_F(HitZones, EachMeshIsClosedByTheFirstFaceOfTheNext) {
     ExpectTriple(store->tcb[1].HZ_Centre, 3, 12, 11.5f, "mesh 1 centre");
 }
 
-TEST_F(HitZones, AllResCountsTheFacesOfEveryLevel) {
+TEST_F(HitZones, AllResDrawsEveryLevelButTheBoxStaysAtLevelZero) {
     Open(TwoMeshModel());
     selection.AllRes = true;
     edit.SBHZClick();
-    ExpectTriple(store->tcb[0].HZ_Max, 9, 9, 9, "the LOD 1 vertex counts");
+    ExpectTriple(store->tcb[0].HZ_Max, 2, 4, 0, "the LOD 1 vertex does not count");
 }
 
-TEST_F(HitZones, TopLevelTextureShiftsMeshNumbersAndSkipsFaceDataEntryZero) {
+TEST_F(HitZones, ATopLevelTextureShiftsNothingAndTheFirstFaceDataRecordCounts) {
     using namespace optb;
     Model m;
     m.palettes.push_back(PaletteBlock::ramp(0));
@@ -88,38 +90,36 @@ TEST_F(HitZones, TopLevelTextureShiftsMeshNumbersAndSkipsFaceDataEntryZero) {
     Open(m);
     ASSERT_EQ(store->Top_Textures, 1);
     edit.SBHZClick();
-    // Face-data entry 0 (with the -100 vertex) is not drawn; mesh 1's box is closed into entry 0.
-    ExpectTriple(store->tcb[0].HZ_Min, 0, 0, 0, "first mesh min");
+    // Each mesh's descriptor gets the box of all its level-0 faces, read from its own vertices.
+    ExpectTriple(store->tcb[0].HZ_Min, -100, -100, -100, "first mesh min");
     ExpectTriple(store->tcb[0].HZ_Max, 2, 3, 4, "first mesh max");
-    // The last mesh's box lands in its own entry.
     ExpectTriple(store->tcb[1].HZ_Min, 5, 6, 7, "last mesh min");
     ExpectTriple(store->tcb[1].HZ_Max, 8, 9, 10, "last mesh max");
+    EXPECT_EQ(edit.MeshesWithoutBox(), "");
 }
 
-TEST(HitZoneAccumulation, FourthIndexMinusOneAndIndicesOutsideTheBlockAreLeftOut) {
-    auto store = std::make_unique<opt::ModelStore>();
-    opt::VertexRecord& v = store->tvx[0];
-    const float xs[] = {0, 2, 0, 50};
-    for (int i = 0; i < 4; ++i) v.X[i] = v.Y[i] = v.Z[i] = xs[i];
-    opt::HitZoneComputation hz(*store);
-    hz.Begin();
-    opt::CurFace tri{};
-    tri.fill(0);
-    tri[0] = 0, tri[1] = 1, tri[2] = 2, tri[3] = -1;  // a face drawn as a quad whose Vertex_3 is -1
-    hz.FaceHZ(0, tri, false, 0);
-    EXPECT_EQ(hz.Current_HZ()->Max_X, 2);
-    opt::CurFace wild = tri;
-    wild[0] = 1000, wild[1] = 1234, wild[2] = -7, wild[3] = 3;
-    hz.FaceHZ(0, wild, false, 0);  // only vertex 3 is inside the block
-    EXPECT_EQ(hz.Current_HZ()->Max_X, 50);
-    EXPECT_EQ(hz.Current_HZ()->Min_X, 0);
-    // A mesh change stores the box into the entry of the mesh its faces came from, and starts a new
-    // box; the end of the pass stores the last one into its own entry.
-    hz.FaceHZ(1, tri, true, 1);
-    EXPECT_EQ(store->tcb[0].HZ_Max[0], 50);
-    hz.Finish(std::nullopt);
-    EXPECT_EQ(store->tcb[1].HZ_Max[0], store->tvx[1].X[1]);
-    EXPECT_EQ(hz.Current_HZ(), nullptr);
+TEST_F(HitZones, FourthIndexMinusOneAndIndicesOutsideTheBlockAreLeftOut) {
+    using namespace optb;
+    Model m;
+    Face wild = Face::quad(1000, 1234, -7, 3);  // only vertex 3 is inside the block
+    m.entries.push_back(
+        Mesh{.children = {
+                 Vertices{.points = {{0, 0, 0}, {2, 2, 2}, {0, 0, 0}, {50, 50, 50}, {-9, -9, -9}}},
+                 Descriptor{},
+                 LodSet{.distances = {1.f}, .face_lists = {Faces({Face::tri(0, 1, 2), wild})}},
+             }});
+    m.entries.push_back(Mesh{.children = {
+                                 Vertices{.points = {{7, 7, 7}}},
+                                 Descriptor{.hz_min = {3, 3, 3}},
+                                 LodSet{.distances = {1.f}, .face_lists = {Faces({Face::tri(-1, 5, 1)})}},
+                             }});
+    Open(m);
+    ASSERT_EQ(store->ttfd[0].Vertex(3)[0], -1);  // the triangle's fourth index: not vertex 4
+    EXPECT_EQ(opt::ComputeHitZones(*store), std::vector<int>{1});
+    ExpectTriple(store->tcb[0].HZ_Min, 0, 0, 0, "min");
+    ExpectTriple(store->tcb[0].HZ_Max, 50, 50, 50, "max");
+    // No vertex of mesh 1's face lies in its block: its descriptor keeps what it holds.
+    ExpectTriple(store->tcb[1].HZ_Min, 3, 3, 3, "kept");
 }
 
 TEST_F(HitZones, WithoutAModelNothingIsComputedYetTheWriteButtonShows) {

@@ -55,16 +55,24 @@ TEST(HitZoneRuns, AMeshWhoseFacesComeInSeveralRunsGetsTheirUnion) {
     auto store = std::make_unique<opt::ModelStore>();
     const float xs[] = {0, 2, 4, 6, 8, 10};
     for (int i = 0; i < 6; ++i) store->tvx[0].X[i] = store->tvx[0].Y[i] = store->tvx[0].Z[i] = xs[i];
-    opt::HitZoneComputation hz(*store);
-    hz.Begin();
-    opt::CurFace a{}, b{};
-    a.fill(0), b.fill(0);
-    a[0] = 2, a[1] = 3, a[2] = 2, a[3] = -1;
-    b[0] = 0, b[1] = 5, b[2] = 0, b[3] = -1;
-    hz.FaceHZ(0, a, true, 0);
-    hz.FaceHZ(1, a, true, 1);
-    hz.FaceHZ(0, b, true, 0);
-    hz.Finish(0);
+    store->tvx[0].Count = 6;
+    store->tvx[1].Mesh = 1;
+    store->tvx[1].Count = 6;
+    store->Counters[opt::kCountVertices] = 2;
+    store->tcb[0].Type = opt::kMeshDescriptor;
+    store->Counters[opt::kCountDescriptors] = 1;
+    // Faces of mesh 0, of mesh 1, then of mesh 0 again.
+    const int32_t mesh[] = {0, 1, 0};
+    const int32_t corners[][3] = {{2, 3, 2}, {2, 3, 2}, {0, 5, 0}};
+    for (int i = 0; i < 3; ++i) {
+        opt::FaceDataRecord& fd = store->ttfd[i];
+        fd.Count = 1;
+        fd.Mesh = mesh[i];
+        for (int k = 0; k < 3; ++k) fd.Vertex(k)[0] = corners[i][k];
+        fd.Vertex(3)[0] = -1;
+        fd.Quad[opt::kGroupVertex][0] = 0;
+    }
+    EXPECT_TRUE(opt::ComputeHitZones(*store).empty());
     EXPECT_EQ(store->tcb[0].HZ_Min[0], 0.0f);
     EXPECT_EQ(store->tcb[0].HZ_Max[0], 10.0f);
 }

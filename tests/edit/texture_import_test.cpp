@@ -5,6 +5,9 @@
 
 #include <stb/stb_image_write.h>
 
+#include <algorithm>
+#include <iterator>
+
 #include "edit/core/journal_history.h"
 #include "edit_fixture.h"
 #include "render/core/bmp_image.h"
@@ -26,11 +29,11 @@ optb::Texture Hull(std::optional<int32_t> size = std::nullopt) {
 class TextureImport : public EditFixture {
 protected:
     // A model of the texture and a second record of the same block (a repeated name).
-    void OpenWith(optb::Texture texture) {
+    void OpenWith(optb::Texture texture, optb::PaletteBlock palette = optb::PaletteBlock::ramp(0)) {
         optb::Model m;
         m.entries.push_back(std::move(texture));
         m.entries.push_back(optb::Ref{"tex"});
-        m.palettes.push_back(optb::PaletteBlock::ramp(0));
+        m.palettes.push_back(std::move(palette));
         Open(m);
         original = Disk();
     }
@@ -54,10 +57,14 @@ protected:
         return "";
     }
     std::vector<uint8_t> Exported() { return opt::PreviewBmp(file.string(), *store, 0); }
-    // A true-colour PNG of kW x kH pixels, every pixel the given colour.
+    // A true-colour PNG of w x h pixels, every pixel the given colour.
     static std::vector<uint8_t> Png(int w, int h, std::array<uint8_t, 3> colour) {
         std::vector<uint8_t> rgb;
         for (int i = 0; i < w * h; ++i) rgb.insert(rgb.end(), colour.begin(), colour.end());
+        return PngOf(w, h, rgb);
+    }
+    // A true-colour PNG of w x h pixels from their RGB bytes, top row first.
+    static std::vector<uint8_t> PngOf(int w, int h, const std::vector<uint8_t>& rgb) {
         std::vector<uint8_t> png;
         stbi_write_png_to_func(
             [](void* out, void* data, int n) {
@@ -113,6 +120,42 @@ TEST_F(TextureImport, TrueColourMapsToTheNearestColourLowestIndexOnTies) {
     EXPECT_EQ(done.Picture.LargestDistanceSquared, 1);
     const auto disk = Disk();
     for (int i = 0; i < kW * kH; ++i) EXPECT_EQ(disk[Pixel(0, 0) + i], lowest) << i;
+}
+
+// The glTF export's picture (level 6) of a texture whose palette holds its colour at a lower entry
+// too: brought back unchanged it writes nothing, and an edited pixel is the only one mapped.
+TEST_F(TextureImport, PixelsOfUnchangedColourKeepTheirIndexOnlyChangedOnesAreMapped) {
+    optb::PaletteBlock palette = optb::PaletteBlock::ramp(0);
+    const size_t level6 = size_t{6} * opt::kPaletteEntries;
+    palette.colours[level6 + 1] = palette.colours[level6 + 2];  // entry 0 is black too
+    ASSERT_NE(palette.colours[level6 + 2], palette.colours[level6 + 200]);
+    OpenWith(optb::Texture{.name = "HULL",
+                           .width = kW,
+                           .height = kH,
+                           .pixels = std::vector<uint8_t>(kW * kH, 2),
+                           .label = "tex"},
+             palette);
+    const opt::ColourTable colours = opt::SetPalette(*store, 6);
+    auto colour = [&](int e) {
+        const auto first = colours.GLPalette.begin() + e * 3;
+        return std::vector<uint8_t>(first, first + 3);
+    };
+    std::vector<uint8_t> rgb;
+    for (int i = 0; i < kW * kH; ++i) std::ranges::copy(colour(2), std::back_inserter(rgb));
+
+    const auto same = Import(PngOf(kW, kH, rgb), 6);
+    EXPECT_TRUE(same.Runs.empty());
+    EXPECT_EQ(Disk(), original);
+    EXPECT_EQ(opt::ImportReport(same).back(),
+              "Nothing written: texture HULL in " + file.string() + " already holds these pixels.");
+
+    std::ranges::copy(colour(200), rgb.begin() + 3 * (kW + 1));  // pixel (1, 1)
+    Import(PngOf(kW, kH, rgb), 6);
+    int nearest = 0;
+    while (colour(nearest) != colour(200)) ++nearest;
+    auto expected = original;
+    expected[Pixel(1, 1)] = static_cast<uint8_t>(nearest);
+    EXPECT_EQ(Disk(), expected);
 }
 
 TEST_F(TextureImport, WrongSizesAndUnreadablePicturesAreRefusedWithoutWriting) {

@@ -59,13 +59,15 @@ TEST(GltfExport, EveryExportPassesTheValidator) {
     const opt::test::TempDir dir;
     const auto demo = Load(opt::test::ReadFileBytes(DEMO_MODEL_PATH));
     const auto sample = Load(optb::export_model());
+    const auto lacking = Load(optb::export_model_lacking_records());
     const struct {
         const export_test::LoadedModel& model;
         std::vector<int32_t> lods;
         const char* name;
     } cases[] = {{demo, {0}, "demo.glb"},        {demo, {0, 1}, "demo_all.gltf"},
                  {sample, {0}, "sample.glb"},    {sample, {0, 1}, "sample_all.glb"},
-                 {sample, {1}, "sample_1.gltf"}, {sample, {9}, "empty.glb"}};
+                 {sample, {1}, "sample_1.gltf"}, {sample, {9}, "empty.glb"},
+                 {lacking, {0}, "lacking.glb"}};
     for (const auto& c : cases) {
         const auto path = dir.path() / c.name;
         opt::ExportGltf(*c.model.store, c.model.bytes, Options(c.lods), path.string());
@@ -237,6 +239,28 @@ TEST(GltfExport, ATopLevelTextureLosesNoFaces) {
     EXPECT_EQ(scene.Levels[0].Nodes[0].Triangles(), optb::kExportMesh0Lod0Triangles);
     EXPECT_EQ(scene.Levels[0].Nodes[1].Triangles(), optb::kExportMesh1Lod0Triangles);
     EXPECT_EQ(scene.SkippedFaces(), optb::kExportSkippedLod0);
+}
+
+// Only a vertex index outside its mesh skips a face: a face without a normal takes its own flat
+// normal, a textured face whose texture vertices are not all there goes to the plain material
+// without texture coordinates; the summary counts each kind.
+TEST(GltfExport, FacesLackingNormalsOrTextureVerticesAreKeptAndCounted) {
+    const opt::test::TempDir dir;
+    const auto m = Load(optb::export_model_lacking_records());
+    const std::string path = (dir.path() / "lacking.glb").string();
+    const opt::ExportResult r = opt::ExportGltf(*m.store, m.bytes, Options(), path);
+    EXPECT_EQ(r.Summary,
+              "Wrote " + path +
+                  ": 2 meshes, 6 triangles, 2 textures, 1 faces without texture coordinates, 4 with "
+                  "computed normals, 1 skipped: vertex index outside its mesh");
+    EXPECT_EQ(r.Warning, "");
+    const opt::ExportScene scene = opt::BuildExportScene(*m.store, m.bytes, Options());
+    const opt::ExportMeshNode& wing = scene.Levels.at(0).Nodes.at(1);
+    ASSERT_EQ(wing.Primitives.size(), 1u);
+    EXPECT_EQ(scene.Materials.at(static_cast<size_t>(wing.Primitives[0].Material)).Name,
+              opt::kUntexturedMaterial);
+    EXPECT_EQ(wing.Primitives[0].Sides, std::vector<uint8_t>{4});
+    for (const opt::ExportCorner& c : wing.Corners) EXPECT_EQ(c.Normal, (std::array<float, 3>{0, 1, 0}));
 }
 
 // Faces of one mesh share a corner where vertex, texture vertex and normal are the same, also

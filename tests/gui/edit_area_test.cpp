@@ -1,6 +1,6 @@
 // The control panel's edit area driven from its widgets: one flow per editor on a copy of the demo
 // ship written to the program folder, with the file compared byte by byte before and after; hit zones
-// computed by the view's draw and written; the flag viewer; errors reaching the error box.
+// computed on the click and written; the flag viewer; errors reaching the error box.
 #include "edit/core/edit_area.h"
 
 #include <QButtonGroup>
@@ -315,7 +315,7 @@ private slots:
         QVERIFY(s.Now() == s.original);
     }
 
-    void hitZonesComputedByTheDrawAreWrittenAndTheirCentresCopied() {
+    void hitZonesComputedOnTheClickAreWrittenAndTheirCentresCopied() {
         // One triangle (0,0,0), (2,0,0), (0,4,-6) in mesh 0; its descriptor and rotation/scale block
         // hold nothing yet.
         optb::Model m;

@@ -99,4 +99,24 @@ TEST_F(ModelDiffTest, TexturePixelsAreCountedPerTexture) {
     EXPECT_EQ(diff.Records[0].ChangedElements, 3);
 }
 
+// A colour of a palette level is named after the texture that owns the palette; bytes that no
+// compared record reads (the palette block's first 4096) are counted, not dropped.
+TEST_F(ModelDiffTest, PaletteColoursAndBytesOutsideTheRecordsAreReported) {
+    const opt::TextureRecord& hull = a->ttx.Textures[0];
+    ASSERT_EQ(opt::TextureName(hull), "Hull");
+    const int64_t level7 =
+        int64_t{hull.Palette_Offset} + opt::kPaletteBlockSkip + 7 * 2 * opt::kPaletteEntries;
+    bytesB[static_cast<size_t>(level7 + 2 * 10 + 1)] ^= 0x01;
+    bytesB[static_cast<size_t>(hull.Palette_Offset + 9)] ^= 0x01;
+    bytesB[static_cast<size_t>(hull.Palette_Offset + 5)] ^= 0x01;
+    Load(*b, bytesB);
+    const auto diff = Diff();
+    EXPECT_FALSE(diff.Empty());
+    const std::string at = std::to_string(level7);
+    EXPECT_EQ(opt::DiffLines(diff),
+              (std::vector<std::string>{
+                  "palette Hull, level 7 colours: 1 changed (A " + at + ", B " + at + ")",
+                  "2 other bytes differ, the first at position " + std::to_string(hull.Palette_Offset + 5)}));
+}
+
 }  // namespace

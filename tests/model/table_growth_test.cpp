@@ -40,7 +40,9 @@ optb::Model PastEveryCapacity() {
         optb::FaceList list;
         for (int k = 0; k < 4; ++k, ++texture) {
             list.children.push_back(optb::Texture{.name = "T" + std::to_string(texture),
-                                                  .palette = texture % 9, .width = 2, .height = 2,
+                                                  .palette = texture % 9,
+                                                  .width = 2,
+                                                  .height = 2,
                                                   .pixels = {1, 2, 3, 4}});
             list.children.push_back(optb::FaceData{.faces = {optb::Face::tri(0, 1000, 2)}});
         }
@@ -54,7 +56,8 @@ optb::Model PastEveryCapacity() {
         }
         lists.push_back(list);
     }
-    lists.back().children.push_back(optb::Texture{.name = "BIG", .width = 2, .height = 2, .pixels = {1, 2, 3, 4}});
+    lists.back().children.push_back(
+        optb::Texture{.name = "BIG", .width = 2, .height = 2, .pixels = {1, 2, 3, 4}});
     lists.back().children.push_back(
         optb::FaceData{.faces = std::vector<optb::Face>(51, optb::Face::quad(0, 1, 2, 3))});
     for (size_t start = 0; start < lists.size(); start += 30) {
@@ -93,10 +96,10 @@ TEST_F(ReaderTest, AModelJustPastEveryClassicCapacityLoadsWholeAndTheNextClassic
     EXPECT_FLOAT_EQ(store->ttvx[0].V[1000], 0.25f);
     EXPECT_FLOAT_EQ(store->ttvn[0].Z[1000], 1.f);
     const std::pair<Counter, int> past[] = {
-        {kCountVertices, 51},  {kCountTexVertices, 1}, {kCountNormals, 1},   {kCountNodes, 51},
-        {kCountLodSets, 103},  {kCountFaceLists, 171}, {kCountFaceData, 392}, {kCountTextures, 241},
-        {kCountTextureGroups, 151}, {kCountTextureRefs, 151}, {kCountHardpoints, 101},
-        {kCountRotScale, 51},  {kCountDescriptors, 51}};
+        {kCountVertices, 51},       {kCountTexVertices, 1},   {kCountNormals, 1},      {kCountNodes, 51},
+        {kCountLodSets, 103},       {kCountFaceLists, 171},   {kCountFaceData, 392},   {kCountTextures, 241},
+        {kCountTextureGroups, 151}, {kCountTextureRefs, 151}, {kCountHardpoints, 101}, {kCountRotScale, 51},
+        {kCountDescriptors, 51}};
     for (const auto& [counter, want] : past) EXPECT_EQ(store->Counters[counter], want) << counter;
     EXPECT_EQ(store->Unique_Count, 241);
     EXPECT_EQ(store->Palette_Slots.size(), 9u);
@@ -152,7 +155,7 @@ TEST_F(ReaderTest, AFileThatFitsTheClassicSizesListsAndDrawsTheSameInBothModes) 
             sel.ModelLoaded = true;
             sel.AllRes = true;
             Frame frame;
-            DrawModel(*store, sel, frame, nullptr);
+            DrawModel(*store, sel, frame);
             pictures[mode].primitives = frame.Primitives().size();
             for (const Primitive& p : frame.Primitives())
                 for (const FrameVertex& v : frame.Vertices(p)) pictures[mode].corners.push_back(v);
@@ -193,15 +196,16 @@ TEST_F(ReaderTest, AFaceOfAGrownBlockWhoseFirstIndexIs1234IsAFace) {
     optb::Model m;
     m.palettes.push_back(optb::PaletteBlock::ramp(0));
     m.entries.push_back(optb::Mesh{
-        .children = {optb::Vertices{.points = Points(1300, 0)},
-                     optb::LodSet{.distances = {1},
-                                  .face_lists = {optb::FaceList{
-                                      .children = {optb::Texture{.name = "T"}, optb::FaceData{.faces = faces}}}}}}});
+        .children = {
+            optb::Vertices{.points = Points(1300, 0)},
+            optb::LodSet{.distances = {1},
+                         .face_lists = {optb::FaceList{
+                             .children = {optb::Texture{.name = "T"}, optb::FaceData{.faces = faces}}}}}}});
     LoadModel(m);
     SelectionState sel;
     sel.ModelLoaded = true;
     Frame frame;
-    DrawModel(*store, sel, frame, nullptr);
+    DrawModel(*store, sel, frame);
     // The main pass draws both faces (the selected-mesh overlay draws them again).
     ASSERT_GE(frame.Primitives().size(), 2u);
     EXPECT_EQ(frame.Primitives()[1].Kind, PrimitiveKind::Triangles);

@@ -95,8 +95,8 @@ protected:
         AddFace(i, j, mesh, lod, v);
     }
 
-    std::vector<Drawn> Draw(opt::HitZoneHook* hook = nullptr) {
-        opt::DrawModel(*store, selection, frame, hook);
+    std::vector<Drawn> Draw() {
+        opt::DrawModel(*store, selection, frame);
         return Primitives(frame);
     }
 

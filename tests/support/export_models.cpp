@@ -67,4 +67,17 @@ Model export_model_after_top_texture() {
     return m;
 }
 
+Model export_model_lacking_records() {
+    Model m = export_model();
+    for (TopLevel& entry : m.entries) {
+        auto& mesh = std::get<Mesh>(entry);
+        std::erase_if(mesh.children, [](const MeshChild& c) { return std::holds_alternative<Normals>(c); });
+        if (&entry != &m.entries[1]) continue;
+        auto& lod = std::get<LodSet>(mesh.children.back());
+        auto& quad = std::get<FaceData>(std::get<FaceList>(lod.face_lists[0]).children[1]).faces[0];
+        quad.tex_vertex[3] = 7;  // the wing's five texture vertices end at 4
+    }
+    return m;
+}
+
 }  // namespace optb

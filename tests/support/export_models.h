@@ -27,6 +27,10 @@ Model export_model(const std::string& hull = "Hull", const std::string& wing = "
 // them with the quirks of such files.
 Model export_model_after_top_texture();
 
+// export_model without normal blocks, and the wing's quad with a fourth texture-vertex index (7)
+// outside its mesh's texture vertices.
+Model export_model_lacking_records();
+
 // Face counts of export_model.
 inline constexpr int kExportMesh0Lod0Triangles = 4;
 inline constexpr int kExportMesh1Lod0Triangles = 2;

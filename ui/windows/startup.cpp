@@ -63,7 +63,6 @@ AppWindows::~AppWindows() { Reset(); }
 void AppWindows::Reset() {
     // The editors live in the control panel; nothing may point into it once it is gone.
     if (glw) {
-        glw->View().SetHitZoneHook(nullptr);
         glw->SetEditorRelease({});
     }
     if (ml) ml->SetFE1DblClick({});
@@ -112,13 +111,12 @@ void PlaceBeside(QWidget& viewer, QWidget& panel) {
 
 namespace {
 
-// The editors between the windows: the lookup folder the viewer prepared, the hit-zone computation on
-// the view's draws, the editors freed when the viewer closes, and FE1's double-click.
+// The editors between the windows: the lookup folder the viewer prepared, the editors freed when the
+// viewer closes, and FE1's double-click.
 void ConnectEditors(AppWindows& w) {
     EditArea& edit = w.ml->EditBinding().Area();
     edit.AppDataDir = TheDirs().AppDataDir;
     edit.JournalPath = JournalFilePath(TheDirs().SaveDataDir);
-    w.glw->View().SetHitZoneHook(&edit.HitZones());
     w.glw->SetEditorRelease([&edit] { edit.ReleaseEditors(); });
     TML* ml = w.ml.get();
     TFlagEdit* flags = w.flagEdit.get();

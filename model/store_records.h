@@ -1,4 +1,5 @@
-// The store as the exporter reads it: loaded records of each table and the records of one mesh.
+// The store as the exporters and the hit zones read it: loaded records of each table and the records
+// of one mesh.
 // Every count comes from the store (block counters, Count words, array sizes), never from a fixed
 // capacity, so tables of other sizes need no change here.
 #pragma once

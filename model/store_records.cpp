@@ -1,4 +1,4 @@
-#include "export/store_records.h"
+#include "model/store_records.h"
 
 namespace opt {
 
