@@ -34,9 +34,27 @@ class VIEW3D_PT_zedaruz_opt(bpy.types.Panel):
         moved = sum(1 for objs in empties.values()
                     if any(hardpoint_write.new_position(obj, top) is not None for obj in objs))
         layout.label(text="%d hardpoints, %d moved" % (len(empties), moved))
+        draw_active_hardpoint(layout, context.active_object, top)
         layout.operator("zedaruz.write_hardpoints", icon='EXPORT')
         layout.operator("zedaruz.revert_last_write", icon='LOOP_BACK')
         layout.operator("zedaruz.reload", icon='FILE_REFRESH')
+
+
+def position_text(position):
+    return "x %.2f  y %.2f  z %.2f" % tuple(position)
+
+
+def draw_active_hardpoint(layout, obj, top):
+    """The active hardpoint empty: its record as the file holds it and, once moved, what a write puts
+    there (file units)."""
+    if obj is None or "opt_hardpoint" not in obj.keys() or model_import.find_top(obj) != top:
+        return
+    box = layout.box()
+    box.label(text="Hardpoint %d, type %d" % (obj["opt_hardpoint"], obj["opt_type"]), icon='EMPTY_AXIS')
+    box.label(text="File: " + position_text(obj["opt_position"]))
+    position = hardpoint_write.new_position(obj, top)
+    if position is not None:
+        box.label(text="New: " + position_text(position))
 
 
 def import_menu_entry(self, context):
