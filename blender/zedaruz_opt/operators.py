@@ -56,6 +56,12 @@ def model_top(context):
     raise CliError("The scene holds %d OPT models: select an object of the one to act on." % len(tops))
 
 
+def reload_and_report(operator, context, check, top):
+    done = model_reload.reload_model(check.program, top, context.scene.collection)
+    select_only(context, done.top)
+    report_import(operator, done, check, "Reloaded")
+
+
 class ZedaruzOperator:
     """Runs `act`, turning a CliError into an error report."""
 
@@ -65,6 +71,15 @@ class ZedaruzOperator:
         except CliError as e:
             self.report({'ERROR'}, str(e))
             return {'CANCELLED'}
+
+
+class ModelOperator(ZedaruzOperator):
+    """An operator on the imported model of the active object, or of the only one in the scene."""
+    bl_options = {'REGISTER', 'UNDO'}
+
+    def act(self, context):
+        top = model_top(context)
+        return self.act_on(context, top, checked_program(context))
 
 
 class IMPORT_SCENE_OT_zedaruz_opt(ZedaruzOperator, bpy.types.Operator, ImportHelper):
@@ -89,15 +104,12 @@ class IMPORT_SCENE_OT_zedaruz_opt(ZedaruzOperator, bpy.types.Operator, ImportHel
         return {'FINISHED'}
 
 
-class ZEDARUZ_OT_write_hardpoints(ZedaruzOperator, bpy.types.Operator):
+class ZEDARUZ_OT_write_hardpoints(ModelOperator, bpy.types.Operator):
     """Write every moved hardpoint empty back into the OPT file, in one journaled write"""
     bl_idname = "zedaruz.write_hardpoints"
     bl_label = "Write Hardpoints to OPT"
-    bl_options = {'REGISTER', 'UNDO'}
 
-    def act(self, context):
-        top = model_top(context)
-        check = checked_program(context)
+    def act_on(self, context, top, check):
         if not check.writes_hardpoints:
             raise CliError(check.too_old_message())
         name = os.path.basename(top["opt_file"])
@@ -114,41 +126,31 @@ class ZEDARUZ_OT_write_hardpoints(ZedaruzOperator, bpy.types.Operator):
         return {'FINISHED'}
 
 
-class ZEDARUZ_OT_revert_last_write(ZedaruzOperator, bpy.types.Operator):
+class ZEDARUZ_OT_revert_last_write(ModelOperator, bpy.types.Operator):
     """Undo the newest write of the OPT file that is still current (zedaruz-cli revert), then reload it"""
     bl_idname = "zedaruz.revert_last_write"
     bl_label = "Revert Last OPT Write"
-    bl_options = {'REGISTER', 'UNDO'}
 
-    def act(self, context):
-        top = model_top(context)
-        check = checked_program(context)
+    def act_on(self, context, top, check):
         answer = cli.run(check.program, ["revert", top["opt_file"]])
         if answer.status != 0:
             raise CliError(answer.failure())
         reverted = (answer.lines() or ["Reverted."])[0]
         try:
-            done = model_reload.reload_model(check.program, top, context.scene.collection)
+            reload_and_report(self, context, check, top)
         except CliError as e:
             raise CliError("%s, but the reload failed: %s" % (reverted, e)) from None
-        select_only(context, done.top)
-        report_import(self, done, check, "Reloaded")
         self.report({'INFO'}, reverted)
         return {'FINISHED'}
 
 
-class ZEDARUZ_OT_reload(ZedaruzOperator, bpy.types.Operator):
+class ZEDARUZ_OT_reload(ModelOperator, bpy.types.Operator):
     """Import the OPT file again in place, with the same level choice"""
     bl_idname = "zedaruz.reload"
     bl_label = "Reload OPT"
-    bl_options = {'REGISTER', 'UNDO'}
 
-    def act(self, context):
-        top = model_top(context)
-        check = checked_program(context)
-        done = model_reload.reload_model(check.program, top, context.scene.collection)
-        select_only(context, done.top)
-        report_import(self, done, check, "Reloaded")
+    def act_on(self, context, top, check):
+        reload_and_report(self, context, check, top)
         return {'FINISHED'}
 
 
