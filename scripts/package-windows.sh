@@ -28,8 +28,10 @@ crlf() { sed 's/\r*$/\r/' "$1" >"$2"; }
 # The README's sections on the command line: from its heading to the next one of the same level.
 sed -n '/^## The command-line companion/,/^## /{/^## /!p;/^## The command-line/p}' "$root/README.md" \
   >"$stage/readme.txt"
-sed -n '/^## Windows/,/^## /{/^## /!p;/^## Windows/p}' "$root/README.md" >>"$stage/readme.txt"
-sed -n '/^## Blender/,/^## /{/^## /!p;/^## Blender/p}' "$root/README.md" >>"$stage/readme.txt"
+# (Whole headings only: "## Windows and editors: choices" is another section. The pictures' lines
+# name files the archive does not hold.)
+sed -n '/^## Windows$/,/^## /{/^## /!p;/^## Windows$/p}' "$root/README.md" >>"$stage/readme.txt"
+sed -n '/^## Blender$/,/^## /{/^## /!p;/^## Blender$/p}' "$root/README.md" | sed '/^!\[/d' >>"$stage/readme.txt"
 crlf "$stage/readme.txt" "$stage/$name/README.txt"
 crlf "$root/LICENSE" "$stage/$name/LICENSE.txt"
 crlf "$root/THIRD-PARTY.md" "$stage/$name/THIRD-PARTY.md"
