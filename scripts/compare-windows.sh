@@ -16,13 +16,14 @@ work=$(mktemp -d)
 trap '[ -n "${KEEP_COMPARISON:-}" ] || rm -rf "$work"' EXIT
 
 # run SIDE NAME WORDS...: one command in SIDE's folder; its output goes to SIDE/results/NAME.*
+# Standard input is the file $INPUT of that folder when set (the add-on pipes its lists this way).
 run() {
   local side=$1 name=$2
   shift 2
   local program=("$linux_cli")
   [ "$side" = windows ] && program=(wine "$windows_cli")
   local status=0
-  (cd "$work/$side" && ZEDARUZ_JOURNAL=journal.jsonl "${program[@]}" "$@" \
+  (cd "$work/$side" && ZEDARUZ_JOURNAL=journal.jsonl "${program[@]}" "$@" <"${INPUT:-/dev/null}" \
      >"results/$name.out" 2>"results/$name.err") || status=$?
   echo "$status" >"$work/$side/results/$name.status"
 }
@@ -55,6 +56,13 @@ for side in linux windows; do
   run "$side" revert revert copy.opt
   run "$side" history-after-revert history copy.opt
   run "$side" revert-again revert copy.opt
+  echo '[{"index": 0, "x": -1.5, "y": 50, "z": 0}, {"index": 5, "x": 0, "y": 30, "z": 7.25}]' \
+    >"$work/$side/moves.json"
+  echo '[{"index": 1, "x": 0, "y": 0, "z": 0}, {"index": 99, "x": 0, "y": 0, "z": 0}]' >"$work/$side/bad.json"
+  run "$side" set-hardpoints set-hardpoints schiffé.opt --json moves.json
+  INPUT=bad.json run "$side" set-hardpoints-stdin-bad set-hardpoints schiffé.opt --json -
+  INPUT=moves.json run "$side" set-hardpoints-stdin-same set-hardpoints schiffé.opt --json -
+  run "$side" revert-set-hardpoints revert schiffé.opt
   rm "$work/$side/big.opt"
   # The folder's own path (as Linux and as Windows write it), the separator that "Save Bmp" and
   # "Save Pals" put after the folder (each system's own) and the times are not compared.

@@ -52,6 +52,7 @@ DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --reinstal
 /usr/bin/zedaruz-cli --version
 /usr/bin/zedaruz-cli info "$root/build/models/demo.opt"
 desktop-file-validate /usr/share/applications/zedaruz.desktop
+ls /usr/share/zedaruz/blender/zedaruz_opt-*.zip
 echo "package ok: $(basename "$root"/build/zedaruz_*.deb)"
 
 echo "== Windows: cross build, core tests under Wine, comparison with Linux, zip =="

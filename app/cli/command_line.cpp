@@ -143,6 +143,7 @@ void BuildCommandLine(CLI::App& app) {
     AddExportCommands(app);
     AddModelExportCommands(app);
     AddPatchCommands(app);
+    AddSetHardpointsCommand(app);
     AddImportTextureCommand(app);
     AddJournalCommands(app);
 }

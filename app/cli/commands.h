@@ -24,6 +24,8 @@ void AddModelExportCommands(CLI::App& app);
 void AddImportTextureCommand(CLI::App& app);
 // history and revert.
 void AddJournalCommands(CLI::App& app);
+// set-hardpoints.
+void AddSetHardpointsCommand(CLI::App& app);
 
 int ListCommand(const Args& args);
 // The in-place patches, through the control panel's edit area (app/cli/patch_commands.cpp).
@@ -32,6 +34,8 @@ int SetDescriptorCommand(const Args& args);
 int SetLodDistanceCommand(const Args& args);
 int SetRshCommand(const Args& args);
 int HitZonesCommand(const Args& args);
+// Several hardpoints moved in one write (app/cli/set_hardpoints_command.cpp): FILE --json LIST.
+int SetHardpointsCommand(const Args& args);
 int ExportBmpCommand(const Args& args);
 // The write journal (app/cli/journal_commands.cpp): the writes recorded for a file, and their revert.
 int HistoryCommand(const Args& args);

@@ -36,12 +36,14 @@ inline std::string Slurp(const std::filesystem::path& p) {
 }
 
 // Runs the tool with the given words; standard error goes to a file beside the test's temp dir.
-inline Run RunCli(const std::vector<std::string>& words) {
+// Standard input is the file `input` when one is named.
+inline Run RunCli(const std::vector<std::string>& words, const std::string& input = "") {
     const auto err_path =
         std::filesystem::temp_directory_path() / ("zedaruz_cli_err_" + std::to_string(::getpid()));
     std::string cmd = Quote(CLI_PATH);
     for (const auto& w : words) cmd += " " + Quote(w);
     cmd += " 2>" + Quote(err_path.string());
+    if (!input.empty()) cmd += " <" + Quote(input);
     Run r;
     if (FILE* p = ::popen(cmd.c_str(), "r")) {
         char buf[65536];

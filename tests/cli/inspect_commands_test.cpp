@@ -18,7 +18,7 @@ namespace fs = std::filesystem;
 const char* const kCommands[] = {"list",          "info",           "check",
                                  "diff",          "export-bmp",     "export-pals",
                                  "set-hardpoint", "set-descriptor", "set-lod-distance",
-                                 "set-rsh",       "hitzones"};
+                                 "set-rsh",       "hitzones",       "set-hardpoints"};
 
 TEST(CommandLine, EveryCommandHasHelpAndTheToolHasAVersion) {
     for (const char* command : kCommands) {
