@@ -20,11 +20,6 @@ using optb::Face;
 
 constexpr int kStopped = 86;  // the library's exit status
 
-optb::FaceList Faces(std::vector<Face> faces) {
-    return optb::FaceList{
-        .children = {optb::TextureRef{.name = "HULL"}, optb::FaceData{.faces = std::move(faces)}}};
-}
-
 class CrashRecovery : public ::testing::Test {
 protected:
     CrashRecovery() {
@@ -32,9 +27,11 @@ protected:
         Model m;
         // Two meshes with a LOD set each: a LOD distance is written as two runs.
         for (float base : {0.f, 10.f}) {
-            Mesh mesh{.children = {
-                          Vertices{.points = {{base, 0, 0}, {base + 2, 0, 0}, {base, 4, 0}}},
-                          LodSet{.distances = {100.f + base}, .face_lists = {Faces({Face::tri(0, 1, 2)})}}}};
+            Mesh mesh{
+                .children = {
+                    Vertices{.points = {{base, 0, 0}, {base + 2, 0, 0}, {base, 4, 0}}},
+                    LodSet{.distances = {100.f + base},
+                           .face_lists = {FaceList{.children = {FaceData{.faces = {Face::tri(0, 1, 2)}}}}}}}};
             if (base == 0.f) mesh.children.push_back(Hardpoint{.hp_type = 1, .pos = {1, 2, 3}});
             m.entries.push_back(mesh);
         }

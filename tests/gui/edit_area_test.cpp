@@ -227,8 +227,10 @@ private slots:
         std::vector<PatchRun> runs;
         for (int entry : {0, 1}) {
             const int64_t at = TheStore().ttbh[entry].Data_Offset + 4;
-            runs.push_back({"hardpoint " + std::to_string(entry), at,
-                            {s.original.begin() + at, s.original.begin() + at + 4}, {1, 2, 3, 4}});
+            runs.push_back({"hardpoint " + std::to_string(entry),
+                            at,
+                            {s.original.begin() + at, s.original.begin() + at + 4},
+                            {1, 2, 3, 4}});
         }
         const std::string journal = JournalFilePath(TheDirs().SaveDataDir);
         JournalBegin(journal, s.path, static_cast<int64_t>(s.original.size()), runs, std::nullopt);
