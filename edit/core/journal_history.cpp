@@ -145,22 +145,22 @@ struct UndoChain {
 };
 
 UndoChain UndoChainOf(std::span<const JournalWrite> writes, std::span<const uint8_t> disk) {
-    UndoChain f;
+    UndoChain chain;
     for (size_t i = 0; i < writes.size(); ++i) {
-        f.State.push_back(StateOf(writes[i], disk));
-        f.Reverts.push_back(RevertedWrite(writes, i));
-        ++f.IdCount[writes[i].Id];
+        chain.State.push_back(StateOf(writes[i], disk));
+        chain.Reverts.push_back(RevertedWrite(writes, i));
+        ++chain.IdCount[writes[i].Id];
     }
     // A revert undoes its write unless it is undone itself (a redo), read from the newest back; a
     // revert recorded just before a crash that wrote nothing undoes nothing.
-    f.UndoneBy.assign(writes.size(), std::nullopt);
+    chain.UndoneBy.assign(writes.size(), std::nullopt);
     for (size_t i = writes.size(); i-- > 0;) {
-        const bool made = writes[i].Done || f.State[i] != WriteState::Reverted;
-        if (!f.Reverts[i] || f.UndoneBy[i] || !made) continue;
-        std::optional<size_t>& undone = f.UndoneBy[*f.Reverts[i]];
+        const bool made = writes[i].Done || chain.State[i] != WriteState::Reverted;
+        if (!chain.Reverts[i] || chain.UndoneBy[i] || !made) continue;
+        std::optional<size_t>& undone = chain.UndoneBy[*chain.Reverts[i]];
         if (!undone) undone = i;
     }
-    return f;
+    return chain;
 }
 
 // The write named by ref; throws OptError when none is, or when the id repeats and no line says
@@ -236,10 +236,11 @@ std::vector<JournalWrite> ReadJournal(const std::string& journal, const std::str
         if (!damaged && j.contains("done")) {
             // A done mark follows its record; where an older version repeated the id, it marks the
             // first of them not yet marked.
-            for (size_t k : byId[j["id"].get<int64_t>()]) {
-                if (writes[k].Done) continue;
-                writes[k].Done = true;
-                break;
+            const auto same = byId.find(j["id"].get<int64_t>());
+            if (same != byId.end()) {
+                const auto unmarked = std::find_if(same->second.begin(), same->second.end(),
+                                                   [&](size_t k) { return !writes[k].Done; });
+                if (unmarked != same->second.end()) writes[*unmarked].Done = true;
             }
             continue;
         }
@@ -259,7 +260,7 @@ std::vector<JournalWrite> ReadJournal(const std::string& journal, const std::str
 }
 
 std::vector<std::string> HistoryLines(std::span<const JournalWrite> writes, std::span<const uint8_t> disk) {
-    const UndoChain f = UndoChainOf(writes, disk);
+    const UndoChain chain = UndoChainOf(writes, disk);
     std::vector<std::string> lines;
     for (size_t i = writes.size(); i-- > 0;) {
         const JournalWrite& w = writes[i];
@@ -273,13 +274,15 @@ std::vector<std::string> HistoryLines(std::span<const JournalWrite> writes, std:
                            (w.Runs.size() == 1 ? " run, " : " runs, ") + std::to_string(bytes) + " bytes  " +
                            blocks;
         if (w.Reverts)
-            line += " (reverts " +
-                    (f.Reverts[i] ? f.Ref(writes, *f.Reverts[i]) : std::to_string(w.Reverts->Id)) + ")";
-        if (f.UndoneBy[i]) line += " (undone by " + f.Ref(writes, *f.UndoneBy[i]) + ")";
-        if (f.IdCount.at(w.Id) > 1) {
-            line += " (id " + std::to_string(w.Id) + " repeats: revert it as " + f.Ref(writes, i) + ")";
+            line +=
+                " (reverts " +
+                (chain.Reverts[i] ? chain.Ref(writes, *chain.Reverts[i]) : std::to_string(w.Reverts->Id)) +
+                ")";
+        if (chain.UndoneBy[i]) line += " (undone by " + chain.Ref(writes, *chain.UndoneBy[i]) + ")";
+        if (chain.IdCount.at(w.Id) > 1) {
+            line += " (id " + std::to_string(w.Id) + " repeats: revert it as " + chain.Ref(writes, i) + ")";
         }
-        lines.push_back(line + "  " + StateName(f.State[i]));
+        lines.push_back(line + "  " + StateName(chain.State[i]));
     }
     return lines;
 }
@@ -287,11 +290,12 @@ std::vector<std::string> HistoryLines(std::span<const JournalWrite> writes, std:
 const JournalWrite& WriteToRevert(std::span<const JournalWrite> writes, const std::optional<JournalRef>& id,
                                   std::span<const uint8_t> disk, const std::string& file) {
     if (id) return NamedWrite(writes, *id, file);
-    const UndoChain f = UndoChainOf(writes, disk);
+    const UndoChain chain = UndoChainOf(writes, disk);
     for (size_t i = writes.size(); i-- > 0;)
-        if (f.State[i] == WriteState::Interrupted) return writes[i];
+        if (chain.State[i] == WriteState::Interrupted) return writes[i];
     for (size_t i = writes.size(); i-- > 0;)
-        if (!writes[i].Reverts && f.State[i] == WriteState::Current && !f.UndoneBy[i]) return writes[i];
+        if (!writes[i].Reverts && chain.State[i] == WriteState::Current && !chain.UndoneBy[i])
+            return writes[i];
     throw OptError("Nothing was written: no recorded write of " + file +
                    " is current, so there is nothing to revert.");
 }
@@ -305,20 +309,21 @@ std::vector<PatchWrite> RevertPatches(std::span<const JournalWrite> writes, cons
             std::to_string(target.Length) + " when write " + id + " was made; first differing position " +
             std::to_string(std::min<int64_t>(target.Length, static_cast<int64_t>(disk.size()))) + ".");
     }
-    const UndoChain f = UndoChainOf(writes, disk);
+    const UndoChain chain = UndoChainOf(writes, disk);
     const auto at = static_cast<size_t>(&target - writes.data());
     for (size_t k = at + 1; k < writes.size(); ++k) {
-        if (f.State[k] != WriteState::Current || f.UndoneBy[k]) continue;
-        if (f.Reverts[k] && *f.Reverts[k] > at) continue;  // with the later write it undoes, no change here
+        if (chain.State[k] != WriteState::Current || chain.UndoneBy[k]) continue;
+        if (chain.Reverts[k] && *chain.Reverts[k] > at)
+            continue;  // with the later write it undoes, no change here
         for (const auto& a : writes[k].Runs) {
             for (const auto& b : target.Runs) {
                 if (!Overlap(a, b)) continue;
-                throw OptError("Nothing was written: the later write " + f.Ref(writes, k) + " (" + a.What +
-                               ") changed the same bytes and is current; revert it first.");
+                throw OptError("Nothing was written: the later write " + chain.Ref(writes, k) + " (" +
+                               a.What + ") changed the same bytes and is current; revert it first.");
             }
         }
     }
-    const bool interrupted = f.State[at] == WriteState::Interrupted;
+    const bool interrupted = chain.State[at] == WriteState::Interrupted;
     for (const auto& r : target.Runs) {
         if (!Inside(disk, r)) {
             throw OptError("Nothing was written: write " + id + " (" + r.What + ") lies outside " + file +

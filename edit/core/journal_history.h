@@ -51,10 +51,10 @@ std::vector<std::string> HistoryLines(std::span<const JournalWrite> writes, std:
 const JournalWrite& WriteToRevert(std::span<const JournalWrite> writes, const std::optional<JournalRef>& id,
                                   std::span<const uint8_t> disk, const std::string& file);
 
-// Checks that the disk holds the write's new bytes (or, for an interrupted write, its new or its old
-// bytes) and that no later write to the same bytes is in force (current, not undone, and not the
-// revert of a write later than this one); throws OptError naming the first position that differs or
-// the later write. Returns the writes that put the old bytes back.
+// Checks (target: one of writes) that the disk holds the write's new bytes (or, for an interrupted write, its
+// new or its old bytes) and that no later write to the same bytes is in force (current, not undone, and not
+// the revert of a write later than this one); throws OptError naming the first position that differs or the
+// later write. Returns the writes that put the old bytes back.
 std::vector<PatchWrite> RevertPatches(std::span<const JournalWrite> writes, const JournalWrite& target,
                                       std::span<const uint8_t> disk, const std::string& file);
 
