@@ -79,8 +79,6 @@ private:
 };
 
 // Runs the tool with the given words and waits for it.
-inline Run RunCli(const std::vector<std::string>& words, const std::string& env = "") {
-    return StartedCli(words, env).Finish();
-}
+inline Run RunCli(const std::vector<std::string>& words) { return StartedCli(words).Finish(); }
 
 }  // namespace cli_testing

@@ -15,7 +15,6 @@
 
 namespace {
 
-using cli_testing::RunCli;
 using optb::Face;
 
 constexpr int kStopped = 86;  // the library's exit status
@@ -46,14 +45,16 @@ protected:
     }
     // The shell's assignments that run the program with the library stopping it at call n.
     std::string StopAt(int n, bool tear) const {
-        return "ZEDARUZ_JOURNAL=" + cli_testing::Quote(journal.string()) +
-               " LD_PRELOAD=" + cli_testing::Quote(CRASH_SHIM_PATH) +
+        return "LD_PRELOAD=" + cli_testing::Quote(CRASH_SHIM_PATH) +
                " ZEDARUZ_CRASH_AT=" + std::to_string(n) + " ZEDARUZ_CRASH_TEAR=" + (tear ? "1" : "0") +
                // A sanitizer build's runtime would refuse to come after the library.
                " ASAN_OPTIONS=verify_asan_link_order=0${ASAN_OPTIONS:+:$ASAN_OPTIONS}";
     }
-    cli_testing::Run Cli(const std::vector<std::string>& words) const {
-        return RunCli(words, "ZEDARUZ_JOURNAL=" + cli_testing::Quote(journal.string()));
+    // Runs the program with the test's journal, after the shell's assignments env.
+    cli_testing::Run Cli(const std::vector<std::string>& words, const std::string& env = "") const {
+        return cli_testing::StartedCli(words,
+                                       "ZEDARUZ_JOURNAL=" + cli_testing::Quote(journal.string()) + " " + env)
+            .Finish();
     }
 
     // Stops the edit at each of its write-like calls in turn, whole or torn, until it runs through.
@@ -71,7 +72,7 @@ protected:
                     return interrupted;
                 }
                 Reset();
-                const auto stopped = RunCli(edit, StopAt(n, tear));
+                const auto stopped = Cli(edit, StopAt(n, tear));
                 if (stopped.status == 0) {
                     EXPECT_EQ(Disk(), edited);  // past its last call: the edit is whole
                     EXPECT_GT(n, 5) << "fewer calls than a journaled write makes";
