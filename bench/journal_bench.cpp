@@ -1,6 +1,7 @@
 // A hardpoint Update of the demo model through the edit area: recorded in the write journal first
-// (two appends and two more fsyncs), against the same Update with only the model file's own fsync
-// (the floor), and the plain Update without any fsync.
+// (the record appended and flushed, the done mark appended), against the same Update with only the
+// model file's own fsync (the floor), and the plain Update without any fsync. Each takes the model
+// file's lock for its write, as every write does.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>

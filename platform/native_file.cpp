@@ -1,6 +1,8 @@
 #include "platform/native_file.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <thread>
 
 #include "platform/utf8_path.h"
 
@@ -51,6 +53,16 @@ bool LockNative(int fd) {
     errno = EACCES;
     return false;
 }
+NativeFile::LockResult TryLockNative(int fd) {
+    OVERLAPPED where{};
+    where.OffsetHigh = kLockOffsetHigh;
+    const auto file = reinterpret_cast<HANDLE>(::_get_osfhandle(fd));
+    if (::LockFileEx(file, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &where))
+        return NativeFile::LockResult::Locked;
+    if (::GetLastError() == ERROR_LOCK_VIOLATION) return NativeFile::LockResult::Busy;
+    errno = EACCES;
+    return NativeFile::LockResult::Failed;
+}
 void UnlockNative(int fd) {
     OVERLAPPED where{};
     where.OffsetHigh = kLockOffsetHigh;
@@ -68,6 +80,10 @@ int64_t WriteOnce(int fd, int64_t pos, const void* from, size_t n) { return ::pw
 int64_t AppendOnce(int fd, const void* from, size_t n) { return ::write(fd, from, n); }
 bool SyncNative(int fd) { return ::fsync(fd) == 0; }
 bool LockNative(int fd) { return ::flock(fd, LOCK_EX) == 0; }
+NativeFile::LockResult TryLockNative(int fd) {
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0) return NativeFile::LockResult::Locked;
+    return errno == EWOULDBLOCK ? NativeFile::LockResult::Busy : NativeFile::LockResult::Failed;
+}
 void UnlockNative(int) {}  // closing the file releases the lock
 int CloseNative(int fd) { return ::close(fd); }
 #endif
@@ -116,6 +132,23 @@ bool NativeFile::Sync() const { return SyncNative(fd_); }
 bool NativeFile::LockExclusive() {
     locked_ = LockNative(fd_);
     return locked_;
+}
+
+NativeFile::LockResult NativeFile::LockExclusiveWithin(std::chrono::milliseconds wait) {
+    // Tried at once (one call when nobody holds it), then again after pauses that grow to 50 ms.
+    const auto deadline = std::chrono::steady_clock::now() + wait;
+    std::chrono::milliseconds pause{1};
+    for (;;) {
+        const LockResult result = TryLockNative(fd_);
+        if (result != LockResult::Busy) {
+            locked_ = result == LockResult::Locked;
+            return result;
+        }
+        const auto now = std::chrono::steady_clock::now();
+        if (now >= deadline) return LockResult::Busy;
+        std::this_thread::sleep_for(std::min<std::chrono::steady_clock::duration>(pause, deadline - now));
+        pause = std::min(pause * 2, std::chrono::milliseconds{50});
+    }
 }
 
 bool NativeFile::Close() {

@@ -4,6 +4,7 @@
 // Linux, the C runtime's and Win32's on Windows (_wopen, _commit, LockFileEx). Failures set errno.
 #pragma once
 
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -35,6 +36,9 @@ public:
     bool Sync() const;
     // Waits for the exclusive lock every process takes on this file; released by Close.
     bool LockExclusive();
+    // The same lock, waited for at most wait: Busy when another holder kept it that long.
+    enum class LockResult { Locked, Busy, Failed };
+    LockResult LockExclusiveWithin(std::chrono::milliseconds wait);
     bool Close();
 
 private:

@@ -13,8 +13,8 @@ namespace cli {
 
 namespace {
 
-// A whole-word positive decimal id, or nothing.
-std::optional<int64_t> WriteId(const std::string& word) {
+// A whole-word positive decimal number, or nothing.
+std::optional<int64_t> PositiveNumber(const std::string& word) {
     if (word.empty() || word.size() > 18) return std::nullopt;
     int64_t v = 0;
     for (char c : word) {
@@ -22,6 +22,17 @@ std::optional<int64_t> WriteId(const std::string& word) {
         v = v * 10 + (c - '0');
     }
     return v > 0 ? std::optional<int64_t>(v) : std::nullopt;
+}
+
+// A write id, or ID:LINE (the journal line) where the journal repeats the id; nothing otherwise.
+std::optional<opt::JournalRef> WriteId(const std::string& word) {
+    const size_t colon = word.find(':');
+    const auto id = PositiveNumber(word.substr(0, colon));
+    if (!id) return std::nullopt;
+    if (colon == std::string::npos) return opt::JournalRef(*id);
+    const auto line = PositiveNumber(word.substr(colon + 1));
+    if (!line) return std::nullopt;
+    return opt::JournalRef(*id, *line);
 }
 
 }  // namespace
@@ -45,7 +56,7 @@ int HistoryCommand(const Args& args) {
 
 int RevertCommand(const Args& args) {
     if (args.empty() || args.size() > 2) return UsageError();
-    std::optional<int64_t> id;
+    std::optional<opt::JournalRef> id;
     if (args.size() == 2) {
         id = WriteId(args[1]);
         if (!id) return UsageError();
@@ -66,7 +77,9 @@ int RevertCommand(const Args& args) {
 void AddJournalCommands(CLI::App& app) {
     AddWordsCommand(app, "history", "List the writes recorded for FILE, newest first.", {"FILE"}, {},
                     HistoryCommand);
-    AddWordsCommand(app, "revert", "Undo write ID (default: the newest write of FILE still current).",
+    AddWordsCommand(app, "revert",
+                    "Undo write ID (ID:LINE where the journal repeats ID; default: an interrupted write of "
+                    "FILE, else its newest write not yet undone).",
                     {"FILE"}, {"ID"}, RevertCommand);
 }
 

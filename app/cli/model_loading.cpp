@@ -3,7 +3,9 @@
 #include <cstdio>
 
 #include "app/cli/commands.h"
+#include "app/cli/patch_commands.h"
 #include "app/cli/stdout_sink.h"
+#include "edit/core/journal_history.h"
 #include "model/errors.h"
 #include "model/reader.h"
 
@@ -16,6 +18,8 @@ int RunOnModel(const std::string& file, const std::function<int(opt::ModelStore&
         opt::VectorSink resolutions;
         opt::VectorLookupSink textures;
         opt::Load(store, file, {warnings, resolutions, textures});
+        if (auto note = opt::InterruptedWriteNote(file, store.File_Image, ProgramJournal()))
+            warnings.AddLine(*note);
         return work(store);
     } catch (const opt::OptError& e) {
         return Failure(e.what());

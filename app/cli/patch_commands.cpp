@@ -8,6 +8,7 @@
 #include "app/cli/model_loading.h"
 #include "app/cli/stdout_sink.h"
 #include "edit/core/edit_numbers.h"
+#include "edit/core/journal_history.h"
 #include "edit/core/lookup_file.h"
 #include "edit/core/write_journal.h"
 #include "model/errors.h"
@@ -28,6 +29,8 @@ PatchSession::PatchSession(const std::string& path)
     opt::VectorSink resolutions;
     opt::VectorLookupSink textures;
     opt::Load(store_, path, {notes, resolutions, textures});
+    if (auto note = opt::InterruptedWriteNote(path, store_.File_Image, ProgramJournal()))
+        notes.AddLine(*note);
     resolutions_ = resolutions.lines;
     selection_ = opt::SelectionState{};
     selection_.ModelLoaded = true;

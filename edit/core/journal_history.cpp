@@ -33,9 +33,34 @@ std::optional<PatchRun> RunOf(const Json& j) {
                     std::move(*oldBytes), std::move(*newBytes)};
 }
 
-// A write record of the named file; nothing for another file's record or a damaged one (damaged
+// Whether a record's file name names the model file: its canonical name, the name earlier versions
+// gave it, or any other path that now leads to the same file (asked of the disk once per name).
+class RecordedNames {
+public:
+    explicit RecordedNames(const std::string& file)
+        : canonical_(JournalFileName(file)), lexical_(JournalLexicalName(file)) {}
+    bool Match(const std::string& name) {
+        if (name == canonical_ || name == lexical_) return true;
+        const auto [it, fresh] = others_.try_emplace(name, false);
+        if (fresh) it->second = JournalFileName(name) == canonical_;
+        return it->second;
+    }
+
+private:
+    std::string canonical_, lexical_;
+    std::map<std::string, bool> others_;
+};
+
+// The optional integer field key of a record; nothing when missing or not an integer.
+std::optional<int64_t> IntegerField(const Json& j, const char* key) {
+    const auto it = j.find(key);
+    if (it == j.end() || !it->is_number_integer()) return std::nullopt;
+    return it->get<int64_t>();
+}
+
+// A write record of the model file; nothing for another file's record or a damaged one (damaged
 // set).
-std::optional<JournalWrite> WriteOf(const Json& j, const std::string& file, bool& damaged) {
+std::optional<JournalWrite> WriteOf(const Json& j, RecordedNames& names, bool& damaged) {
     const auto runs = j.find("runs");
     const auto length = j.find("length");
     const auto name = j.find("file");
@@ -44,13 +69,13 @@ std::optional<JournalWrite> WriteOf(const Json& j, const std::string& file, bool
         damaged = true;
         return std::nullopt;
     }
-    if (name->get<std::string>() != file) return std::nullopt;
+    if (!names.Match(name->get<std::string>())) return std::nullopt;
     JournalWrite w;
     w.Id = j["id"].get<int64_t>();
     w.Length = length->get<int64_t>();
     if (const auto t = j.find("time"); t != j.end() && t->is_string()) w.Time = t->get<std::string>();
-    if (const auto r = j.find("reverts"); r != j.end() && r->is_number_integer())
-        w.Reverts = r->get<int64_t>();
+    if (const auto r = IntegerField(j, "reverts"))
+        w.Reverts = JournalRef(*r, IntegerField(j, "reverts_line"));
     for (const auto& item : *runs) {
         auto run = RunOf(item);
         if (!run) {
@@ -79,6 +104,90 @@ bool Overlap(const PatchRun& a, const PatchRun& b) {
 }
 
 std::string Hex2(uint8_t b) { return "0x" + HexText(std::span<const uint8_t>(&b, 1)); }
+
+// Whether revert r puts back the old bytes of write w: each of its runs is one of w's, reversed.
+bool PutsBack(const JournalWrite& r, const JournalWrite& w) {
+    return std::all_of(r.Runs.begin(), r.Runs.end(), [&](const PatchRun& a) {
+        return std::any_of(w.Runs.begin(), w.Runs.end(),
+                           [&](const PatchRun& b) { return a.Position == b.Position && a.New == b.Old; });
+    });
+}
+
+// The write that writes[i] reverts: the earlier write of the recorded id (and line). Where an older
+// version's journal repeats the id without a line, the latest of them whose bytes it put back, else
+// the latest.
+std::optional<size_t> RevertedWrite(std::span<const JournalWrite> writes, size_t i) {
+    const std::optional<JournalRef>& ref = writes[i].Reverts;
+    if (!ref) return std::nullopt;
+    std::optional<size_t> latest;
+    for (size_t k = i; k-- > 0;) {
+        const JournalWrite& w = writes[k];
+        if (w.Id != ref->Id || (ref->Line && w.Line != *ref->Line)) continue;
+        if (PutsBack(writes[i], w)) return k;
+        if (!latest) latest = k;
+    }
+    return latest;
+}
+
+// What the history knows of each write beyond its record, by position in the journal.
+struct UndoChain {
+    std::vector<WriteState> State;
+    std::vector<std::optional<size_t>> Reverts;   // the write each revert undoes
+    std::vector<std::optional<size_t>> UndoneBy;  // the revert in force that undoes each write
+    std::map<int64_t, int> IdCount;               // more than 1: a journal of an older version
+
+    // How messages name writes[i]: its id, with its journal line where the id repeats.
+    std::string Ref(std::span<const JournalWrite> writes, size_t i) const {
+        const JournalWrite& w = writes[i];
+        if (IdCount.at(w.Id) < 2) return std::to_string(w.Id);
+        return std::to_string(w.Id) + ":" + std::to_string(w.Line);
+    }
+};
+
+UndoChain UndoChainOf(std::span<const JournalWrite> writes, std::span<const uint8_t> disk) {
+    UndoChain chain;
+    for (size_t i = 0; i < writes.size(); ++i) {
+        chain.State.push_back(StateOf(writes[i], disk));
+        chain.Reverts.push_back(RevertedWrite(writes, i));
+        ++chain.IdCount[writes[i].Id];
+    }
+    // A revert undoes its write unless it is undone itself (a redo), read from the newest back; a
+    // revert recorded just before a crash that wrote nothing undoes nothing.
+    chain.UndoneBy.assign(writes.size(), std::nullopt);
+    for (size_t i = writes.size(); i-- > 0;) {
+        const bool made = writes[i].Done || chain.State[i] != WriteState::Reverted;
+        if (!chain.Reverts[i] || chain.UndoneBy[i] || !made) continue;
+        std::optional<size_t>& undone = chain.UndoneBy[*chain.Reverts[i]];
+        if (!undone) undone = i;
+    }
+    return chain;
+}
+
+// The write named by ref; throws OptError when none is, or when the id repeats and no line says
+// which.
+const JournalWrite& NamedWrite(std::span<const JournalWrite> writes, const JournalRef& ref,
+                               const std::string& file) {
+    std::vector<size_t> found;
+    for (size_t k = 0; k < writes.size(); ++k)
+        if (writes[k].Id == ref.Id && (!ref.Line || writes[k].Line == *ref.Line)) found.push_back(k);
+    const std::string id = std::to_string(ref.Id);
+    if (found.empty()) {
+        throw OptError("Nothing was written: no write " + id +
+                       (ref.Line ? ":" + std::to_string(*ref.Line) : "") + " is recorded for " + file + ".");
+    }
+    if (found.size() > 1) {
+        std::string lines, names;
+        for (size_t k : found) {
+            const std::string line = std::to_string(writes[k].Line);
+            lines += (lines.empty() ? "" : ", ") + line;
+            names += (names.empty() ? "" : " or ") + id + ":" + line;
+        }
+        throw OptError("Nothing was written: write id " + id + " is recorded " +
+                       std::to_string(found.size()) + " times for " + file + " (journal lines " + lines +
+                       "); name one as " + names + ".");
+    }
+    return writes[found.front()];
+}
 
 }  // namespace
 
@@ -115,10 +224,9 @@ WriteState StateOf(const JournalWrite& write, std::span<const uint8_t> disk) {
 std::vector<JournalWrite> ReadJournal(const std::string& journal, const std::string& file,
                                       LineSink& warnings) {
     std::ifstream in(Utf8Path(journal), std::ios::binary);
-    const std::string name = JournalFileName(file);
+    RecordedNames names(file);
     std::vector<JournalWrite> writes;
-    std::map<int64_t, size_t> byId;
-    std::vector<int64_t> done;
+    std::map<int64_t, std::vector<size_t>> byId;
     std::string line;
     for (int64_t number = 1; std::getline(in, line); ++number) {
         if (line.empty()) continue;
@@ -126,12 +234,20 @@ std::vector<JournalWrite> ReadJournal(const std::string& journal, const std::str
         bool damaged =
             j.is_discarded() || !j.is_object() || !j.contains("id") || !j["id"].is_number_integer();
         if (!damaged && j.contains("done")) {
-            done.push_back(j["id"].get<int64_t>());
+            // A done mark follows its record; where an older version repeated the id, it marks the
+            // first of them not yet marked.
+            const auto same = byId.find(j["id"].get<int64_t>());
+            if (same != byId.end()) {
+                const auto unmarked = std::find_if(same->second.begin(), same->second.end(),
+                                                   [&](size_t k) { return !writes[k].Done; });
+                if (unmarked != same->second.end()) writes[*unmarked].Done = true;
+            }
             continue;
         }
         if (!damaged) {
-            if (auto w = WriteOf(j, name, damaged)) {
-                byId[w->Id] = writes.size();
+            if (auto w = WriteOf(j, names, damaged)) {
+                w->Line = number;
+                byId[w->Id].push_back(writes.size());
                 writes.push_back(std::move(*w));
             }
         }
@@ -140,40 +256,46 @@ std::vector<JournalWrite> ReadJournal(const std::string& journal, const std::str
                              std::to_string(number) + "); it was ignored.");
         }
     }
-    for (int64_t id : done)
-        if (auto it = byId.find(id); it != byId.end()) writes[it->second].Done = true;
-    std::sort(writes.begin(), writes.end(), [](const auto& a, const auto& b) { return a.Id < b.Id; });
     return writes;
 }
 
 std::vector<std::string> HistoryLines(std::span<const JournalWrite> writes, std::span<const uint8_t> disk) {
+    const UndoChain chain = UndoChainOf(writes, disk);
     std::vector<std::string> lines;
-    for (auto w = writes.rbegin(); w != writes.rend(); ++w) {
+    for (size_t i = writes.size(); i-- > 0;) {
+        const JournalWrite& w = writes[i];
         size_t bytes = 0;
         std::string blocks;
-        for (const auto& r : w->Runs) {
+        for (const auto& r : w.Runs) {
             bytes += r.New.size();
             blocks += (blocks.empty() ? "" : ", ") + r.What;
         }
-        std::string line = std::to_string(w->Id) + "  " + w->Time + "  " + std::to_string(w->Runs.size()) +
-                           (w->Runs.size() == 1 ? " run, " : " runs, ") + std::to_string(bytes) + " bytes  " +
+        std::string line = std::to_string(w.Id) + "  " + w.Time + "  " + std::to_string(w.Runs.size()) +
+                           (w.Runs.size() == 1 ? " run, " : " runs, ") + std::to_string(bytes) + " bytes  " +
                            blocks;
-        if (w->Reverts) line += " (reverts " + std::to_string(*w->Reverts) + ")";
-        lines.push_back(line + "  " + StateName(StateOf(*w, disk)));
+        if (w.Reverts)
+            line +=
+                " (reverts " +
+                (chain.Reverts[i] ? chain.Ref(writes, *chain.Reverts[i]) : std::to_string(w.Reverts->Id)) +
+                ")";
+        if (chain.UndoneBy[i]) line += " (undone by " + chain.Ref(writes, *chain.UndoneBy[i]) + ")";
+        if (chain.IdCount.at(w.Id) > 1) {
+            line += " (id " + std::to_string(w.Id) + " repeats: revert it as " + chain.Ref(writes, i) + ")";
+        }
+        lines.push_back(line + "  " + StateName(chain.State[i]));
     }
     return lines;
 }
 
-const JournalWrite& WriteToRevert(std::span<const JournalWrite> writes, std::optional<int64_t> id,
+const JournalWrite& WriteToRevert(std::span<const JournalWrite> writes, const std::optional<JournalRef>& id,
                                   std::span<const uint8_t> disk, const std::string& file) {
-    if (id) {
-        for (const auto& w : writes)
-            if (w.Id == *id) return w;
-        throw OptError("Nothing was written: no write " + std::to_string(*id) + " is recorded for " + file +
-                       ".");
-    }
-    for (auto w = writes.rbegin(); w != writes.rend(); ++w)
-        if (StateOf(*w, disk) == WriteState::Current) return *w;
+    if (id) return NamedWrite(writes, *id, file);
+    const UndoChain chain = UndoChainOf(writes, disk);
+    for (size_t i = writes.size(); i-- > 0;)
+        if (chain.State[i] == WriteState::Interrupted) return writes[i];
+    for (size_t i = writes.size(); i-- > 0;)
+        if (!writes[i].Reverts && chain.State[i] == WriteState::Current && !chain.UndoneBy[i])
+            return writes[i];
     throw OptError("Nothing was written: no recorded write of " + file +
                    " is current, so there is nothing to revert.");
 }
@@ -187,17 +309,21 @@ std::vector<PatchWrite> RevertPatches(std::span<const JournalWrite> writes, cons
             std::to_string(target.Length) + " when write " + id + " was made; first differing position " +
             std::to_string(std::min<int64_t>(target.Length, static_cast<int64_t>(disk.size()))) + ".");
     }
-    for (const auto& later : writes) {
-        if (later.Id <= target.Id || StateOf(later, disk) != WriteState::Current) continue;
-        for (const auto& a : later.Runs) {
+    const UndoChain chain = UndoChainOf(writes, disk);
+    const auto at = static_cast<size_t>(&target - writes.data());
+    for (size_t k = at + 1; k < writes.size(); ++k) {
+        if (chain.State[k] != WriteState::Current || chain.UndoneBy[k]) continue;
+        if (chain.Reverts[k] && *chain.Reverts[k] > at)
+            continue;  // with the later write it undoes, no change here
+        for (const auto& a : writes[k].Runs) {
             for (const auto& b : target.Runs) {
                 if (!Overlap(a, b)) continue;
-                throw OptError("Nothing was written: the later write " + std::to_string(later.Id) + " (" +
+                throw OptError("Nothing was written: the later write " + chain.Ref(writes, k) + " (" +
                                a.What + ") changed the same bytes and is current; revert it first.");
             }
         }
     }
-    const bool interrupted = StateOf(target, disk) == WriteState::Interrupted;
+    const bool interrupted = chain.State[at] == WriteState::Interrupted;
     for (const auto& r : target.Runs) {
         if (!Inside(disk, r)) {
             throw OptError("Nothing was written: write " + id + " (" + r.What + ") lies outside " + file +
@@ -216,26 +342,43 @@ std::vector<PatchWrite> RevertPatches(std::span<const JournalWrite> writes, cons
     return patches;
 }
 
-bool HasCurrentWrite(const std::string& file, const std::string& journal) {
+bool HasWriteToRevert(const std::string& file, const std::string& journal) {
     try {
         const std::vector<uint8_t> disk = ReadWholeFile(file);
         VectorSink ignored;
-        const auto writes = ReadJournal(journal, file, ignored);
-        return std::any_of(writes.begin(), writes.end(),
-                           [&](const JournalWrite& w) { return StateOf(w, disk) == WriteState::Current; });
+        WriteToRevert(ReadJournal(journal, file, ignored), std::nullopt, disk, file);
+        return true;
     } catch (const OptError&) {
         return false;
     }
 }
 
-RevertDone RevertWrite(const std::string& file, const std::string& journal, std::optional<int64_t> id,
-                       LineSink& warnings) {
+std::optional<std::string> InterruptedWriteNote(const std::string& file, std::span<const uint8_t> disk,
+                                                const std::string& journal) {
+    VectorSink ignored;
+    const std::vector<JournalWrite> writes = ReadJournal(journal, file, ignored);
+    if (writes.empty() || StateOf(writes.back(), disk) != WriteState::Interrupted) return std::nullopt;
+    const JournalWrite& w = writes.back();
+    const auto held = std::count_if(w.Runs.begin(), w.Runs.end(),
+                                    [&](const PatchRun& r) { return Holds(disk, r.Position, r.New); });
+    return "the last write to " + file + " (id " + std::to_string(w.Id) +
+           ") was interrupted: " + std::to_string(held) + " of " + std::to_string(w.Runs.size()) +
+           " runs hold the new bytes; File > Revert Last Write or `zedaruz-cli revert " + file +
+           "` puts the old ones back";
+}
+
+RevertDone RevertWrite(const std::string& file, const std::string& journal,
+                       const std::optional<JournalRef>& id, LineSink& warnings) {
     std::vector<uint8_t> disk = ReadWholeFile(file);
     const std::vector<JournalWrite> writes = ReadJournal(journal, file, warnings);
     const JournalWrite& target = WriteToRevert(writes, id, disk, file);
     const std::vector<PatchWrite> patches = RevertPatches(writes, target, disk, file);
+    // Where an older version's journal repeats the id, the revert records the line too.
+    const auto sameId =
+        std::count_if(writes.begin(), writes.end(), [&](const JournalWrite& w) { return w.Id == target.Id; });
+    const JournalRef reverted(target.Id, sameId > 1 ? std::optional<int64_t>(target.Line) : std::nullopt);
     RevertDone done{target.Id, {}};
-    done.Runs = ApplyPatches({file, disk, journal, true, target.Id}, patches);
+    done.Runs = ApplyPatches({file, disk, journal, true, reverted}, patches);
     return done;
 }
 

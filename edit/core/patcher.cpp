@@ -1,6 +1,8 @@
 #include "edit/core/patcher.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 
 #include "edit/core/write_journal.h"
 #include "model/errors.h"
@@ -15,6 +17,20 @@ class ModelFile {
 public:
     explicit ModelFile(const std::string& path) : file_(path, NativeFile::Mode::ReadWrite) {
         if (!file_.IsOpen()) throw OptError("Cannot open file " + path);
+    }
+
+    // Takes the file's exclusive lock, waiting at most wait for another writer; held until Close.
+    void Lock(const std::string& path, std::chrono::milliseconds wait) {
+        switch (file_.LockExclusiveWithin(wait)) {
+            case NativeFile::LockResult::Locked:
+                return;
+            case NativeFile::LockResult::Busy:
+                throw OptError(path + " is being written by another program");
+            case NativeFile::LockResult::Failed:
+                break;
+        }
+        throw OptError("Nothing was written: " + path + " cannot be locked for writing (" +
+                       std::strerror(errno) + ").");
     }
 
     int64_t Length() const { return file_.Length(); }
@@ -114,13 +130,12 @@ std::vector<PatchRun> ApplyPatches(const PatchTarget& t, std::span<const PatchWr
     std::vector<PatchRun> runs = RunsOf(t, writes);
     if (runs.empty()) return runs;
     ModelFile f(t.Path);
+    f.Lock(t.Path, t.LockWait);
     CheckDisk(f, t, runs);
     std::optional<int64_t> id;
     if (!t.JournalPath.empty())
         id = JournalBegin(t.JournalPath, t.Path, static_cast<int64_t>(t.Image.size()), runs, t.Reverts);
     WriteAndVerify(f, t, runs);
-    if (!f.Close()) throw OptError("Writing " + t.Path + " failed when closing it.");
-    for (const auto& r : runs) std::copy(r.New.begin(), r.New.end(), t.Image.begin() + r.Position);
     // The disk holds the write and the journal its record: a record left unmarked still reads as
     // current, so a failure to mark it does not make the write a failure.
     if (id) {
@@ -129,6 +144,8 @@ std::vector<PatchRun> ApplyPatches(const PatchTarget& t, std::span<const PatchWr
         } catch (const OptError&) {
         }
     }
+    if (!f.Close()) throw OptError("Writing " + t.Path + " failed when closing it.");
+    for (const auto& r : runs) std::copy(r.New.begin(), r.New.end(), t.Image.begin() + r.Position);
     return runs;
 }
 

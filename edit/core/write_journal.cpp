@@ -1,5 +1,6 @@
 #include "edit/core/write_journal.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstdlib>
@@ -31,8 +32,10 @@ public:
         if (!file_.LockExclusive()) Fail(path, "cannot be locked");
     }
 
-    // The id of the last complete line that starts with {"id":N, or 0. Looks only at the line starts
-    // nearest the end, so a journal of any size is not read whole.
+    // The id of the last complete record, or 0. Done marks may follow it (a write marks itself done
+    // after later writes were recorded), so they are passed over; their ids count only when higher,
+    // as in a journal whose record lines were damaged. Looks only at the line starts nearest the
+    // end, so a journal of any size is not read whole.
     int64_t LastId() const {
         const int64_t end = file_.Length();
         if (end <= 0) return 0;
@@ -43,6 +46,7 @@ public:
         std::vector<char> buf(kChunk);
         int64_t stop = end - 1;  // the last line's newline (or its last byte) is not a line start
         bool skipLast = !complete;
+        int64_t marked = 0;  // the highest id of the done marks passed over
         for (int64_t pos = stop; pos > 0;) {
             const int64_t from = pos > kChunk ? pos - kChunk : 0;
             const auto n = static_cast<size_t>(pos - from);
@@ -51,16 +55,16 @@ public:
                 if (buf[i] != '\n') continue;
                 if (skipLast) {
                     skipLast = false;  // the half-written last line is not a record
-                } else if (auto id = IdAt(from + static_cast<int64_t>(i) + 1)) {
-                    return *id;
+                } else if (auto id = RecordIdAt(from + static_cast<int64_t>(i) + 1, marked)) {
+                    return std::max(*id, marked);
                 }
             }
             pos = from;
         }
         if (!skipLast) {
-            if (auto id = IdAt(0)) return *id;
+            if (auto id = RecordIdAt(0, marked)) return std::max(*id, marked);
         }
-        return 0;
+        return marked;
     }
 
     // Appends one line, flushed to disk when sync is set; a half-written last line left by a crash
@@ -82,14 +86,18 @@ private:
         return path;
     }
 
-    std::optional<int64_t> IdAt(int64_t start) const {
-        char head[32] = {};
+    // The id of the record whose line starts at start; nothing for a done mark (its id raises
+    // marked) or a line that does not start with {"id":N.
+    std::optional<int64_t> RecordIdAt(int64_t start, int64_t& marked) const {
+        char head[48] = {};
         const size_t n = file_.ReadAt(start, head, sizeof head - 1);
         if (n <= 6 || std::strncmp(head, "{\"id\":", 6) != 0) return std::nullopt;
         char* endp = nullptr;
         const long long id = std::strtoll(head + 6, &endp, 10);
         if (endp == head + 6 || id <= 0) return std::nullopt;
-        return id;
+        if (std::strncmp(endp, ",\"done\"", 7) != 0) return id;
+        marked = std::max<int64_t>(marked, id);
+        return std::nullopt;
     }
 
     std::string path_;
@@ -112,6 +120,12 @@ std::string UtcNow() {
 }  // namespace
 
 std::string JournalFileName(const std::string& file) {
+    std::error_code ec;
+    const auto path = std::filesystem::canonical(Utf8Path(file), ec);
+    return ec ? JournalLexicalName(file) : Utf8Text(path);
+}
+
+std::string JournalLexicalName(const std::string& file) {
     std::error_code ec;
     const auto path = std::filesystem::absolute(Utf8Path(file), ec);
     return Utf8Text((ec ? Utf8Path(file) : path).lexically_normal());
@@ -145,12 +159,13 @@ std::optional<std::vector<uint8_t>> HexBytes(const std::string& text) {
 }
 
 int64_t JournalBegin(const std::string& journal, const std::string& file, int64_t length,
-                     std::span<const PatchRun> runs, std::optional<int64_t> reverts) {
+                     std::span<const PatchRun> runs, const std::optional<JournalRef>& reverts) {
     LockedJournal j(journal);
     const int64_t id = j.LastId() + 1;
     nlohmann::ordered_json record{
         {"id", id}, {"time", UtcNow()}, {"file", JournalFileName(file)}, {"length", length}};
-    if (reverts) record["reverts"] = *reverts;
+    if (reverts) record["reverts"] = reverts->Id;
+    if (reverts && reverts->Line) record["reverts_line"] = *reverts->Line;
     nlohmann::ordered_json list = nlohmann::ordered_json::array();
     for (const auto& r : runs)
         list.push_back(

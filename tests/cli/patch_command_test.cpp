@@ -4,7 +4,9 @@
 
 #include <cstring>
 #include <filesystem>
+#include <memory>
 #include <optional>
+#include <set>
 
 #include "tests/cli/cli_run.h"
 #include "tests/render/export_temp_dir.h"
@@ -241,6 +243,62 @@ TEST_F(PatchCommand, EveryWriteIsJournaledAndCanBeReverted) {
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find("later write 2"), std::string::npos) << r.err;
     EXPECT_EQ(Disk(), built.bytes);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(PatchCommand, WritersAtTheSameMomentTakeTurnsAndEveryWriteReportedIsOnDisk) {
+    // Three fields of hardpoint 0 (one 40-byte block) and a rotation/scale float, started together,
+    // five times over. Each writer either writes, and its value is on disk when all have ended, or
+    // refuses because the block changed on disk since its load; none waits in vain.
+    struct Writer {
+        std::vector<std::string> words;
+        int64_t position;
+        std::string what;
+    };
+    const std::string p = path.string();
+    int written = 0;
+    for (int round = 1; round <= 5; ++round) {
+        const auto value = [&](int k) { return std::to_string(round * 10 + k); };
+        const std::vector<Writer> writers{
+            {{"set-hardpoint", p, "0", "x", value(1)}, Data("hp0") + 4, "hardpoint 0"},
+            {{"set-hardpoint", p, "0", "y", value(2)}, Data("hp0") + 8, "hardpoint 0"},
+            {{"set-hardpoint", p, "0", "z", value(3)}, Data("hp0") + 12, "hardpoint 0"},
+            {{"set-rsh", p, "1", "4", value(4)}, Data("rs1") + 16, "rotation"},
+        };
+        std::vector<std::unique_ptr<cli_testing::StartedCli>> started;
+        for (const auto& w : writers) started.push_back(std::make_unique<cli_testing::StartedCli>(w.words));
+        std::vector<cli_testing::Run> runs;
+        for (auto& s : started) runs.push_back(s->Finish());
+        const auto now = Disk();
+        for (size_t k = 0; k < writers.size(); ++k) {
+            const auto& run = runs[k];
+            if (run.status == 0) {
+                ++written;
+                EXPECT_EQ(FloatAt(now, writers[k].position), std::stof(writers[k].words.back()))
+                    << round << k;
+            } else {
+                EXPECT_EQ(run.status, 1) << run.err;
+                EXPECT_NE(run.err.find("no longer holds the bytes read there at load time"),
+                          std::string::npos)
+                    << run.err;
+                EXPECT_EQ(writers[k].what, "hardpoint 0");  // the other block never conflicts
+            }
+        }
+    }
+    // One record per write made, with its own id; of each block's writes only the newest is current.
+    const auto history = RunCli({"history", p}).Lines();
+    ASSERT_EQ(history.size(), static_cast<size_t>(written));
+    std::set<std::string> ids, currentBlocks;
+    for (const auto& line : history) {
+        EXPECT_TRUE(ids.insert(line.substr(0, line.find(' '))).second) << line;
+        const std::string block = line.find("hardpoint 0") != std::string::npos ? "hp" : "rs";
+        const bool current = line.ends_with("  current");
+        EXPECT_TRUE(current || line.ends_with("  changed since")) << line;
+        EXPECT_EQ(current, currentBlocks.insert(block).second) << line;  // newest first
+    }
 }
 
 }  // namespace

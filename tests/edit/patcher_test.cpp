@@ -5,8 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <thread>
 
 #include "model/errors.h"
+#include "platform/native_file.h"
 #include "tests/render/export_temp_dir.h"
 
 namespace {
@@ -111,6 +113,33 @@ TEST_F(Patcher, ReadOnlyFileStaysAsItWas) {
     EXPECT_EQ(Error({Write(0, {9})}), "Cannot open file " + path.string());
     std::filesystem::permissions(path, readable | perms::owner_write);
     EXPECT_EQ(ReadFileBytes(path), original);
+}
+
+TEST_F(Patcher, WaitsWhileAnotherProgramWritesTheFileAndGivesUpAfterItsWait) {
+    image = original;
+    const std::string journal = (dir.path() / "journal.jsonl").string();
+    opt::NativeFile other(path.string(), opt::NativeFile::Mode::ReadWrite);
+    ASSERT_EQ(other.LockExclusiveWithin(std::chrono::milliseconds{0}), opt::NativeFile::LockResult::Locked);
+    opt::PatchTarget target{path.string(), image,        journal,
+                            true,          std::nullopt, std::chrono::milliseconds{100}};
+    const std::vector<PatchWrite> writes{Write(8, {1})};
+    try {
+        opt::ApplyPatches(target, writes);
+        ADD_FAILURE() << "written while locked";
+    } catch (const opt::OptError& e) {
+        EXPECT_EQ(std::string(e.what()), path.string() + " is being written by another program");
+    }
+    EXPECT_EQ(ReadFileBytes(path), original);
+    EXPECT_FALSE(std::filesystem::exists(journal));  // not even recorded
+    // The other program ends its write while this one waits.
+    target.LockWait = std::chrono::seconds{10};
+    std::thread release([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds{50});
+        other.Close();
+    });
+    EXPECT_EQ(opt::ApplyPatches(target, writes).size(), 1u);
+    release.join();
+    EXPECT_EQ(ReadFileBytes(path)[8], 1);
 }
 
 }  // namespace

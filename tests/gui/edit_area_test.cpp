@@ -18,6 +18,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "edit/core/write_journal.h"
 #include "gui_fixture.h"
 #include "model/store.h"
 #include "state/selection_state.h"
@@ -25,6 +26,7 @@
 #include "ui/windows/control_panel.h"
 #include "ui/windows/edit_area_binding.h"
 #include "ui/windows/flag_edit.h"
+#include "ui/windows/program_dirs.h"
 #include "ui/windows/radio_group.h"
 
 using namespace opt;
@@ -217,6 +219,36 @@ private slots:
         QCOMPARE(TheStore().ttbh[entry].Y, ValueAt<float>(s.original, payload + 8));  // reloaded
         QVERIFY(s.app.dialogs.errors.empty());
         QCOMPARE(s.app.dialogs.messages.back(), "Reverted write 3 of " + s.path);
+    }
+
+    void aWriteInterruptedByACrashIsNotedAtLoadAndRevertLastWriteRevertsIt() {
+        EditSession s;
+        // Two hardpoints in one write, stopped after the first.
+        std::vector<PatchRun> runs;
+        for (int entry : {0, 1}) {
+            const int64_t at = TheStore().ttbh[entry].Data_Offset + 4;
+            runs.push_back({"hardpoint " + std::to_string(entry),
+                            at,
+                            {s.original.begin() + at, s.original.begin() + at + 4},
+                            {1, 2, 3, 4}});
+        }
+        const std::string journal = JournalFilePath(TheDirs().SaveDataDir);
+        JournalBegin(journal, s.path, static_cast<int64_t>(s.original.size()), runs, std::nullopt);
+        auto halfway = s.original;
+        std::copy(runs[0].New.begin(), runs[0].New.end(), halfway.begin() + runs[0].Position);
+        optb::write_file(s.path, halfway);
+        s.app.viewer().Item(QStringLiteral("Reload1"))->trigger();
+        QCOMPARE(s.app.viewer().SB().Lines().back(),
+                 "the last write to " + s.path +
+                     " (id 1) was interrupted: 1 of 2 runs hold the new bytes; File > Revert Last Write or "
+                     "`zedaruz-cli revert " +
+                     s.path + "` puts the old ones back");
+        QAction* revert = s.app.viewer().Item(QStringLiteral("RevertLastWrite1"));
+        QVERIFY(revert->isEnabled());
+        revert->trigger();
+        QVERIFY(s.Now() == s.original);
+        QVERIFY(s.app.dialogs.errors.empty());
+        QVERIFY(!revert->isEnabled());  // reloaded: nothing left to revert
     }
 
     void descriptorUpdateWritesTheGroupAndTargetSilently() {

@@ -6,6 +6,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "edit/core/journal_history.h"
+#include "edit/core/write_journal.h"
 #include "model/reader.h"
 #include "model/store.h"
 #include "render/core/view_state.h"
@@ -13,6 +15,7 @@
 #include "state/selection_state.h"
 #include "ui/windows/control_panel.h"
 #include "ui/windows/dialogs.h"
+#include "ui/windows/program_dirs.h"
 #include "ui/windows/viewer_window.h"
 
 namespace opt {
@@ -96,6 +99,9 @@ void TGLW::ReadAndShow() {
     loaded_.reset();
     const std::optional<FileIdentity> identity = IdentityOf(modelPath_);
     Load(TheStore(), modelPath_, {*SB_, ml_->ResolutionSink(), ml_->TextureSink()});
+    if (auto note =
+            InterruptedWriteNote(modelPath_, TheStore().File_Image, JournalFilePath(TheDirs().SaveDataDir)))
+        SB_->AddLine(*note);
     loaded_ = identity;
     SB_->Flush();
     ShowInView(true);

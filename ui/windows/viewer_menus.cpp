@@ -122,7 +122,7 @@ void TGLW::SetMenu() {
     for (const char* name : {"View1", "Lists1", "SaveBMP1", "SavePal1", "SaveVxs1", "Export1"})
         if (QAction* item = Item(QString::fromLatin1(name))) item->setEnabled(loaded);
     if (QAction* revert = Item(QStringLiteral("RevertLastWrite1")))
-        revert->setEnabled(loaded && HasCurrentWrite(modelPath_, JournalFilePath(TheDirs().SaveDataDir)));
+        revert->setEnabled(loaded && HasWriteToRevert(modelPath_, JournalFilePath(TheDirs().SaveDataDir)));
     if (QAction* reload = Item(QStringLiteral("Reload1"))) reload->setEnabled(!modelPath_.empty());
 }
 

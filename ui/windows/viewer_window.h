@@ -76,8 +76,8 @@ public:
     void SaveBMP1Click();
     void SavePal1Click();
     void SaveVxs1Click();
-    // Undoes the newest write to the opened file that is still current (from the write journal),
-    // then reloads the file so the tables show the disk.
+    // Undoes what `zedaruz-cli revert FILE` undoes for the opened file (an interrupted write, else
+    // the newest write not yet undone), then reloads the file so the tables show the disk.
     void RevertLastWrite1Click();
     // File > Export > glTF... and OBJ...: the model at the resolution shown, to a file the save
     // dialog names (ui/windows/viewer_export.cpp).
