@@ -36,9 +36,7 @@ struct HardpointUpdate {
         std::filesystem::create_directories(dir);
         const auto file = dir / "demo.opt";
         std::filesystem::copy_file(DEMO_MODEL_PATH, file);
-        opt::VectorSink notes, resolutions;
-        opt::VectorLookupSink textures;
-        opt::Load(*store, file.string(), {notes, resolutions, textures});
+        opt::Load(*store, file.string());
         selection.ModelLoaded = true;
         edit.FileName = file.string();
         edit.AppDataDir = dir.string() + "/";
