@@ -2,6 +2,7 @@
 // (two appends and two more fsyncs), against the same Update with only the model file's own fsync
 // (the floor), and the plain Update without any fsync.
 #include <benchmark/benchmark.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <memory>
@@ -31,7 +32,8 @@ struct HardpointUpdate {
     opt::EditArea edit{*store, selection, host};
 
     HardpointUpdate(const char* name, const std::string& journal, bool sync)
-        : dir(std::filesystem::temp_directory_path() / ("zedaruz_bench_" + std::string(name))) {
+        : dir(std::filesystem::temp_directory_path() /
+              ("zedaruz_bench_" + std::string(name) + "_" + std::to_string(::getpid()))) {
         std::filesystem::remove_all(dir);
         std::filesystem::create_directories(dir);
         const auto file = dir / "demo.opt";
