@@ -59,7 +59,7 @@ for lib in "$@"; do
             name = $1; section = $7
             gsub(/^[ \t]+|[ \t]+$/, "", name); gsub(/^[ \t]+|[ \t]+$/, "", section)
             if (section !~ /^(\.data|\.bss|\.tdata|\.tbss|\.tls|\*COM\*)([.$]|$)/) next
-            if (section ~ /^\.data\.rel\.ro/) next
+            if (section ~ /^\.data\.rel\.ro/ || name == section) next  # read-only, or the section symbol
             if (name == "std::__ioinit" || name ~ /^DW\.ref\./) next
             if (name ~ /^(__odr_asan|\.LASAN|\.Lubsan|__sancov|__profc_|__profd_)/ || name ~ /asan_gen/) next
             print lib "(" member "): " name " in " section
