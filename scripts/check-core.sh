@@ -50,18 +50,19 @@ fi
 #   std::__ioinit                 the per-file initialiser of <iostream> (GCC)
 #   DW.ref.*                      the exception tables' pointers to the personality routine and to
 #                                 the types that catch clauses name
-#   __odr_asan*, *asan_gen*, .LASAN*, .Lubsan*, __sancov*, __profc*, __profd*
-#                                 what the sanitizers and coverage add to instrumented builds
+#   __odr_asan*, *asan_gen*, .LASAN*, .Lubsan*, __sancov*, __profc*, __profd*, __unnamed_*
+#                                 what the sanitizers and coverage add to instrumented builds (clang
+#                                 names the source locations of its checks __unnamed_N)
 for lib in "$@"; do
     "$nm_tool" -C --defined-only -f sysv "$lib" | awk -F'|' -v lib="$(basename "$lib")" '
-        /^Symbols from / { member = $0; sub(/^Symbols from [^[]*\[/, "", member); sub(/\]:.*$/, "", member); next }
+        /^Symbols from / { member = $0; sub(/^Symbols from ([^[]*\[)?/, "", member); sub(/\]?:.*$/, "", member); next }
         NF >= 7 {
             name = $1; section = $7
             gsub(/^[ \t]+|[ \t]+$/, "", name); gsub(/^[ \t]+|[ \t]+$/, "", section)
             if (section !~ /^(\.data|\.bss|\.tdata|\.tbss|\.tls|\*COM\*)([.$]|$)/) next
             if (section ~ /^\.data\.rel\.ro/ || name == section) next  # read-only, or the section symbol
             if (name == "std::__ioinit" || name ~ /^DW\.ref\./) next
-            if (name ~ /^(__odr_asan|\.LASAN|\.Lubsan|__sancov|__profc_|__profd_)/ || name ~ /asan_gen/) next
+            if (name ~ /^(__odr_asan|\.LASAN|\.Lubsan|__sancov|__profc_|__profd_|__unnamed_)/ || name ~ /asan_gen/) next
             print lib "(" member "): " name " in " section
         }' >>"$found"
 done
