@@ -53,7 +53,12 @@ fi
 #   __odr_asan*, *asan_gen*, .LASAN*, .Lubsan*, __sancov*, __profc*, __profd*, __unnamed_*
 #                                 what the sanitizers and coverage add to instrumented builds (clang
 #                                 names the source locations of its checks __unnamed_N)
+[ $# -gt 0 ] || { echo "No core library given to search." >&2; status=1; }
 for lib in "$@"; do
+    if ! "$nm_tool" -C --defined-only "$lib" >/dev/null; then
+        echo "Cannot read the symbols of $lib." >&2
+        status=1
+    fi
     "$nm_tool" -C --defined-only -f sysv "$lib" | awk -F'|' -v lib="$(basename "$lib")" '
         /^Symbols from / { member = $0; sub(/^Symbols from ([^[]*\[)?/, "", member); sub(/\]?:.*$/, "", member); next }
         NF >= 7 {
