@@ -22,11 +22,7 @@ namespace {
 struct Loaded {
     std::unique_ptr<opt::ModelStore> store = std::make_unique<opt::ModelStore>();
     std::vector<uint8_t> bytes = opt::ReadWholeFile(MAXCAP_MODEL_PATH);
-    Loaded() {
-        opt::VectorSink listing, resolutions;
-        opt::VectorLookupSink textures;
-        opt::LoadBytes(*store, bytes, {listing, resolutions, textures});
-    }
+    Loaded() { opt::LoadBytes(*store, bytes); }
 };
 
 const Loaded& Model() {

@@ -3,6 +3,7 @@
 // model file's own fsync (the floor), and the plain Update without any fsync. Each takes the model
 // file's lock for its write, as every write does.
 #include <benchmark/benchmark.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <memory>
@@ -32,14 +33,13 @@ struct HardpointUpdate {
     opt::EditArea edit{*store, selection, host};
 
     HardpointUpdate(const char* name, const std::string& journal, bool sync)
-        : dir(std::filesystem::temp_directory_path() / ("zedaruz_bench_" + std::string(name))) {
+        : dir(std::filesystem::temp_directory_path() /
+              ("zedaruz_bench_" + std::string(name) + "_" + std::to_string(::getpid()))) {
         std::filesystem::remove_all(dir);
         std::filesystem::create_directories(dir);
         const auto file = dir / "demo.opt";
         std::filesystem::copy_file(DEMO_MODEL_PATH, file);
-        opt::VectorSink notes, resolutions;
-        opt::VectorLookupSink textures;
-        opt::Load(*store, file.string(), {notes, resolutions, textures});
+        opt::Load(*store, file.string());
         selection.ModelLoaded = true;
         edit.FileName = file.string();
         edit.AppDataDir = dir.string() + "/";

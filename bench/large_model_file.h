@@ -6,7 +6,6 @@
 #include <memory>
 #include <string>
 
-#include "model/line_sink.h"
 #include "model/reader.h"
 #include "model/store.h"
 #include "tests/support/large_model.h"
@@ -20,10 +19,8 @@ inline const char* ModelPath() {
 
 // Loads the model into the store; returns the number of warning lines the reader gave.
 inline size_t LoadInto(opt::ModelStore& store) {
-    opt::VectorSink listing, resolutions;
-    opt::VectorLookupSink textures;
-    opt::Load(store, ModelPath(), {listing, resolutions, textures});
-    return listing.lines.size();
+    opt::Load(store, ModelPath());
+    return store.Warnings.size();
 }
 
 inline const opt::ModelStore& LoadedStore() {

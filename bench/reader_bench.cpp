@@ -15,9 +15,7 @@ namespace {
 void BM_LoadMaxCapacityModel(benchmark::State& state) {
     auto store = std::make_unique<opt::ModelStore>();
     for (auto _ : state) {
-        opt::VectorSink listing, resolutions;
-        opt::VectorLookupSink textures;
-        opt::Load(*store, MAXCAP_MODEL_PATH, {listing, resolutions, textures});
+        opt::Load(*store, MAXCAP_MODEL_PATH);
         benchmark::DoNotOptimize(store->tvx[49].X[999]);
     }
 }

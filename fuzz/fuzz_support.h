@@ -1,4 +1,4 @@
-// What the fuzz targets share: loading the input into the program's store as the viewer does, and a
+// What the fuzz targets share: loading the input into a store as the viewer does, and a
 // check that stops the run (and keeps the input as a crash file) when a property does not hold.
 #pragma once
 
@@ -22,12 +22,17 @@ public:
     void ClearMemo() override {}
 };
 
-// The input loaded into the shared store, with the three lists the reader fills.
+// The one store of a fuzz target's process: every input loads into it, as the viewer loads each
+// file into the store it keeps, so the tables' memory is reused from input to input.
+inline opt::ModelStore& TargetStore() {
+    static opt::ModelStore store;
+    return store;
+}
+
+// The input loaded into the target's store (tables and the reader's lists).
 inline opt::ModelStore& LoadInput(std::span<const uint8_t> image) {
-    auto& store = opt::TheStore();
-    CountingSink listing, resolutions;
-    opt::VectorLookupSink textures;
-    opt::LoadBytes(store, image, {listing, resolutions, textures});
+    auto& store = TargetStore();
+    opt::LoadBytes(store, image);
     return store;
 }
 

@@ -20,10 +20,9 @@
 using fuzz::CountingSink;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    auto& store = opt::TheStore();
-    CountingSink listing, resolutions, memo;
-    opt::VectorLookupSink textures;
-    opt::LoadBytes(store, std::span<const uint8_t>(data, size), {listing, resolutions, textures});
+    const auto& store = fuzz::LoadInput(std::span<const uint8_t>(data, size));
+    CountingSink listing, memo;
+    for (const auto& line : store.Warnings) listing.AddLine(line);
     for (const auto& entry : opt::Listings()) entry.run(store, listing);
 
     // The memo texts with selections taken from the input, in range or not.

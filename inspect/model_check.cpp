@@ -21,10 +21,8 @@ LoadedModel LoadModelFile(ModelStore& store, const std::string& path) {
         store.ClearTables();  // as a load of a file that cannot be read leaves it
         throw;
     }
-    VectorSink warnings, resolutions;
-    VectorLookupSink textures;
-    LoadBytes(store, model.Bytes, {warnings, resolutions, textures});
-    model.Warnings = std::move(warnings.lines);
+    LoadBytes(store, model.Bytes);
+    model.Warnings = store.Warnings;
     return model;
 }
 

@@ -17,8 +17,9 @@ void SendBlockHead(TextLine& line, std::string_view tag, int e, const Record& r,
 
 // Blocks of three components per element (vertices, normals); elements whose X is unset are left out.
 template <class Table>
-void ListXyzBlocks(const Table& table, std::string_view tag, std::string_view heading, LineSink& out) {
-    TextLine line;
+void ListXyzBlocks(const Table& table, std::string_view tag, std::string_view heading, LineSink& out,
+                   char separator) {
+    TextLine line(separator);
     for (int e = 0; e < table.Size(); ++e) {
         const auto& r = table[e];
         if (r.Type == 0) continue;
@@ -40,14 +41,16 @@ std::string XyzHeading(std::string_view a, std::string_view b, std::string_view 
 
 }  // namespace
 
-void List(const TVX& tvx, LineSink& out) { ListXyzBlocks(tvx, "VX (03) ", XyzHeading("X", "Y", "Z"), out); }
-
-void List(const TTVN& ttvn, LineSink& out) {
-    ListXyzBlocks(ttvn, "VXN (11) ", XyzHeading("I", "J", "K"), out);
+void List(const TVX& tvx, LineSink& out, char separator) {
+    ListXyzBlocks(tvx, "VX (03) ", XyzHeading("X", "Y", "Z"), out, separator);
 }
 
-void List(const TTVX& ttvx, LineSink& out) {
-    TextLine line;
+void List(const TTVN& ttvn, LineSink& out, char separator) {
+    ListXyzBlocks(ttvn, "VXN (11) ", XyzHeading("I", "J", "K"), out, separator);
+}
+
+void List(const TTVX& ttvx, LineSink& out, char separator) {
+    TextLine line(separator);
     for (int e = 0; e < ttvx.Size(); ++e) {
         const TexVertexRecord& r = ttvx[e];
         if (r.Type == 0) continue;
@@ -60,9 +63,9 @@ void List(const TTVX& ttvx, LineSink& out) {
     }
 }
 
-void ShowVertexInfo(const TVX& tvx, const SelectionState& sel, MemoSink& memo) {
+void ShowVertexInfo(const TVX& tvx, const SelectionState& sel, MemoSink& memo, char separator) {
     memo.ClearMemo();
-    TextLine line;
+    TextLine line(separator);
     line.Text("Vertex ********").SendTo(memo);
     line.Text("Mesh =").Int(sel.SelectedMesh).Text(" Vx Num =").Int(sel.SelectedVertex).SendTo(memo);
     // A selection outside the table shows as an empty slot.

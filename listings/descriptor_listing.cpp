@@ -24,8 +24,8 @@ std::string_view MeshTypeName(int32_t code) {
     return code >= 0 && code < kMeshTypeNames ? kMeshTypeName[code] : std::string_view{};
 }
 
-void List(const TCB& tcb, LineSink& out) {
-    TextLine line;
+void List(const TCB& tcb, LineSink& out, char separator) {
+    TextLine line(separator);
     for (int e = 0; e < tcb.Size(); ++e) {
         const DescriptorRecord& r = tcb[e];
         if (r.Type == 0) continue;

@@ -9,8 +9,8 @@ namespace {
 constexpr float kHudScale = 100000.0f;
 }  // namespace
 
-void ListDistances(const TTMDH& ttmdh, LineSink& memo) {
-    TextLine line;
+void ListDistances(const TTMDH& ttmdh, LineSink& memo, char separator) {
+    TextLine line(separator);
     line.Text("Dist \"0\" is HI res model ").SendTo(memo);
     line.Text("If closer to Dist, switches to next Hi res ").SendTo(memo);
     line.Text("Lowest Res should always be \"0\"").SendTo(memo);

@@ -35,8 +35,8 @@ void SendFaceReals(TextLine& line, const FaceDataRecord& r, int f, LineSink& out
 
 }  // namespace
 
-void List(const TTFD& ttfd, LineSink& out) {
-    TextLine line;
+void List(const TTFD& ttfd, LineSink& out, char separator) {
+    TextLine line(separator);
     for (int b = 0; b < ttfd.Size(); ++b) {
         const FaceDataRecord& r = ttfd[b];
         if (r.Type == 0) continue;
@@ -54,9 +54,9 @@ void List(const TTFD& ttfd, LineSink& out) {
     }
 }
 
-void ShowFaceInfo(const TTFD& ttfd, const SelectionState& sel, MemoSink& memo) {
+void ShowFaceInfo(const TTFD& ttfd, const SelectionState& sel, MemoSink& memo, char separator) {
     memo.ClearMemo();
-    TextLine line;
+    TextLine line(separator);
     line.Text("Faces (for Header) ********").SendTo(memo);
     // A selection outside the table reads as an empty entry.
     int32_t mesh = 0;

@@ -4,8 +4,8 @@
 
 namespace opt {
 
-void List(const TXW& txw, LineSink& out) {
-    TextLine line;
+void List(const TXW& txw, LineSink& out, char separator) {
+    TextLine line(separator);
     line.Text("Main_Offset=").Int(txw.Main_Offset).Text(" Num_Jumps=").Int(txw.Num_Jumps);
     line.Text(" Jump List Offset=").Int(txw.Jump_List_Offset).SendTo(out);
 

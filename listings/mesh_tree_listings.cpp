@@ -4,8 +4,8 @@
 
 namespace opt {
 
-void List(const TTMIH& ttmih, LineSink& out) {
-    TextLine line;
+void List(const TTMIH& ttmih, LineSink& out, char separator) {
+    TextLine line(separator);
     for (int e = 0; e < ttmih.Size(); ++e) {
         const NodeRecord& r = ttmih[e];
         if (r.Num_Jumps == 0) continue;
@@ -18,8 +18,8 @@ void List(const TTMIH& ttmih, LineSink& out) {
     }
 }
 
-void List(const TTMDH& ttmdh, LineSink& out) {
-    TextLine line;
+void List(const TTMDH& ttmdh, LineSink& out, char separator) {
+    TextLine line(separator);
     for (int e = 0; e < ListedLodSets(ttmdh); ++e) {
         const LodSetRecord& r = ttmdh[e];
         if (r.Type == 0) continue;
@@ -34,8 +34,8 @@ void List(const TTMDH& ttmdh, LineSink& out) {
     }
 }
 
-void List(const TTMFH& ttmfh, LineSink& out) {
-    TextLine line;
+void List(const TTMFH& ttmfh, LineSink& out, char separator) {
+    TextLine line(separator);
     for (int e = 0; e < ttmfh.Size(); ++e) {
         const FaceListRecord& r = ttmfh[e];
         if (r.Num_Jumps == 0) continue;

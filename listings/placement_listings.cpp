@@ -4,8 +4,8 @@
 
 namespace opt {
 
-void List(const TRSH& trsh, LineSink& out) {
-    TextLine line;
+void List(const TRSH& trsh, LineSink& out, char separator) {
+    TextLine line(separator);
     for (int e = 0; e < trsh.Size(); ++e) {
         const RotScaleRecord& r = trsh[e];
         if (r.Type == 0) continue;
@@ -20,8 +20,8 @@ void List(const TRSH& trsh, LineSink& out) {
     }
 }
 
-void List(const TTBH& ttbh, LineSink& out) {
-    TextLine line;
+void List(const TTBH& ttbh, LineSink& out, char separator) {
+    TextLine line(separator);
     for (int e = 0; e < ttbh.Size(); ++e) {
         const HardpointRecord& r = ttbh[e];
         if (r.Type == 0) continue;

@@ -8,13 +8,15 @@ namespace opt {
 
 namespace {
 
-// Runs the List of one table of the store.
+// Runs the List of one table of the store, with the store's decimal separator.
 template <auto Member>
 void RunList(const ModelStore& store, LineSink& out) {
-    List(store.*Member, out);
+    List(store.*Member, out, store.Decimal_Separator);
 }
 
-void RunDistances(const ModelStore& store, LineSink& out) { ListDistances(store.ttmdh, out); }
+void RunDistances(const ModelStore& store, LineSink& out) {
+    ListDistances(store.ttmdh, out, store.Decimal_Separator);
+}
 
 constexpr ListingEntry kListings[] = {
     {"main-file-info", "Main File Info ", &RunList<&ModelStore::txw>},

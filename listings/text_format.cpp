@@ -10,16 +10,11 @@ namespace opt {
 
 namespace {
 
-char g_separator = '.';
-
 // Enough for the widest double in fixed notation with the largest precision we accept.
 constexpr int kMaxDecimals = 60;
 constexpr size_t kRealBuffer = 320 + kMaxDecimals;
 
 }  // namespace
-
-void SetDecimalSeparator(char separator) { g_separator = separator; }
-char DecimalSeparator() { return g_separator; }
 
 void TextLine::Pad(size_t len, int width) {
     if (width > 0 && len < static_cast<size_t>(width)) buf_.append(static_cast<size_t>(width) - len, ' ');
@@ -48,7 +43,7 @@ TextLine& TextLine::RealField(double v, int width, int decimals, bool upper) {
     const size_t len = static_cast<size_t>(res.ptr - tmp);
     for (size_t i = 0; i < len; ++i) {
         if (tmp[i] == '.') {
-            tmp[i] = g_separator;
+            tmp[i] = separator_;
         } else if (upper) {
             tmp[i] = static_cast<char>(std::toupper(static_cast<unsigned char>(tmp[i])));
         }
@@ -78,18 +73,18 @@ void TextLine::SendTo(LineSink& sink) {
 
 std::string FormatInt(int64_t v, int width) { return TextLine().Int(v, width).str(); }
 
-std::string FormatReal(double v, int width, int decimals) {
-    return TextLine().Real(v, width, decimals).str();
+std::string FormatReal(double v, int width, int decimals, char separator) {
+    return TextLine(separator).Real(v, width, decimals).str();
 }
 
-std::string FormatRealUpper(double v, int width, int decimals) {
-    return TextLine().RealUpper(v, width, decimals).str();
+std::string FormatRealUpper(double v, int width, int decimals, char separator) {
+    return TextLine(separator).RealUpper(v, width, decimals).str();
 }
 
 std::string FormatText(std::string_view s, int width) { return TextLine().Text(s, width).str(); }
 
-std::string FormatXyz(double x, double y, double z) {
-    return TextLine().Xyz("X=", x, "Y=", y, "Z=", z).str();
+std::string FormatXyz(double x, double y, double z, char separator) {
+    return TextLine(separator).Xyz("X=", x, "Y=", y, "Z=", z).str();
 }
 
 }  // namespace opt

@@ -1,6 +1,7 @@
 // Text conventions of the listings and of every text that quotes model values: printf-style fields
 // (%Ns, %Nd, %Nf with two decimals, %N.Pf), fields widened and never cut, single-precision values
-// converted exactly, and a decimal separator that follows the user's locale.
+// converted exactly, and the decimal separator the caller passes (the model's: '.', or the windows'
+// locale's).
 #pragma once
 
 #include <cstdint>
@@ -11,11 +12,6 @@ namespace opt {
 
 class LineSink;
 
-// The decimal separator written into every real. Process-wide; '.' until the windows set the
-// locale's separator at start.
-void SetDecimalSeparator(char separator);
-char DecimalSeparator();
-
 // Decimals of a real field written as %Nf without a precision.
 inline constexpr int kDefaultDecimals = 2;
 
@@ -23,7 +19,8 @@ inline constexpr int kDefaultDecimals = 2;
 // Every field is right-aligned in its width and widened when the text is longer.
 class TextLine {
 public:
-    TextLine() { buf_.reserve(128); }
+    // separator: the decimal separator written into every real of the line.
+    explicit TextLine(char separator = '.') : separator_(separator) { buf_.reserve(128); }
 
     // Verbatim text.
     TextLine& Text(std::string_view s) {
@@ -54,14 +51,15 @@ private:
     TextLine& RealField(double v, int width, int decimals, bool upper);
     void Pad(size_t len, int width);
     std::string buf_;
+    char separator_;
 };
 
 // Single fields as strings, for message texts and edit boxes.
 std::string FormatInt(int64_t v, int width = 0);
-std::string FormatReal(double v, int width, int decimals = kDefaultDecimals);
-std::string FormatRealUpper(double v, int width, int decimals = kDefaultDecimals);
+std::string FormatReal(double v, int width, int decimals = kDefaultDecimals, char separator = '.');
+std::string FormatRealUpper(double v, int width, int decimals = kDefaultDecimals, char separator = '.');
 std::string FormatText(std::string_view s, int width);
 // "%7s %10f %7s %10f %7s %10f" from "X=", x, "Y=", y, "Z=", z.
-std::string FormatXyz(double x, double y, double z);
+std::string FormatXyz(double x, double y, double z, char separator = '.');
 
 }  // namespace opt

@@ -4,8 +4,8 @@
 
 namespace opt {
 
-void List(const TTX& ttx, LineSink& out) {
-    TextLine line;
+void List(const TTX& ttx, LineSink& out, char separator) {
+    TextLine line(separator);
     for (size_t u = 0; u < ttx.Unique_Names.size(); ++u) {
         if (!ttx.EntryUsed(u)) continue;
         line.Text(ttx.Unique_Names[u]).Text(" index =").Int(ttx.Texture_Index[u]).SendTo(out);

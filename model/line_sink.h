@@ -1,9 +1,8 @@
-// Line sinks: where the reader and the listings send their text. The windows plug in their list
-// boxes and memo; the command line and the tests collect lines in a vector.
+// Line sinks: where the listings send their text. The windows plug in their list box and memo; the
+// command line and the tests collect lines in a vector.
 #pragma once
 
 #include <string>
-#include <unordered_set>
 #include <vector>
 
 namespace opt {
@@ -13,12 +12,6 @@ class LineSink {
 public:
     virtual ~LineSink() = default;
     virtual void AddLine(const std::string& line) = 0;
-};
-
-// A list that can also be asked whether it already holds a line (the texture list box).
-class LookupSink : public LineSink {
-public:
-    virtual bool Contains(const std::string& line) const = 0;
 };
 
 // A memo: can be emptied, then written line by line.
@@ -33,20 +26,6 @@ public:
     std::vector<std::string> lines;
     void AddLine(const std::string& line) override { lines.push_back(line); }
     void ClearMemo() override { lines.clear(); }
-};
-
-// A vector that answers membership quickly (for the texture list).
-class VectorLookupSink : public LookupSink {
-public:
-    std::vector<std::string> lines;
-    void AddLine(const std::string& line) override {
-        lines.push_back(line);
-        seen_.insert(line);
-    }
-    bool Contains(const std::string& line) const override { return seen_.count(line) != 0; }
-
-private:
-    std::unordered_set<std::string> seen_;
 };
 
 }  // namespace opt

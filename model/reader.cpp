@@ -5,7 +5,7 @@
 // counter that waits for a pending name, LOD numbers above 3 counted as 3, palette slots). It adds the
 // checks that keep damaged files harmless: no table is written past its capacity, no entry outside
 // the file or back into a block being read is followed, a 0 entry of a list that has no 0 test is
-// skipped, and each kind of damage met is reported once in the listing box.
+// skipped, and each kind of damage met is reported once in the store's warnings (the listing box).
 #include "model/reader.h"
 
 #include <cstdint>
@@ -44,23 +44,30 @@ std::vector<uint8_t> ReadWholeFile(const std::string& path) {
 }
 
 namespace {
-void Walk(ModelStore& store, std::span<const uint8_t> bytes, ReaderSinks sinks) {
-    walk::Walker walker(store, bytes, sinks);
+void Walk(ModelStore& store, std::span<const uint8_t> bytes) {
+    walk::Walker walker(store, bytes);
     walker.Run();
 }
 }  // namespace
 
-void Load(ModelStore& store, const std::string& path, ReaderSinks sinks) {
+void Load(ModelStore& store, const std::string& path) {
     store.ClearTables();
     store.File_Image.clear();
     store.File_Image = ReadWholeFile(path);
-    Walk(store, store.File_Image, sinks);
+    Walk(store, store.File_Image);
 }
 
-void LoadBytes(ModelStore& store, std::span<const uint8_t> bytes, ReaderSinks sinks) {
+void LoadBytes(ModelStore& store, std::span<const uint8_t> bytes) {
     store.ClearTables();
     store.File_Image.assign(bytes.begin(), bytes.end());
-    Walk(store, store.File_Image, sinks);
+    Walk(store, store.File_Image);
+}
+
+std::vector<std::string> ResolutionLines(const ModelStore& store) {
+    std::vector<std::string> lines;
+    lines.reserve(store.Lod_Numbers.size());
+    for (const int32_t lod : store.Lod_Numbers) lines.push_back(std::to_string(lod));
+    return lines;
 }
 
 }  // namespace opt

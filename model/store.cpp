@@ -1,7 +1,6 @@
 #include "model/store.h"
 
 #include <algorithm>
-#include <memory>
 
 namespace opt {
 
@@ -115,6 +114,9 @@ void ModelStore::ClearTables() {
     ttmfh.Clear();
     ttfd.Clear();
     ttx.Clear();
+    Warnings.clear();
+    Lod_Numbers.clear();
+    Texture_List.clear();
 }
 
 void ModelStore::ResetModelValues() {
@@ -126,25 +128,6 @@ void ModelStore::ResetModelValues() {
     Current_Palette_Set = 0;
     Dist_1 = Dist_2 = Dist_3 = kUnsetReal;
     Top_Textures = 0;
-}
-
-namespace {
-TableLimits& ProgramTableLimits() {
-    static TableLimits limits = TableLimits::Grown();
-    return limits;
-}
-}  // namespace
-
-const TableLimits& DefaultTableLimits() { return ProgramTableLimits(); }
-
-void UseTableLimits(const TableLimits& limits) {
-    ProgramTableLimits() = limits;
-    TheStore().Limits = limits;
-}
-
-ModelStore& TheStore() {
-    static const std::unique_ptr<ModelStore> store = std::make_unique<ModelStore>();
-    return *store;
 }
 
 }  // namespace opt

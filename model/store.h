@@ -297,11 +297,6 @@ using PalettePlanes = std::array<std::array<uint8_t, kPaletteEntries>, 3>;
 // Palettes[p] for p = slot * 16 + level: kPalettes of them, more once a load read more than 8 blocks.
 using PaletteStore = std::vector<PalettePlanes>;
 
-// The limits a store takes when it is made: grown, unless the program chose the classic sizes.
-const TableLimits& DefaultTableLimits();
-// Sets the limits of every store made from now on and of the shared store (TheStore).
-void UseTableLimits(const TableLimits& limits);
-
 struct ModelStore {
     TXW txw;
     TTBH ttbh;
@@ -326,16 +321,24 @@ struct ModelStore {
     // The bytes of the file as the load read them, kept up to date by every verified write: what the
     // editors check a run against before they replace it (the tables may already hold new values).
     std::vector<uint8_t> File_Image;
-    // How far a load may grow the tables: a setting of the program, kept by every clear.
-    TableLimits Limits = DefaultTableLimits();
+    // How far a load may grow the tables: grown, unless whoever made the store chose the classic
+    // sizes before the load (View > Classic Table Sizes, --tables classic); kept by every clear.
+    TableLimits Limits = TableLimits::Grown();
+    // The decimal separator of every text that writes or reads this model's reals (listings, memo
+    // texts, the edit box): '.', unless the windows set their locale's; kept by every clear.
+    char Decimal_Separator = '.';
 
-    // Clears all twelve tables.
+    // What the reader gives besides the tables, in reading order: the lines of the listing box
+    // (warnings and notes), the LOD numbers met (the resolution box's entries) and the texture names
+    // (the texture list, each name once).
+    std::vector<std::string> Warnings;
+    std::vector<int32_t> Lod_Numbers;
+    std::vector<std::string> Texture_List;
+
+    // Clears all twelve tables and the reader's three lists.
     void ClearTables();
     // Resets the model-wide values that every load starts from (the palette store is kept).
     void ResetModelValues();
 };
-
-// The one store that the windows, the views and the editors share. Allocated on first use.
-ModelStore& TheStore();
 
 }  // namespace opt

@@ -99,7 +99,7 @@ void Walker::Run() {
         // Nothing of the walk can be trusted: say why the model is empty and stop.
         s_.ResetModelValues();
         warn_.Note(LoadProblem::kHeaderShort);
-        for (const auto& line : warn_.Lines()) sinks_.listing.AddLine(line);
+        for (auto& line : warn_.Lines()) s_.Warnings.push_back(std::move(line));
         return;
     }
     // Header pass.
@@ -140,8 +140,8 @@ void Walker::Run() {
         cur_.Seek(txw.Jumps[i]);
         Peek();
         if (txw.IsBlock(kTexture)) {
-            sinks_.listing.AddLine("Warning ***");
-            sinks_.listing.AddLine("HiLites may Not be Correct");
+            s_.Warnings.emplace_back("Warning ***");
+            s_.Warnings.emplace_back("HiLites may Not be Correct");
             ReadTextureCounted();
             s_.Top_Textures = 1;
         } else {
@@ -151,7 +151,7 @@ void Walker::Run() {
 
     if (cur_.RanPastEnd()) warn_.Note(LoadProblem::kTruncated);
     if (cur_.ReadOutside()) warn_.Note(LoadProblem::kOffsetOutside);
-    for (const auto& line : warn_.Lines()) sinks_.listing.AddLine(line);
+    for (auto& line : warn_.Lines()) s_.Warnings.push_back(std::move(line));
 }
 
 void Walker::ReadMesh(int m) {

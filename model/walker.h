@@ -8,6 +8,7 @@
 #include <span>
 #include <string>
 #include <type_traits>
+#include <unordered_set>
 #include <vector>
 
 #include "model/file_cursor.h"
@@ -27,10 +28,9 @@ inline int32_t Wrap(int64_t v) { return static_cast<int32_t>(static_cast<uint32_
 
 class Walker {
 public:
-    Walker(ModelStore& store, std::span<const uint8_t> bytes, ReaderSinks sinks)
+    Walker(ModelStore& store, std::span<const uint8_t> bytes)
         : s_(store),
           cur_(bytes),
-          sinks_(sinks),
           limits_(store.Limits),
           warn_(store.Limits),
           budget_(2 * static_cast<int64_t>(bytes.size()) + kBudgetBase),
@@ -108,7 +108,6 @@ private:
 
     ModelStore& s_;
     FileCursor cur_;
-    ReaderSinks sinks_;
     TableLimits limits_;
     LoadWarnings warn_;
     int64_t budget_;
@@ -121,6 +120,7 @@ private:
     int current_lod_ = 0;
     int lod_seen_[4] = {};
     std::vector<int32_t> active_;  // block positions of the mesh and nodes being read
+    std::unordered_set<std::string> listed_;  // the names of the store's texture list
 };
 
 // Memory of one record beyond its header: the classic slots of its arrays.

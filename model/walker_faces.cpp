@@ -30,7 +30,7 @@ void Walker::ReadLodSet(int mesh) {
         if (NextRecord(kCountFaceLists, s_.ttmfh, FullTable::TTMFH) < 0) return;
         if (j <= 3) {
             current_lod_ = j;
-            if (lod_seen_[j] == 0) sinks_.resolutions.AddLine(std::to_string(j));
+            if (lod_seen_[j] == 0) s_.Lod_Numbers.push_back(j);
             ++lod_seen_[j];
         } else {
             current_lod_ = 3;

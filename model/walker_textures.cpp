@@ -21,8 +21,8 @@ void Walker::ReadTexture(TextureRecord& x, int32_t index) {
     cur_.ReadBytes(x.Name.data(), x.Name.size());
     const std::string name = TextureName(x);
 
-    const bool listed = sinks_.textures.Contains(name);
-    if (!listed) sinks_.textures.AddLine(name);
+    const bool listed = !listed_.insert(name).second;
+    if (!listed) s_.Texture_List.push_back(name);
     // An empty name is never a texture of the list: it means no texture.
     const auto used = ttx.Unique_Names.begin() + s_.Unique_Count;
     if (!listed && !name.empty() && std::find(ttx.Unique_Names.begin(), used, name) == used) {

@@ -32,9 +32,4 @@ void ModeGroup::PutDown(ModeButton b) {
     if (Valid(b)) down_ = b;
 }
 
-SelectionState& TheSelection() {
-    static SelectionState state;
-    return state;
-}
-
 }  // namespace opt

@@ -1,5 +1,6 @@
 // The selection state: what is loaded, what is selected and which tool-bar mode button is down.
-// One instance for the whole program; windows and editors write it, drawing and listings read it.
+// The windows hold one beside the model they show; windows and editors write it, drawing and
+// listings read it.
 #pragma once
 
 #include <cstdint>
@@ -54,8 +55,5 @@ struct SelectionState {
     ModeGroup DisplayMode;
     int32_t Edit_Index = 0;
 };
-
-// The one selection state that the whole program shares.
-SelectionState& TheSelection();
 
 }  // namespace opt

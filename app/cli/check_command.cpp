@@ -7,6 +7,7 @@
 
 #include "app/cli/commands.h"
 #include "app/cli/json_output.h"
+#include "app/cli/model_loading.h"
 #include "inspect/model_check.h"
 
 namespace cli {
@@ -51,8 +52,9 @@ int CheckCommand(const std::vector<std::string>& words, bool json) {
     const Progress progress(files.size());
     size_t counts[4] = {};
     Json list = Json::array();
+    const auto store = NewStore();
     for (size_t i = 0; i < files.size(); ++i) {
-        const opt::FileCheck r = opt::CheckModelFile(opt::TheStore(), files[i]);
+        const opt::FileCheck r = opt::CheckModelFile(*store, files[i]);
         ++counts[static_cast<int>(r.Result)];
         progress.Clear();
         if (json)

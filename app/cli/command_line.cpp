@@ -6,8 +6,8 @@
 #include <memory>
 
 #include "app/cli/commands.h"
+#include "app/cli/model_loading.h"
 #include "listings/registry.h"
-#include "model/store.h"
 
 namespace cli {
 
@@ -129,8 +129,8 @@ void BuildCommandLine(CLI::App& app) {
     app.add_option_function<std::string>(
            "--tables",
            [](const std::string& sizes) {
-               opt::UseTableLimits(sizes == "classic" ? opt::TableLimits::ClassicSizes()
-                                                      : opt::TableLimits::Grown());
+               ChosenTableLimits() =
+                   sizes == "classic" ? opt::TableLimits::ClassicSizes() : opt::TableLimits::Grown();
            },
            "table sizes: grown (the default: the whole model, up to the program's limits) or classic "
            "(the classic capacities exactly; the rest of a larger model is not read)")
@@ -164,6 +164,7 @@ opt::ProgramFolders ProgramFolders() { return opt::FindProgramFolders(opt::Execu
 
 int RunCommandLine(int argc, const char* const* argv) {
     if (argc > 0) Argv0() = argv[0];
+    ChosenTableLimits() = opt::TableLimits::Grown();
     CLI::App app;
     BuildCommandLine(app);
     if (argc < 2) {

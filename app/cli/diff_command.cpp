@@ -6,6 +6,7 @@
 
 #include "app/cli/commands.h"
 #include "app/cli/json_output.h"
+#include "app/cli/model_loading.h"
 #include "inspect/model_check.h"
 #include "inspect/model_diff.h"
 #include "model/errors.h"
@@ -59,8 +60,8 @@ std::vector<std::string> DamageLines(const opt::LoadedModel& m) {
 }
 
 int DiffCommand(const std::string& fileA, const std::string& fileB, bool json) {
-    auto a = std::make_unique<opt::ModelStore>();
-    auto b = std::make_unique<opt::ModelStore>();
+    const auto a = NewStore();
+    const auto b = NewStore();
     opt::LoadedModel ma, mb;
     try {
         ma = opt::LoadModelFile(*a, fileA);

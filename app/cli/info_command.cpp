@@ -4,6 +4,7 @@
 
 #include "app/cli/commands.h"
 #include "app/cli/json_output.h"
+#include "app/cli/model_loading.h"
 #include "inspect/model_check.h"
 #include "inspect/model_summary.h"
 #include "model/errors.h"
@@ -13,14 +14,14 @@ namespace cli {
 namespace {
 
 int InfoCommand(const std::string& file, bool json) {
-    auto& store = opt::TheStore();
+    const auto store = NewStore();
     try {
-        const opt::LoadedModel model = opt::LoadModelFile(store, file);
-        const opt::ModelRecords records = opt::DescribeModel(store);
+        const opt::LoadedModel model = opt::LoadModelFile(*store, file);
+        const opt::ModelRecords records = opt::DescribeModel(*store);
         if (json)
             PrintJson(ModelJson(file, model.Bytes.size(), records, model.Warnings));
         else
-            for (const auto& line : opt::SummaryLines(store, records, model.Warnings))
+            for (const auto& line : opt::SummaryLines(*store, records, model.Warnings))
                 std::printf("%s\n", line.c_str());
         return 0;
     } catch (const opt::OptError& e) {

@@ -3,10 +3,10 @@
 #include <memory>
 
 #include "app/cli/commands.h"
+#include "app/cli/model_loading.h"
 #include "app/cli/stdout_sink.h"
 #include "listings/registry.h"
 #include "model/errors.h"
-#include "model/reader.h"
 
 namespace cli {
 
@@ -27,17 +27,16 @@ int ListCommand(const Args& args) {
     if (chosen.empty())
         for (const auto& entry : opt::Listings()) chosen.push_back(&entry);
 
-    auto& store = opt::TheStore();
-    StdoutSink out;
-    opt::VectorSink resolutions;
-    opt::VectorLookupSink textures;
+    std::unique_ptr<opt::ModelStore> store;
     try {
-        opt::Load(store, args[0], {out, resolutions, textures});
+        store = LoadModel(args[0]);
     } catch (const opt::OptError& e) {
         std::fprintf(stderr, "%s\n", e.what());
         return 1;
     }
-    for (const auto* entry : chosen) entry->run(store, out);
+    PrintWarnings(*store, stdout);
+    StdoutSink out;
+    for (const auto* entry : chosen) entry->run(*store, out);
     return 0;
 }
 

@@ -1,15 +1,30 @@
 // Loading the model a command works on, and turning errors into exit statuses.
 #pragma once
 
+#include <cstdio>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "model/store.h"
 
 namespace cli {
 
-// Loads FILE into the shared store (the reader's warnings go to standard error) and runs work on it.
-// An OptError from the load or the work prints its message on standard error and gives status 1.
+// The table sizes of every load this run makes: grown, or classic after --tables classic.
+opt::TableLimits& ChosenTableLimits();
+
+// An empty store with the table sizes of this run.
+std::unique_ptr<opt::ModelStore> NewStore();
+
+// FILE loaded into a new store with the table sizes of this run. Throws OptError when the file cannot
+// be read.
+std::unique_ptr<opt::ModelStore> LoadModel(const std::string& file);
+
+// The reader's lines of the model (warnings and notes), one a line, on the stream.
+void PrintWarnings(const opt::ModelStore& store, std::FILE* stream);
+
+// Loads FILE (the reader's lines go to standard error) and runs work on it. An OptError from the
+// load or the work prints its message on standard error and gives status 1.
 int RunOnModel(const std::string& file, const std::function<int(opt::ModelStore&)>& work);
 
 // Prints the usage on standard error; returns 2.

@@ -6,13 +6,11 @@
 
 #include "app/cli/commands.h"
 #include "app/cli/model_loading.h"
-#include "app/cli/stdout_sink.h"
 #include "edit/core/edit_numbers.h"
 #include "edit/core/journal_history.h"
 #include "edit/core/lookup_file.h"
 #include "edit/core/write_journal.h"
 #include "model/errors.h"
-#include "model/line_sink.h"
 #include "model/reader.h"
 #include "render/core/frame_builder.h"
 #include "render/core/image_export_names.h"
@@ -24,15 +22,8 @@ std::string ProgramAppDataDir() { return opt::DirWithSeparator(ProgramFolders().
 std::string ProgramJournal() { return opt::JournalFilePath(ProgramFolders().SaveData.string()); }
 
 PatchSession::PatchSession(const std::string& path)
-    : store_(opt::TheStore()), selection_(opt::TheSelection()), edit_(store_, selection_, *this) {
-    StderrSink notes;
-    opt::VectorSink resolutions;
-    opt::VectorLookupSink textures;
-    opt::Load(store_, path, {notes, resolutions, textures});
-    if (auto note = opt::InterruptedWriteNote(path, store_.File_Image, ProgramJournal()))
-        notes.AddLine(*note);
-    resolutions_ = resolutions.lines;
-    selection_ = opt::SelectionState{};
+    : store_(LoadModel(path)), edit_(*store_, selection_, *this) {
+    PrintWarnings(*store_, stderr);
     selection_.ModelLoaded = true;
     edit_.FileName = path;
     edit_.AppDataDir = ProgramAppDataDir();
@@ -61,7 +52,9 @@ void PatchSession::PrintMemoAndWrites() const {
 
 void PatchSession::ShowMessage(const std::string& text) { std::printf("%s\n", text.c_str()); }
 
-void PatchSession::Redraw() { opt::DrawModel(store_, selection_, frame_); }
+void PatchSession::Redraw() { opt::DrawModel(*store_, selection_, frame_); }
+
+std::vector<std::string> PatchSession::ResBoxLines() const { return opt::ResolutionLines(*store_); }
 
 int EntryNumber(const std::string& word) {
     if (word.empty() || word.size() > 9) return -1;

@@ -1,9 +1,10 @@
 // The patch commands of zedaruz-cli (set-hardpoint, set-descriptor, set-lod-distance, set-rsh,
-// hitzones) share one session: the file loaded into the shared store, and the edit area driven
+// hitzones) share one session: the file loaded into the session's own store, and the edit area driven
 // through the same handlers as the control panel. Messages go to standard output; the view is a
 // frame built in memory, redrawn where the window redraws.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -21,7 +22,7 @@ public:
     explicit PatchSession(const std::string& path);
 
     opt::EditArea& Edit() { return edit_; }
-    opt::ModelStore& Store() { return store_; }
+    opt::ModelStore& Store() { return *store_; }
 
     // The LBED line that shows the entry number, or -1.
     int LineOf(int entry) const;
@@ -33,13 +34,12 @@ public:
     void ShowMessage(const std::string& text) override;
     void Redraw() override;
     void FormHide() override { Redraw(); }
-    std::vector<std::string> ResBoxLines() const override { return resolutions_; }
+    std::vector<std::string> ResBoxLines() const override;
     void SetResBoxText(const std::string&) override {}
 
 private:
-    opt::ModelStore& store_;
-    opt::SelectionState& selection_;
-    std::vector<std::string> resolutions_;
+    std::unique_ptr<opt::ModelStore> store_;
+    opt::SelectionState selection_;
     opt::Frame frame_;
     opt::EditArea edit_;
 };

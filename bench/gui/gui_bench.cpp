@@ -33,10 +33,18 @@
 #include "tests/support/board_model.h"
 #include "ui/windows/list_box.h"
 #include "ui/windows/list_file.h"
+#include "ui/windows/window_model.h"
 
 namespace {
 
 using namespace opt;
+
+// The model the benchmarked GL view draws, as the windows hold it: its store, selection and view
+// state.
+WindowModel& Viewed() {
+    static WindowModel model;
+    return model;
+}
 
 // The GL view of the redraw benchmarks; it must go before the application does.
 std::unique_ptr<GLView>& ViewSlot() {
@@ -44,32 +52,37 @@ std::unique_ptr<GLView>& ViewSlot() {
     return view;
 }
 
+// Loads the file into the viewed model and shows it in the display mode, as "Read OPt" does.
+void LoadIntoView(GLView& view, const std::string& path, ModeButton mode) {
+    WindowModel& m = Viewed();
+    m.Selection.DisplayMode.PutDown(mode);
+    Load(m.Store, path);
+    m.Selection.Resolution = "0";
+    view.LoadOrtho(path, {nullptr, [&] { return int(m.Store.Texture_List.size()); }, nullptr, nullptr});
+}
+
 // The GL view with the demo model loaded in textured display, made on first use.
 GLView& TexturedView() {
     auto& view = ViewSlot();
     if (view) return *view;
-    ResetViewAtCreate(TheView());
-    view = std::make_unique<GLView>();
+    WindowModel& m = Viewed();
+    ResetViewAtCreate(m.View);
+    view = std::make_unique<GLView>(m.Store, m.Selection, m.View);
     view->resize(400, 400);
     view->show();
     if (!QTest::qWaitForWindowExposed(view.get())) std::abort();
-    VectorSink listing, resolutions;
-    VectorLookupSink textures;
-    TheSelection().DisplayMode.PutDown(SBWire);
-    Load(TheStore(), DEMO_MODEL_PATH, {listing, resolutions, textures});
-    TheSelection().Resolution = "0";
-    view->LoadOrtho(DEMO_MODEL_PATH, {nullptr, [&] { return int(textures.lines.size()); }, nullptr, nullptr});
+    LoadIntoView(*view, DEMO_MODEL_PATH, SBWire);
     return *view;
 }
 
 void Redraw(benchmark::State& state, bool model) {
     GLView& view = TexturedView();
-    TheSelection().ModelLoaded = model;  // without a model DrawModel builds an empty frame: clear only
+    Viewed().Selection.ModelLoaded = model;  // without a model DrawModel builds an empty frame: clear only
     for (auto _ : state) {
         view.ShowHZ();
         benchmark::DoNotOptimize(view.grabFramebuffer());
     }
-    TheSelection().ModelLoaded = true;
+    Viewed().Selection.ModelLoaded = true;
 }
 void BM_TexturedRedraw(benchmark::State& state) { Redraw(state, true); }
 void BM_ClearOnlyFrame_Floor(benchmark::State& state) { Redraw(state, false); }
@@ -84,12 +97,7 @@ GLView& BoardView(ModeButton mode) {
         return p;
     }();
     GLView& view = TexturedView();
-    VectorSink listing, resolutions;
-    VectorLookupSink textures;
-    TheSelection().DisplayMode.PutDown(mode);
-    Load(TheStore(), path, {listing, resolutions, textures});
-    TheSelection().Resolution = "0";
-    view.LoadOrtho(path, {nullptr, [&] { return int(textures.lines.size()); }, nullptr, nullptr});
+    LoadIntoView(view, path, mode);
     return view;
 }
 
@@ -100,7 +108,7 @@ const Frame& WireframeFrame(size_t n) {
     static Frame frame;
     if (board.Primitives().empty()) {
         BoardView(SBRes);
-        DrawModel(TheStore(), TheSelection(), board);
+        DrawModel(Viewed().Store, Viewed().Selection, board);
     }
     if (frame.Primitives().size() == n) return frame;
     frame.Clear();
@@ -181,15 +189,14 @@ void BM_TurningBoardWireframe(benchmark::State& state) {
     state.counters["primitives"] = static_cast<double>(view.LastFrame().Primitives().size());
 }
 
+// The max-capacity model, in a store of its own, loaded on first use.
 const TVX& MaxCapacityVertices() {
-    static const bool loaded = [] {
-        VectorSink warnings, resolutions;
-        VectorLookupSink textures;
-        Load(TheStore(), MAXCAP_MODEL_PATH, {warnings, resolutions, textures});
-        return true;
+    static const std::unique_ptr<ModelStore> store = [] {
+        auto s = std::make_unique<ModelStore>();
+        Load(*s, MAXCAP_MODEL_PATH);
+        return s;
     }();
-    (void)loaded;
-    return TheStore().tvx;
+    return store->tvx;
 }
 
 // The vertex listing sent `passes` times into `sink`: one pass is about 50,000 lines.
@@ -254,7 +261,7 @@ void BM_WriteVxsBytesOneFwrite_Floor(benchmark::State& state) {
 
 }  // namespace
 
-// The GL benchmarks come first: the list-box ones load another model into the shared store.
+// The GL benchmarks come first, then the list-box ones.
 BENCHMARK(BM_TexturedRedraw)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ClearOnlyFrame_Floor)->Unit(benchmark::kMillisecond);
 // Frame sizes: the demo's, below and at the classic limit (10,000 faces), and past it.

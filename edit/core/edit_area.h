@@ -116,8 +116,8 @@ private:
     void ShowSnapshotAndNew(const Editor& editor) {
         MemoLines memo(w_.Memo);
         memo.ClearMemo();
-        editor.ShowSnapshot(memo);
-        editor.ShowNew(memo);
+        editor.ShowSnapshot(memo, store_.Decimal_Separator);
+        editor.ShowNew(memo, store_.Decimal_Separator);
     }
     void EnterMode(ModeButton button, const char* title);
     // Applies the writes to FileName and records the runs that changed bytes in LastWrites; false

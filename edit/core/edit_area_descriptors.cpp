@@ -26,8 +26,8 @@ void EditArea::ChooseDescriptor(int index) {
     memo.ClearMemo();
     w_.SetRG(kRGDescriptors);
     rgParts_ = kRGDescriptors;
-    tedhz_->ShowSnapshot(memo);
-    tedhz_->ShowNew(memo);
+    tedhz_->ShowSnapshot(memo, store_.Decimal_Separator);
+    tedhz_->ShowNew(memo, store_.Decimal_Separator);
     w_.EHPTypeItems = ReadLookupFile(AppDataDir + kMeshTypeFile);
     w_.EHPTypeText = std::string(MeshTypeName(tedhz_->Snapshot.Mesh_Type));
 }
@@ -40,7 +40,7 @@ void EditArea::DescriptorPart(int item) {
     w_.SetE();
     if (!tedhz_) return;
     const DescriptorRecord& n = tedhz_->New;
-    if (item <= 2) w_.EText = GeneralText(n.Target[item]);
+    if (item <= 2) w_.EText = GeneralText(n.Target[item], store_.Decimal_Separator);
     if (item == 3) w_.EText = std::to_string(n.Group_ID);
     if (item == 5) w_.EText = std::to_string(n.N2);
 }
@@ -51,7 +51,7 @@ void EditArea::UpdateDescriptor() {
         case 0:
         case 1:
         case 2:
-            n.Target[w_.RG1Index] = ParseReal(w_.EText);
+            n.Target[w_.RG1Index] = ParseReal(w_.EText, store_.Decimal_Separator);
             break;
         case 3:
             n.Group_ID = ParseInteger(w_.EText);

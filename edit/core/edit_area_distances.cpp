@@ -25,14 +25,14 @@ void EditArea::ChooseDistances() {
     rgParts_ = kRGDistances;
     entryChosen_ = true;
     MemoLines memo(w_.Memo);
-    ListDistances(store_.ttmdh, memo);
+    ListDistances(store_.ttmdh, memo, store_.Decimal_Separator);
 }
 
 void EditArea::DistancePart(int item) {
     const float dist[kEditableDistances] = {store_.Dist_1, store_.Dist_2, store_.Dist_3};
     if (item < kEditableDistances) {
         w_.SetE();
-        w_.EText = TenDecimalsText(dist[item]);
+        w_.EText = TenDecimalsText(dist[item], store_.Decimal_Separator);
     }
     w_.SetButU();
 }
@@ -40,14 +40,14 @@ void EditArea::DistancePart(int item) {
 void EditArea::UpdateDistances() {
     const int k = w_.RG1Index;
     const bool editable = k >= 0 && k < kEditableDistances;
-    const float value = editable ? ParseReal(w_.EText) : 0.0f;
+    const float value = editable ? ParseReal(w_.EText, store_.Decimal_Separator) : 0.0f;
     for (int e = 0; e < kEditedLodSets; ++e) {
         LodSetRecord& r = store_.ttmdh[e];
         if (r.Type == kLodSet && editable) r.Distance[k] = value;
     }
     MemoLines memo(w_.Memo);
     memo.ClearMemo();
-    ListDistances(store_.ttmdh, memo);
+    ListDistances(store_.ttmdh, memo, store_.Decimal_Separator);
     UpdateRes();
     w_.SetButF();
 }

@@ -32,8 +32,8 @@ void EditArea::ChooseHardpoint(int index) {
     w_.SetETF();
     w_.SetRG(kRGHardpoints);
     rgParts_ = kRGHardpoints;
-    thp_->ShowSnapshot(memo);
-    thp_->ShowNew(memo);
+    thp_->ShowSnapshot(memo, store_.Decimal_Separator);
+    thp_->ShowNew(memo, store_.Decimal_Separator);
     w_.EHPTypeItems = ReadLookupFile(AppDataDir + kHardPointsFile);
     w_.EHPTypeText = std::string(TypeName(thp_->Snapshot.HP_Type));
 }
@@ -41,7 +41,7 @@ void EditArea::ChooseHardpoint(int index) {
 void EditArea::HardpointPart(int item) {
     if (item <= 2) {
         w_.SetE();
-        if (thp_) w_.EText = GeneralText(*Coordinate(thp_->New, item));
+        if (thp_) w_.EText = GeneralText(*Coordinate(thp_->New, item), store_.Decimal_Separator);
     } else {
         w_.SetT();
     }
@@ -51,7 +51,7 @@ void EditArea::UpdateHardpoint() {
     HardpointRecord& n = thp_->New;
     const int item = w_.RG1Index;
     if (item >= 0 && item <= 2) {
-        *Coordinate(n, item) = ParseReal(w_.EText);
+        *Coordinate(n, item) = ParseReal(w_.EText, store_.Decimal_Separator);
     } else if (item == 3) {
         n.HP_Type = LookupTypeCode(w_.EHPTypeItems, w_.EHPTypeText, n.HP_Type);
     }

@@ -25,18 +25,18 @@ void EditArea::ChooseRotScale(int index) {
     w_.SetRG(kRGRotScale);
     rgParts_ = kRGRotScale;
     w_.SetETF();
-    trshed_->ShowSnapshot(memo);
-    trshed_->ShowNew(memo);
+    trshed_->ShowSnapshot(memo, store_.Decimal_Separator);
+    trshed_->ShowNew(memo, store_.Decimal_Separator);
 }
 
 void EditArea::RotScalePart(int item) {
     w_.SetE();
-    if (trshed_) w_.EText = TenDecimalsText(trshed_->New.Float(item));
+    if (trshed_) w_.EText = TenDecimalsText(trshed_->New.Float(item), store_.Decimal_Separator);
 }
 
 void EditArea::UpdateRotScale() {
     const int k = w_.RG1Index;
-    if (k >= 0 && k < 12) trshed_->New.Float(k) = ParseReal(w_.EText);
+    if (k >= 0 && k < 12) trshed_->New.Float(k) = ParseReal(w_.EText, store_.Decimal_Separator);
     ShowSnapshotAndNew(*trshed_);
     StoreIntoBlock(store_.trsh, selection_.Edit_Index, trshed_->New);
     OutRsh();

@@ -38,7 +38,7 @@ size_t TakeDigits(const std::string& text, size_t& i, std::string& out) {
 
 }  // namespace
 
-float ParseReal(const std::string& text) {
+float ParseReal(const std::string& text, char separator) {
     size_t i = 0;
     while (i < text.size() && text[i] == ' ') ++i;
     std::string plain;  // the number with '.' as separator, for from_chars
@@ -47,7 +47,7 @@ float ParseReal(const std::string& text) {
         ++i;
     }
     size_t digits = TakeDigits(text, i, plain);
-    if (i < text.size() && text[i] == DecimalSeparator()) {
+    if (i < text.size() && text[i] == separator) {
         plain += '.';
         ++i;
         digits += TakeDigits(text, i, plain);
@@ -97,8 +97,8 @@ int32_t ParseInteger(const std::string& text) {
     return static_cast<int32_t>(value);
 }
 
-std::string GeneralText(float v) { return FormatGeneral15(v, DecimalSeparator()); }
+std::string GeneralText(float v, char separator) { return FormatGeneral15(v, separator); }
 
-std::string TenDecimalsText(float v) { return FormatRealUpper(v, 6, 10); }
+std::string TenDecimalsText(float v, char separator) { return FormatRealUpper(v, 6, 10, separator); }
 
 }  // namespace opt

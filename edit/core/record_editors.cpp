@@ -12,24 +12,25 @@ std::string MeshOffset(int32_t mesh, int32_t dataOffset) {
     return "Mesh " + std::to_string(mesh) + " Offset " + std::to_string(dataOffset);
 }
 
-void HardpointLines(const HardpointRecord& r, const char* title, LineSink& memo) {
+void HardpointLines(const HardpointRecord& r, const char* title, LineSink& memo, char separator) {
     memo.AddLine(title);
     memo.AddLine(MeshOffset(r.Mesh, r.Data_Offset) + " " + std::string(TypeName(r.HP_Type)) + "= " +
                  std::to_string(r.HP_Type));
-    memo.AddLine(FormatXyz(r.X, r.Y, r.Z));
+    memo.AddLine(FormatXyz(r.X, r.Y, r.Z, separator));
 }
 
-void DescriptorLines(const DescriptorRecord& r, const char* title, LineSink& memo) {
+void DescriptorLines(const DescriptorRecord& r, const char* title, LineSink& memo, char separator) {
     memo.AddLine(title);
     memo.AddLine(MeshOffset(r.Mesh, r.Data_Offset) + " Uknown= " + std::to_string(r.N2));
     memo.AddLine("Mesh Type =" + std::to_string(r.Mesh_Type) + " = " +
                  std::string(MeshTypeName(r.Mesh_Type)));
     memo.AddLine("Group ID = " + std::to_string(r.Group_ID));
-    memo.AddLine(FormatXyz(r.Target[0], r.Target[1], r.Target[2]));
+    memo.AddLine(FormatXyz(r.Target[0], r.Target[1], r.Target[2], separator));
 }
 
-void RotScaleFloats(const RotScaleRecord& r, LineSink& memo) {
-    for (int k = 0; k < 12; k += 3) memo.AddLine(FormatXyz(r.Float(k), r.Float(k + 1), r.Float(k + 2)));
+void RotScaleFloats(const RotScaleRecord& r, LineSink& memo, char separator) {
+    for (int k = 0; k < 12; k += 3)
+        memo.AddLine(FormatXyz(r.Float(k), r.Float(k + 1), r.Float(k + 2), separator));
 }
 
 }  // namespace
@@ -38,38 +39,40 @@ THP::THP() {
     for (HardpointRecord* r : {&Snapshot, &New}) r->X = r->Y = r->Z = 0.0f;
 }
 
-void THP::ShowSnapshot(LineSink& memo) const {
-    HardpointLines(Snapshot, "Orginal Hardpoint ********", memo);
+void THP::ShowSnapshot(LineSink& memo, char separator) const {
+    HardpointLines(Snapshot, "Orginal Hardpoint ********", memo, separator);
     memo.AddLine(" ");
 }
 
-void THP::ShowNew(LineSink& memo) const { HardpointLines(New, "New Hardpoint ********", memo); }
+void THP::ShowNew(LineSink& memo, char separator) const {
+    HardpointLines(New, "New Hardpoint ********", memo, separator);
+}
 
-void TEDHZ::ShowSnapshot(LineSink& memo) const {
-    DescriptorLines(Snapshot, "Orginal Target Box point ********", memo);
+void TEDHZ::ShowSnapshot(LineSink& memo, char separator) const {
+    DescriptorLines(Snapshot, "Orginal Target Box point ********", memo, separator);
     memo.AddLine(" ");
 }
 
-void TEDHZ::ShowNew(LineSink& memo) const {
-    DescriptorLines(New, "New Target Box point ********", memo);
+void TEDHZ::ShowNew(LineSink& memo, char separator) const {
+    DescriptorLines(New, "New Target Box point ********", memo, separator);
     memo.AddLine(" ");
     memo.AddLine(" ");
     memo.AddLine("RotTurrent`s and anything else that can be blown up.");
     memo.AddLine("GroupId should be \"0\" and target box coordinates left at \"0.0\"");
 }
 
-void TRSHED::ShowSnapshot(LineSink& memo) const {
+void TRSHED::ShowSnapshot(LineSink& memo, char separator) const {
     memo.AddLine("Orginal Scales ********");
     memo.AddLine(MeshOffset(Snapshot.Mesh, Snapshot.Data_Offset));
-    RotScaleFloats(Snapshot, memo);
+    RotScaleFloats(Snapshot, memo, separator);
     memo.AddLine(" ");
 }
 
-void TRSHED::ShowNew(LineSink& memo) const {
+void TRSHED::ShowNew(LineSink& memo, char separator) const {
     memo.AddLine("New Scales ********");
     memo.AddLine(MeshOffset(New.Mesh, New.Data_Offset));
     memo.AddLine(" Added first 3 floats editing too ");
-    RotScaleFloats(New, memo);
+    RotScaleFloats(New, memo, separator);
     memo.AddLine(" ");
 }
 

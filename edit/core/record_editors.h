@@ -1,6 +1,6 @@
 // The editor objects of the edit area: each holds a snapshot of one table entry as it was when it was
 // chosen, and the working copy that Update edits; Undo copies the snapshot back. Each writes its two
-// text blocks into the memo. The objects start zero-filled.
+// text blocks into the memo, reals with the decimal separator given. The objects start zero-filled.
 #pragma once
 
 #include "model/line_sink.h"
@@ -25,22 +25,22 @@ struct SnapshotPair {
 class THP : public SnapshotPair<HardpointRecord> {
 public:
     THP();
-    void ShowSnapshot(LineSink& memo) const;
-    void ShowNew(LineSink& memo) const;
+    void ShowSnapshot(LineSink& memo, char separator) const;
+    void ShowNew(LineSink& memo, char separator) const;
 };
 
 // Mesh descriptors (TCB entries): target box, group, mesh type and the unknown word.
 class TEDHZ : public SnapshotPair<DescriptorRecord> {
 public:
-    void ShowSnapshot(LineSink& memo) const;
-    void ShowNew(LineSink& memo) const;
+    void ShowSnapshot(LineSink& memo, char separator) const;
+    void ShowNew(LineSink& memo, char separator) const;
 };
 
 // Rotation/scale blocks (TRSH entries).
 class TRSHED : public SnapshotPair<RotScaleRecord> {
 public:
-    void ShowSnapshot(LineSink& memo) const;
-    void ShowNew(LineSink& memo) const;
+    void ShowSnapshot(LineSink& memo, char separator) const;
+    void ShowNew(LineSink& memo, char separator) const;
 };
 
 }  // namespace opt

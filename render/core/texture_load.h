@@ -9,8 +9,8 @@
 //   and glColorTableEXT(GL_RGB8, 256, GL_RGB, GL_UNSIGNED_BYTE, t.Colours.GLPalette); without it:
 //   glTexImage2D(GL_RGB8, ..., GL_RGB, GL_UNSIGNED_BYTE, ExpandToRgb8(indices, t.Colours));
 //   GL_TEXTURE_ENV_MODE = GL_DECAL; skip the image when the pixels are 0 x 0.
-// then glDisable(GL_TEXTURE_1D), glEnable(GL_TEXTURE_2D); TheSelection().SelectedTexture = the
-// last record uploaded. DeleteTextures deletes the names 0 .. TheView().TexListLast.
+// then glDisable(GL_TEXTURE_1D), glEnable(GL_TEXTURE_2D); selection.SelectedTexture = the
+// last record uploaded. DeleteTextures deletes the names 0 .. view.TexListLast.
 #pragma once
 
 #include <string>

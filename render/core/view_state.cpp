@@ -32,11 +32,6 @@ int32_t ExtendByThird(float extreme) {
 
 }  // namespace
 
-ViewState& TheView() {
-    static ViewState view;
-    return view;
-}
-
 void ResetViewAtCreate(ViewState& view) {
     view.LoadCount = 0;
     view.TexUploads = 0;

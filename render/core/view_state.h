@@ -1,10 +1,11 @@
-// The view state of the one GL view: rotation angles, zoom, pan, the orthographic cube fitted to the
-// model, and the counters that the load sequence and the texture upload share. Plain data and
-// arithmetic only; the GL painter replays what these functions compute.
+// The view state of a GL view (the windows hold one beside the model they show): rotation angles,
+// zoom, pan, the orthographic cube fitted to the model, and the counters that the load sequence and
+// the texture upload share. Plain data and arithmetic only; the GL painter replays what these
+// functions compute.
 //
 // What the GL layer calls, in order (every GL call named here is the painter's own):
 //
-//   Window creation:  ResetViewAtCreate(TheView()), selection.ModelLoaded = false.
+//   Window creation:  ResetViewAtCreate(view), selection.ModelLoaded = false.
 //
 //   InitGL:           ResetTurnAndScale(view); make the context (double-buffered RGBA, depth buffer);
 //                     clear to black and present; glViewport(0, 0, panel client width,
@@ -67,9 +68,6 @@ struct ViewState {
     int32_t TexListLast = -1;  // last index of the texture list at the previous load; -1: none
     bool ResizeGuard = true;   // while set, a window resize only keeps the panel square
 };
-
-// The one view state that the whole program shares.
-ViewState& TheView();
 
 // Window creation: no context, no uploads, no pan, resize guarded.
 void ResetViewAtCreate(ViewState& view);

@@ -8,12 +8,9 @@
 #include <cstring>
 
 #include "listings/listings.h"
-#include "model/store.h"
 #include "render/core/frame_builder.h"
 #include "render/core/texture_load.h"
-#include "render/core/view_state.h"
 #include "render/gl/gl_painter.h"
-#include "state/selection_state.h"
 
 namespace opt {
 
@@ -44,7 +41,8 @@ bool HasExtension(const char* extensions, const char* name) {
 
 }  // namespace
 
-GLView::GLView(QWidget* parent) : QOpenGLWidget(parent) {
+GLView::GLView(const ModelStore& store, SelectionState& selection, ViewState& view, QWidget* parent)
+    : QOpenGLWidget(parent), store_(store), selection_(selection), view_(view) {
     QSurfaceFormat f = format();
     f.setRenderableType(QSurfaceFormat::OpenGL);
     f.setProfile(QSurfaceFormat::CompatibilityProfile);
@@ -76,9 +74,9 @@ void GLView::initializeGL() {
     // A load that came before the context (a file given on the command line while the window was
     // still coming up) fitted the view without a context: the context gets its set-up now, and the
     // model shows at the first paint.
-    if (TheView().LoadCount > 0) {
+    if (view_.LoadCount > 0) {
         InitialContextState();
-        showOnFirstPaint_ = TheSelection().ModelLoaded;
+        showOnFirstPaint_ = selection_.ModelLoaded;
     }
 }
 
@@ -97,57 +95,54 @@ void GLView::paintGL() {
     blank_ = false;
 }
 
-bool GLView::Textured() const { return TheSelection().DisplayMode.IsDown(SBWire); }
+bool GLView::Textured() const { return selection_.DisplayMode.IsDown(SBWire); }
 
 void GLView::ApplyViewport() { gl::Viewport(width() * devicePixelRatio(), height() * devicePixelRatio()); }
 
 void GLView::InitGL() {
-    auto& view = TheView();
-    ResetTurnAndScale(view);
+    ResetTurnAndScale(view_);
     if (!initialized_) {
-        FitOrtho(view, TheStore());
+        FitOrtho(view_, store_);
         return;
     }
     CurrentContext current(*this);
     gl::ClearBlack();
-    FitOrtho(view, TheStore());
+    FitOrtho(view_, store_);
     InitialContextState();
     blank_ = false;
     update();
 }
 
 void GLView::InitialContextState() {
-    const auto& view = TheView();
     ApplyViewport();
-    gl::LoadOrthoProjection(OrthoCubeOf(view));
+    gl::LoadOrthoProjection(OrthoCubeOf(view_));
     gl::InitialState(Textured());
-    gl::SetViewProjection(OrthoCubeOf(view), SetViewTransform(view, 0, 0, 0, 0, 0, 0), Textured());
+    gl::SetViewProjection(OrthoCubeOf(view_), SetViewTransform(view_, 0, 0, 0, 0, 0, 0), Textured());
 }
 
 void GLView::SetView(const ViewTransform& t) {
     if (!initialized_) return;
     CurrentContext current(*this);
-    gl::SetViewProjection(OrthoCubeOf(TheView()), t, Textured());
+    gl::SetViewProjection(OrthoCubeOf(view_), t, Textured());
 }
 
 void GLView::RefitView() {
-    auto& view = TheView();
-    if (view.LoadCount == 0) {
+    if (view_.LoadCount == 0) {
         InitGL();
     } else {
-        FitOrtho(view, TheStore());
+        FitOrtho(view_, store_);
     }
     if (initialized_) {
         CurrentContext current(*this);
         gl::ClearBlack();
     }
-    SetView(SetViewTransform(view, view.AngleX, view.AngleY, view.AngleZ, 0, 0, 0));
+    SetView(SetViewTransform(view_, view_.AngleX, view_.AngleY, view_.AngleZ, 0, 0, 0));
 }
 
 void GLView::Draw(const ViewTransform* moved) {
     // The frame is built before anything is cleared: a resolution text that is not an integer stops
     // here and the picture stays as it was.
-    DrawModel(TheStore(), TheSelection(), frame_);
+    DrawModel(store_, selection_, frame_);
     if (initialized_) {
         CurrentContext current(*this);
         ApplyViewport();
@@ -156,35 +151,33 @@ void GLView::Draw(const ViewTransform* moved) {
         update();
     }
     if (memo_ != nullptr) {
-        if (frame_.WriteFaceInfo) ShowFaceInfo(TheStore().ttfd, TheSelection(), *memo_);
-        if (frame_.WriteVertexInfo) ShowVertexInfo(TheStore().tvx, TheSelection(), *memo_);
+        if (frame_.WriteFaceInfo) ShowFaceInfo(store_.ttfd, selection_, *memo_, store_.Decimal_Separator);
+        if (frame_.WriteVertexInfo) ShowVertexInfo(store_.tvx, selection_, *memo_, store_.Decimal_Separator);
     }
 }
 
 void GLView::ShowHZ() { DrawMoved(); }
 
 void GLView::DrawMoved() {
-    const ViewTransform moved = MovedTransform(TheView());
+    const ViewTransform moved = MovedTransform(view_);
     Draw(&moved);
 }
 
 void GLView::mousePressEvent(QMouseEvent* event) {
-    if (dragButton_ != Qt::NoButton || !TheSelection().ModelLoaded)
-        return QOpenGLWidget::mousePressEvent(event);
+    if (dragButton_ != Qt::NoButton || !selection_.ModelLoaded) return QOpenGLWidget::mousePressEvent(event);
     dragButton_ = event->button();
     dragOrigin_ = event->position().toPoint();
-    drag_ = MouseDrag{CameraOf(TheView())};
+    drag_ = MouseDrag{CameraOf(view_)};
     event->accept();
 }
 
 void GLView::mouseMoveEvent(QMouseEvent* event) {
-    if (dragButton_ == Qt::NoButton || !TheSelection().ModelLoaded)
-        return QOpenGLWidget::mouseMoveEvent(event);
+    if (dragButton_ == Qt::NoButton || !selection_.ModelLoaded) return QOpenGLWidget::mouseMoveEvent(event);
     const QPoint d = event->position().toPoint() - dragOrigin_;
     if (dragButton_ == Qt::LeftButton)
-        DragTurn(TheView(), drag_, d.x(), d.y());
+        DragTurn(view_, drag_, d.x(), d.y());
     else
-        DragPan(TheView(), drag_, d.x(), d.y(), std::min(width(), height()));
+        DragPan(view_, drag_, d.x(), d.y(), std::min(width(), height()));
     CameraMoved();
     event->accept();
 }
@@ -209,17 +202,17 @@ void GLView::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void GLView::wheelEvent(QWheelEvent* event) {
-    if (!TheSelection().ModelLoaded) return QOpenGLWidget::wheelEvent(event);
+    if (!selection_.ModelLoaded) return QOpenGLWidget::wheelEvent(event);
     // One notch (120 eighths of a degree) is one key step.
     wheelRest_ += event->angleDelta().y();
     const int steps = wheelRest_ / 120;
     wheelRest_ -= steps * 120;
-    if (WheelZoom(TheView(), steps)) CameraMoved();
+    if (WheelZoom(view_, steps)) CameraMoved();
     event->accept();
 }
 
 KeyOutcome GLView::KeyDown(ViewKey key, KeyModifiers mods) {
-    const KeyOutcome outcome = FormKeyDown(TheView(), TheSelection().ModelLoaded, key, mods);
+    const KeyOutcome outcome = FormKeyDown(view_, selection_.ModelLoaded, key, mods);
     if (outcome.DrawMoved) DrawMoved();
     return outcome;
 }
@@ -227,7 +220,7 @@ KeyOutcome GLView::KeyDown(ViewKey key, KeyModifiers mods) {
 void GLView::UploadTextures(const std::string* modelPath) {
     if (!initialized_) return;
     CurrentContext current(*this);
-    const auto list = TextureUploadList(TheStore());
+    const auto list = TextureUploadList(store_);
     textures_.assign(list.size(), 0);
     // A load reads the images from the file and keeps them; a redraw from the tables uploads the
     // kept ones (the same list, as the store has not changed since).
@@ -236,12 +229,12 @@ void GLView::UploadTextures(const std::string* modelPath) {
         imagesKept_ = true;
     }
     for (const auto& entry : list) {
-        TheSelection().SelectedTexture = entry.Record;
+        selection_.SelectedTexture = entry.Record;
         const auto k = static_cast<size_t>(entry.GLName);
         if (k >= images_.size()) continue;
         if (modelPath != nullptr)
-            images_[k] = LoadTexture(*modelPath, TheStore(), entry.Record,
-                                     UploadPaletteNumber(TheStore(), entry.Record));
+            images_[k] =
+                LoadTexture(*modelPath, store_, entry.Record, UploadPaletteNumber(store_, entry.Record));
         textures_[k] = gl::UploadTexture(images_[k], paletted_ ? colorTable_ : nullptr, npot_);
     }
     gl::EnableTexturing();
@@ -266,13 +259,12 @@ void GLView::RedrawFromTables(const LoadHooks& hooks) { ShowLoaded(nullptr, hook
 bool GLView::CanRedrawFromTables() const { return !Textured() || imagesKept_; }
 
 void GLView::ShowLoaded(const std::string* modelPath, const LoadHooks& hooks) {
-    auto& view = TheView();
     RefitView();
-    view.LoadCount += 1;
+    view_.LoadCount += 1;
     if (hooks.OnLoad) hooks.OnLoad();
-    TheSelection().ModelLoaded = true;
-    if (view.TexUploads > 0) DeleteTextures();
-    view.TexListLast = (hooks.TextureListCount ? hooks.TextureListCount() : 0) - 1;
+    selection_.ModelLoaded = true;
+    if (view_.TexUploads > 0) DeleteTextures();
+    view_.TexListLast = (hooks.TextureListCount ? hooks.TextureListCount() : 0) - 1;
     if (modelPath != nullptr) {
         // A new load: the images of the one before are of no use any more.
         images_.clear();
@@ -280,28 +272,27 @@ void GLView::ShowLoaded(const std::string* modelPath, const LoadHooks& hooks) {
     }
     Draw(nullptr);
     if (Textured()) {
-        view.TexUploads += 1;
+        view_.TexUploads += 1;
         UploadTextures(modelPath);
         // Show the textures at once: the same frame again, now with its texture objects.
         Draw(nullptr);
     }
-    ResetViewAfterLoad(view);
-    SetView(SetViewTransform(view, 0, 0, 0, 0, 0, 0));
+    ResetViewAfterLoad(view_);
+    SetView(SetViewTransform(view_, 0, 0, 0, 0, 0, 0));
     if (hooks.SetMenu) hooks.SetMenu();
-    if (hooks.SetSizeText) hooks.SetSizeText(SizeStatusText(TheStore()));
+    if (hooks.SetSizeText) hooks.SetSizeText(SizeStatusText(store_));
 }
 
 void GLView::ContextResize() {
-    auto& view = TheView();
     // The original remade its context here; texture objects and the GL state go with it.
     DeleteTextures();
     if (initialized_) {
         CurrentContext current(*this);
         gl::ResetToNewContextState();
     }
-    view.LoadCount = 0;
+    view_.LoadCount = 0;
     RefitView();
-    view.LoadCount = 1;
+    view_.LoadCount = 1;
 }
 
 }  // namespace opt

@@ -1,6 +1,6 @@
-// The one OpenGL view of the program: a QOpenGLWidget (compatibility profile) on the viewer window's
-// square panel. It owns the GL resources and builds nothing itself: each sequence below builds the
-// frame with DrawModel from the shared store and selection, replays it with GL 1.1 immediate-mode
+// The OpenGL view of the viewer window: a QOpenGLWidget (compatibility profile) on its square panel.
+// It owns the GL resources and builds nothing itself: each sequence below builds the frame with
+// DrawModel from the store and selection it was given, replays it with GL 1.1 immediate-mode
 // calls into the widget's framebuffer at once (makeCurrent), and presents it (update). The picture
 // stays as drawn until the next sequence draws again, as on the original single-buffered panel.
 #pragma once
@@ -11,19 +11,24 @@
 #include <vector>
 
 #include "model/line_sink.h"
+#include "model/store.h"
 #include "render/core/frame.h"
 #include "render/core/texture_load.h"
 #include "render/core/view_keys.h"
 #include "render/core/view_mouse.h"
+#include "render/core/view_state.h"
 #include "render/core/view_transform.h"
 #include "render/gl/gl_painter.h"
+#include "state/selection_state.h"
 
 namespace opt {
 
 class GLView : public QOpenGLWidget {
     Q_OBJECT
 public:
-    explicit GLView(QWidget* parent = nullptr);
+    // The model it draws, the selection it draws it with and the view state it turns and fits: the
+    // window's, which outlive the view.
+    GLView(const ModelStore& store, SelectionState& selection, ViewState& view, QWidget* parent = nullptr);
     ~GLView() override;
 
     // What LoadOrtho asks of the windows between its steps.
@@ -103,6 +108,9 @@ private:
     bool Textured() const;
     void CameraMoved();
 
+    const ModelStore& store_;
+    SelectionState& selection_;
+    ViewState& view_;
     Frame frame_;
     gl::FrameReplay replay_;
     std::vector<LoadedTexture> images_;  // what the last textured load uploaded, by texture-list entry

@@ -20,9 +20,7 @@ struct ExportTest : ::testing::Test {
     std::unique_ptr<opt::ModelStore> store = std::make_unique<opt::ModelStore>();
     void SetUp() override {
         std::filesystem::create_directories(dir);
-        opt::VectorSink a, b;
-        opt::VectorLookupSink c;
-        opt::Load(*store, DEMO_MODEL_PATH, {a, b, c});
+        opt::Load(*store, DEMO_MODEL_PATH);
     }
     void TearDown() override { std::filesystem::remove_all(dir); }
     std::vector<uint8_t> Bytes(const std::filesystem::path& p) {

@@ -58,9 +58,7 @@ TEST(InfoCommand, JsonHoldsTheStoresRecordsWithTheirPositions) {
     ASSERT_EQ(run.status, 0) << run.err;
     const json j = json::parse(run.out);
     auto store = std::make_unique<opt::ModelStore>();
-    opt::VectorSink lines, res;
-    opt::VectorLookupSink tex;
-    opt::Load(*store, DEMO_MODEL_PATH, {lines, res, tex});
+    opt::Load(*store, DEMO_MODEL_PATH);
 
     EXPECT_EQ(j["header"]["main_offset"], store->txw.Main_Offset);
     EXPECT_TRUE(j["warnings"].empty());
@@ -140,9 +138,7 @@ TEST_F(FileCommands, DiffShowsExactlyTheFieldThatSetHardpointChanged) {
     const auto run = RunCli({"diff", good, patched});
     EXPECT_EQ(run.status, 1);
     auto store = std::make_unique<opt::ModelStore>();
-    opt::VectorSink lines, res;
-    opt::VectorLookupSink tex;
-    opt::Load(*store, good, {lines, res, tex});
+    opt::Load(*store, good);
     const std::string pos = std::to_string(store->ttbh[3].Data_Offset);
     EXPECT_EQ(run.Lines(),
               std::vector<std::string>{"hardpoint 3 x: " + opt::ValueText(double{store->ttbh[3].X}) +

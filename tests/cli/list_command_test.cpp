@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "listings/registry.h"
+#include "model/line_sink.h"
 #include "model/reader.h"
 #include "tests/cli/cli_run.h"
 #include "tests/support/board_model.h"
@@ -16,9 +17,9 @@ using cli_testing::RunCli;
 // The lines the same listings give in-process, after the reader's own lines.
 std::vector<std::string> Expected(const std::string& path, const std::vector<std::string>& names) {
     auto store = std::make_unique<opt::ModelStore>();
-    opt::VectorSink lines, res;
-    opt::VectorLookupSink tex;
-    opt::Load(*store, path, {lines, res, tex});
+    opt::Load(*store, path);
+    opt::VectorSink lines;
+    lines.lines = store->Warnings;
     for (const auto& name : names) opt::FindListing(name)->run(*store, lines);
     return lines.lines;
 }

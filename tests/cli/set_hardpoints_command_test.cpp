@@ -24,9 +24,7 @@ TEST(SetHardpointsCommand, MovesInOneWriteRefusesABadListWholeAndTheIdRevertsIt)
     ::setenv("ZEDARUZ_JOURNAL", (dir.path() / "journal.jsonl").c_str(), 1);
     const auto original = opt::test::ReadFileBytes(path);
     auto store = std::make_unique<opt::ModelStore>();
-    opt::VectorSink a, b;
-    opt::VectorLookupSink c;
-    opt::Load(*store, path.string(), {a, b, c});
+    opt::Load(*store, path.string());
     const auto runAt = [&](int index) { return std::to_string(store->ttbh[index].Data_Offset - 24); };
 
     const auto moves = dir.path() / "moves.json";

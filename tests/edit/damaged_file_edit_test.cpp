@@ -22,10 +22,7 @@ size_t ExerciseEditors(const std::filesystem::path& file, const std::string& app
     auto store = std::make_unique<opt::ModelStore>();
     opt::SelectionState selection;
     RecordingHost host(*store, selection);
-    opt::VectorSink listing, resolutions;
-    opt::VectorLookupSink textures;
-    opt::Load(*store, file.string(), {listing, resolutions, textures});
-    host.resolutions = resolutions.lines;
+    opt::Load(*store, file.string());
     selection.ModelLoaded = true;
     opt::EditArea area(*store, selection, host);
     area.FileName = file.string();

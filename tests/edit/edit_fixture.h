@@ -33,13 +33,12 @@ public:
         opt::DrawModel(store_, selection_, frame_);
     }
     void FormHide() override { Redraw(); }
-    std::vector<std::string> ResBoxLines() const override { return resolutions; }
+    std::vector<std::string> ResBoxLines() const override { return opt::ResolutionLines(store_); }
     void SetResBoxText(const std::string& text) override { resBoxText = text; }
 
     std::vector<std::string> messages;
     int redraws = 0;
     std::vector<float> minXAtRedraw;  // HZ_Min x of descriptor 0 at each redraw
-    std::vector<std::string> resolutions;
     std::string resBoxText;
 
 private:
@@ -126,10 +125,7 @@ protected:
         built = optb::build(model);
         file = dir.path() / "model.opt";
         optb::write_file(file, built.bytes);
-        opt::VectorSink notes, resolutions;
-        opt::VectorLookupSink textures;
-        opt::Load(*store, file.string(), {notes, resolutions, textures});
-        host.resolutions = resolutions.lines;
+        opt::Load(*store, file.string());
         selection.ModelLoaded = true;
         edit.FileName = file.string();
         edit.AppDataDir = dir.WithSeparator();

@@ -65,6 +65,17 @@ TEST_F(HardpointEditor, UpdateRewritesTheFortyBytesWithOnlyTheEditedField) {
     EXPECT_EQ(store->ttbh[0].Data_Offset, Data("hp0"));  // the table keeps the file position
 }
 
+TEST_F(HardpointEditor, RealsAreShownAndReadWithTheModelsDecimalSeparator) {
+    store->Decimal_Separator = ',';
+    Choose(1);
+    EXPECT_EQ(edit.Widgets().Memo[2], "     X=      12,50      Y=      -3,25      Z=       0,00");
+    edit.RG1Click(0);
+    EXPECT_EQ(edit.Widgets().EText, "12,5");
+    Type(0, "-7,25");
+    edit.SBUpdateClick();
+    EXPECT_EQ(FloatAt(Disk(), Data("hp1") + 4), -7.25f);
+}
+
 TEST_F(HardpointEditor, TypeIsTheLineNumberOfTheChosenNameButNeverOfTheLastLine) {
     Choose(0);
     edit.RG1Click(3);

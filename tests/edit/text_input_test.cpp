@@ -101,12 +101,10 @@ TEST(EditNumbers, RealsFollowTheDecimalSeparator) {
                   std::string("'") + text + "' is not a valid floating point value")
             << text;
     }
-    opt::SetDecimalSeparator(',');
-    EXPECT_EQ(opt::ParseReal("1,5"), 1.5f);
-    EXPECT_EQ(opt::GeneralText(0.1f), "0,100000001490116");
-    EXPECT_EQ(opt::TenDecimalsText(1234.0f), "1234,0000000000");
-    EXPECT_NE(ErrorOf([] { opt::ParseReal("1.5"); }), "");
-    opt::SetDecimalSeparator('.');
+    EXPECT_EQ(opt::ParseReal("1,5", ','), 1.5f);
+    EXPECT_EQ(opt::GeneralText(0.1f, ','), "0,100000001490116");
+    EXPECT_EQ(opt::TenDecimalsText(1234.0f, ','), "1234,0000000000");
+    EXPECT_NE(ErrorOf([] { opt::ParseReal("1.5", ','); }), "");
     EXPECT_EQ(opt::GeneralText(0.1f), "0.100000001490116");
 }
 

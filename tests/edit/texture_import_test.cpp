@@ -98,9 +98,7 @@ TEST_F(TextureImport, AnEditedExportChangesExactlyTheEditedPixelBytesAndIsRevert
     EXPECT_EQ(store->File_Image, expected);
 
     // Both records of the block read the new pixels after a reload.
-    opt::VectorSink notes, resolutions;
-    opt::VectorLookupSink textures;
-    opt::Load(*store, file.string(), {notes, resolutions, textures});
+    opt::Load(*store, file.string());
     for (int r = 0; r < 2; ++r)
         EXPECT_EQ(opt::ReadTexturePixels(file.string(), store->ttx.Textures[r]).Indices[0], 200);
 

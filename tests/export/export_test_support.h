@@ -29,9 +29,7 @@ struct LoadedModel {
 inline LoadedModel Load(std::vector<uint8_t> bytes) {
     LoadedModel m;
     m.bytes = std::move(bytes);
-    opt::VectorSink warnings, resolutions;
-    opt::VectorLookupSink textures;
-    opt::LoadBytes(*m.store, m.bytes, {warnings, resolutions, textures});
+    opt::LoadBytes(*m.store, m.bytes);
     return m;
 }
 inline LoadedModel Load(const optb::Model& model) { return Load(optb::build(model).bytes); }

@@ -57,8 +57,8 @@ optb::Model RepeatedNameModel() {
     return m;
 }
 
-QColor PaletteColour(int p, int j) {
-    const auto& planes = TheStore().Palettes[p];
+QColor PaletteColour(const ModelStore& store, int p, int j) {
+    const auto& planes = store.Palettes[p];
     return {planes[0][j], planes[1][j], planes[2][j]};
 }
 
@@ -114,7 +114,7 @@ private slots:
         QCOMPARE(panel.ResBox()->currentText(), QStringLiteral("0"));
 
         ClickRow(panel.LBMESH(), 1);
-        QCOMPARE(TheSelection().SelectedMesh, 1);
+        QCOMPARE(app.selection().SelectedMesh, 1);
         QCOMPARE(Entries(panel.LBVx()), (QStringList{"0", "1", "2", "3"}));
         // With "Keep On Top" unchecked a redrawing choice hides the panel.
         QVERIFY(!panel.isVisible());
@@ -124,30 +124,30 @@ private slots:
         RunningApp app;
         app.OpenModel(GapModel(), "ship.opt");
         TML& panel = app.panel();
-        TheSelection().SelectedFaceData = 0;
-        TheSelection().SelectedVertex = 0;
+        app.selection().SelectedFaceData = 0;
+        app.selection().SelectedVertex = 0;
 
         ClickRow(panel.LBFACE(), 1);
-        QCOMPARE(TheSelection().SelectedFaceData, 0);
+        QCOMPARE(app.selection().SelectedFaceData, 0);
         QVERIFY(panel.isVisible());  // nothing happened, no redraw either
         PressMode(panel, SBFace);
-        QVERIFY(TheSelection().DisplayMode.IsDown(SBFace));
+        QVERIFY(app.selection().DisplayMode.IsDown(SBFace));
         ClickRow(panel.LBFACE(), 1);
-        QCOMPARE(TheSelection().SelectedFaceData, 1);
+        QCOMPARE(app.selection().SelectedFaceData, 1);
         QVERIFY(!panel.Memo()->toPlainText().isEmpty());  // the face summary
 
         ClickRow(panel.LBMESH(), 0);
         ClickRow(panel.LBVx(), 2);
-        QCOMPARE(TheSelection().SelectedVertex, 0);
+        QCOMPARE(app.selection().SelectedVertex, 0);
         PressMode(panel, SBVx);
         ClickRow(panel.LBVx(), 2);
-        QCOMPARE(TheSelection().SelectedVertex, 2);
+        QCOMPARE(app.selection().SelectedVertex, 2);
         QVERIFY(panel.Memo()->toPlainText().contains(QStringLiteral("10")));  // x of vertex 2
 
         // A later load keeps the selections, empties the vertex list and puts SBMESH down.
         app.viewer().LoadWireTex();
-        QCOMPARE(TheSelection().SelectedFaceData, 1);
-        QCOMPARE(TheSelection().SelectedVertex, 2);
+        QCOMPARE(app.selection().SelectedFaceData, 1);
+        QCOMPARE(app.selection().SelectedVertex, 2);
         QCOMPARE(panel.LBVx()->count(), 0);
         QVERIFY(panel.ModeButtonWidget(SBMESH)->isChecked());
         QVERIFY(panel.Memo()->toPlainText().isEmpty());
@@ -180,27 +180,27 @@ private slots:
         RunningApp app;
         app.OpenModel(GapModel(), "ship.opt");
         TML& panel = app.panel();
-        const TextureRecord& wing = TheStore().ttx.Textures[1];
+        const TextureRecord& wing = app.store().ttx.Textures[1];
         QCOMPARE(wing.Palette_Set, 1);
         const int32_t shown = ImageShown();
         ClickRow(panel.LB(), 1);
-        QCOMPARE(TheSelection().SelectedTexture, 1);
+        QCOMPARE(app.selection().SelectedTexture, 1);
         QCOMPARE(ImageShown(), shown + 1);
         QCOMPARE(panel.Bar().Text(3), QStringLiteral("Palette  num 23"));
         QCOMPARE(panel.Bar().Text(2), QStringLiteral("Width= 2 Height= 2"));
         QVERIFY(panel.isVisible());  // the panel stays
         const QImage picture = panel.Image()->pixmap().toImage();
         QCOMPARE(picture.size(), QSize(2, 2));
-        QCOMPARE(picture.pixelColor(0, 0), PaletteColour(23, 10));
-        QCOMPARE(picture.pixelColor(1, 1), PaletteColour(23, 40));
+        QCOMPARE(picture.pixelColor(0, 0), PaletteColour(app.store(), 23, 10));
+        QCOMPARE(picture.pixelColor(1, 1), PaletteColour(app.store(), 23, 40));
         // On the screen the picture fills its area, every texel a crisp block up to its edge.
         QTest::qWait(20);
         const QImage onScreen = panel.Image()->grab().toImage();
         const int side = std::min(onScreen.width(), onScreen.height());
         QVERIFY2(side >= 60, qPrintable(QString::number(side)));
-        QCOMPARE(onScreen.pixelColor(side / 2 - 2, side / 4), PaletteColour(23, 10));
-        QCOMPARE(onScreen.pixelColor(side / 2 + 1, side / 4), PaletteColour(23, 20));
-        QCOMPARE(onScreen.pixelColor(side / 4, side - 2), PaletteColour(23, 30));
+        QCOMPARE(onScreen.pixelColor(side / 2 - 2, side / 4), PaletteColour(app.store(), 23, 10));
+        QCOMPARE(onScreen.pixelColor(side / 2 + 1, side / 4), PaletteColour(app.store(), 23, 20));
+        QCOMPARE(onScreen.pixelColor(side / 4, side - 2), PaletteColour(app.store(), 23, 30));
 
         // "Save Bmp" writes the picture shown, named after the entry and the model.
         app.viewer().Item(QStringLiteral("SaveBMP1"))->trigger();
@@ -234,7 +234,7 @@ private slots:
                  said.c_str());
         // Reloaded: the picture shown again reads the new pixel from the disk.
         QCOMPARE(panel.LB()->currentRow(), 1);
-        QCOMPARE(panel.Image()->pixmap().toImage().pixelColor(0, 1), PaletteColour(23, 41));
+        QCOMPARE(panel.Image()->pixmap().toImage().pixelColor(0, 1), PaletteColour(app.store(), 23, 41));
         QVERIFY(app.viewer().Item(QStringLiteral("RevertLastWrite1"))->isEnabled());
     }
 
@@ -244,7 +244,7 @@ private slots:
         TML& panel = app.panel();
         QCOMPARE(Entries(panel.LB()), (QStringList{"HULL", "WING"}));
         ClickRow(panel.LB(), 1);
-        QCOMPARE(TheSelection().SelectedTexture, 2);
+        QCOMPARE(app.selection().SelectedTexture, 2);
         QCOMPARE(panel.Bar().Text(3), QStringLiteral("Palette  num 23"));
     }
 
@@ -266,7 +266,7 @@ private slots:
         const auto& lines = app.viewer().SB().Lines();
         QCOMPARE(static_cast<int>(lines.size()) - before, 16 * 258);
         QCOMPARE(lines[static_cast<size_t>(before)], std::string("Palette Number 0"));
-        const QColor c = PaletteColour(0, 0);
+        const QColor c = PaletteColour(app.store(), 0, 0);
         QCOMPARE(lines[static_cast<size_t>(before) + 1], "r " + std::to_string(c.red()) + " g " +
                                                              std::to_string(c.green()) + " b " +
                                                              std::to_string(c.blue()));
@@ -283,7 +283,7 @@ private slots:
         const QImage grid = palettes.grab().toImage();
         for (int j : {0, 17, 128, 255}) {
             const QPoint inside = TPa::SquareCorner(j) + QPoint(5, 5);
-            QCOMPARE(grid.pixelColor(inside), PaletteColour(3, j));
+            QCOMPARE(grid.pixelColor(inside), PaletteColour(app.store(), 3, j));
         }
         QCOMPARE(grid.pixelColor(TPa::SquareCorner(1) + QPoint(-1, 5)),
                  palettes.palette().color(QPalette::Window));
@@ -294,12 +294,12 @@ private slots:
     void paletteListingFollowsTheSlotOfTheLastTexture() {
         RunningApp app;
         app.OpenModel(GapModel(), "ship.opt");  // last texture in slot 1
-        QCOMPARE(TheStore().Current_Palette_Set, 1);
+        QCOMPARE(app.store().Current_Palette_Set, 1);
         app.panel().SBPal()->click();
         QCOMPARE(app.viewer().SB().Count(), 31 * 258);
         QCOMPARE(app.windows.pa->LB()->count(), 31);
         // A slot number past the store never lists palettes that do not exist.
-        ModelStore& store = TheStore();
+        ModelStore& store = app.store();
         store.Current_Palette_Set = 9;
         QCOMPARE(LastListedPalette(store), kPalettes - 1);
         store.Current_Palette_Set = 1;
@@ -310,25 +310,25 @@ private slots:
         app.OpenModel(GapModel(), "ship.opt");
         TML& panel = app.panel();
         PressMode(panel, SBShoHZ);
-        QVERIFY(TheSelection().DisplayMode.IsDown(SBShoHZ));
+        QVERIFY(app.selection().DisplayMode.IsDown(SBShoHZ));
         QCOMPARE(panel.ModeGroupWidget()->checkedId(), int{SBShoHZ});
         QVERIFY(!panel.isVisible());  // it redrew, and hid the panel
 
         // The textured display reloads the file and stays down through the load.
-        const int32_t loads = TheView().LoadCount;
+        const int32_t loads = app.view().LoadCount;
         PressMode(panel, SBWire);
-        QCOMPARE(TheView().LoadCount, loads + 1);
-        QVERIFY(TheSelection().DisplayMode.IsDown(SBWire));
-        QVERIFY(TheSelection().ModelLoaded);
+        QCOMPARE(app.view().LoadCount, loads + 1);
+        QVERIFY(app.selection().DisplayMode.IsDown(SBWire));
+        QVERIFY(app.selection().ModelLoaded);
         PressMode(panel, SBMESH);
-        QVERIFY(TheSelection().DisplayMode.IsDown(SBMESH));
+        QVERIFY(app.selection().DisplayMode.IsDown(SBMESH));
 
         // An edit mode's button runs what the editors installed.
         int edits = 0;
         panel.SetModeClickHook(SBHP, [&] { ++edits; });
         PressMode(panel, SBHP);
         QCOMPARE(edits, 1);
-        QVERIFY(TheSelection().DisplayMode.IsDown(SBHP));
+        QVERIFY(app.selection().DisplayMode.IsDown(SBHP));
     }
 
     void resolutionTextThatIsNotAnIntegerIsReported() {
@@ -338,30 +338,30 @@ private slots:
         panel.show();
         panel.ResBox()->lineEdit()->selectAll();
         QTest::keyClicks(panel.ResBox()->lineEdit(), QStringLiteral("x"));
-        QCOMPARE(TheSelection().Resolution, std::string("x"));
+        QCOMPARE(app.selection().Resolution, std::string("x"));
         QVERIFY(!app.dialogs.errors.empty());
         QCOMPARE(app.dialogs.errors.back(), std::string("'x' is not a valid integer value"));
         QCOMPARE(app.dialogs.errors.size(), size_t{1});
         // Emptying the box on the way to a new number draws nothing and says nothing; the next text
         // that is not a number is reported once.
         QTest::keyClick(panel.ResBox()->lineEdit(), Qt::Key_Backspace);
-        QCOMPARE(TheSelection().Resolution, std::string());
+        QCOMPARE(app.selection().Resolution, std::string());
         QCOMPARE(app.dialogs.errors.size(), size_t{1});
         QTest::keyClicks(panel.ResBox()->lineEdit(), QStringLiteral("y"));
         QCOMPARE(app.dialogs.errors.size(), size_t{2});
         QCOMPARE(app.dialogs.errors.back(), std::string("'y' is not a valid integer value"));
         // The selection follows the box's text however it changes.
         panel.ResBox()->setEditText(QStringLiteral("0"));
-        QCOMPARE(TheSelection().Resolution, std::string("0"));
+        QCOMPARE(app.selection().Resolution, std::string("0"));
         // "All Res" enables SPERes.
         const size_t errors = app.dialogs.errors.size();
         panel.show();
         panel.CBAllRES()->click();
-        QVERIFY(TheSelection().AllRes);
+        QVERIFY(app.selection().AllRes);
         QVERIFY(panel.SPERes()->isEnabled());
         QCOMPARE(app.dialogs.errors.size(), errors);
         panel.CBAllRES()->click();
-        TheSelection().AllRes = false;
+        app.selection().AllRes = false;
     }
 };
 

@@ -149,8 +149,8 @@ private slots:
 
         s.Choose(0);
         const int entry = s.EntryOnLine(0);
-        QCOMPARE(TheSelection().Edit_Index, entry);
-        const int64_t payload = TheStore().ttbh[entry].Data_Offset;
+        QCOMPARE(s.app.selection().Edit_Index, entry);
+        const int64_t payload = s.app.store().ttbh[entry].Data_Offset;
         QCOMPARE(PanelMemo(s.panel()).front(), QStringLiteral("Orginal Hardpoint ********"));
         QCOMPARE(s.panel().Memo()->toPlainText().toStdString(), [&] {
             std::string all;
@@ -203,7 +203,7 @@ private slots:
         s.app.viewer().SetMenu();
         QVERIFY(!revert->isEnabled());  // nothing written yet
         const int entry = s.ChooseHardpoint(0, 0);
-        const int64_t payload = TheStore().ttbh[entry].Data_Offset;
+        const int64_t payload = s.app.store().ttbh[entry].Data_Offset;
         s.Type(QStringLiteral("12.5"));
         s.edit().SBUpdate->click();
         s.edit().SBUndo->click();
@@ -216,7 +216,7 @@ private slots:
         QVERIFY(revert->isEnabled());
         revert->trigger();
         QVERIFY(s.Now() == s.original);
-        QCOMPARE(TheStore().ttbh[entry].Y, ValueAt<float>(s.original, payload + 8));  // reloaded
+        QCOMPARE(s.app.store().ttbh[entry].Y, ValueAt<float>(s.original, payload + 8));  // reloaded
         QVERIFY(s.app.dialogs.errors.empty());
         QCOMPARE(s.app.dialogs.messages.back(), "Reverted write 3 of " + s.path);
     }
@@ -226,7 +226,7 @@ private slots:
         // Two hardpoints in one write, stopped after the first.
         std::vector<PatchRun> runs;
         for (int entry : {0, 1}) {
-            const int64_t at = TheStore().ttbh[entry].Data_Offset + 4;
+            const int64_t at = s.app.store().ttbh[entry].Data_Offset + 4;
             runs.push_back({"hardpoint " + std::to_string(entry),
                             at,
                             {s.original.begin() + at, s.original.begin() + at + 4},
@@ -259,7 +259,7 @@ private slots:
         QVERIFY(!s.edit().SBHZ0->isHidden());
         s.Choose(1);
         const int entry = s.EntryOnLine(1);
-        const int64_t payload = TheStore().tcb[entry].Data_Offset;
+        const int64_t payload = s.app.store().tcb[entry].Data_Offset;
         QCOMPARE(Items(s.edit().RG1),
                  (QStringList{"X offset", "Y offset", "Z offset", "Group Id", "Type", "Unknown"}));
         QCOMPARE(PanelMemo(s.panel()).front(), QStringLiteral("Orginal Target Box point ********"));
@@ -326,7 +326,7 @@ private slots:
         QCOMPARE(s.edit().LabED->text(), QStringLiteral("Scale Things"));
         s.Choose(2);
         const int entry = s.EntryOnLine(2);
-        const int64_t payload = TheStore().trsh[entry].Data_Offset;
+        const int64_t payload = s.app.store().trsh[entry].Data_Offset;
         QCOMPARE(s.edit().RG1->Count(), 12);
         QCOMPARE(PanelMemo(s.panel()).front(), QStringLiteral("Orginal Scales ********"));
 
@@ -420,11 +420,11 @@ private slots:
         s.Press(SBHP);
         QVERIFY(!s.edit().RP->isHidden());
         s.panel().CBAllRES()->click();
-        QVERIFY(TheSelection().AllRes);
+        QVERIFY(s.app.selection().AllRes);
         QVERIFY(s.panel().SPERes()->isEnabled());
         QVERIFY(s.edit().RP->isHidden());
         s.panel().CBAllRES()->click();
-        QVERIFY(!TheSelection().AllRes);
+        QVERIFY(!s.app.selection().AllRes);
         QVERIFY(!s.panel().SPERes()->isEnabled());
     }
 
@@ -460,7 +460,7 @@ private slots:
     void errorsReachTheErrorBoxAndNothingIsWritten() {
         EditSession s;
         const int entry = s.ChooseHardpoint(1, 1);
-        const int64_t payload = TheStore().ttbh[entry].Data_Offset;
+        const int64_t payload = s.app.store().ttbh[entry].Data_Offset;
 
         s.Type(QStringLiteral("1,5x"));
         s.edit().SBUpdate->click();

@@ -39,23 +39,23 @@ class GLViewTest : public QObject {
     Q_OBJECT
 
 private:
+    // The model the view draws, with the selection and view state it draws it with.
+    ModelStore store_;
+    SelectionState selection_;
+    ViewState viewState_;
     GLView* view_ = nullptr;
-    VectorSink listing_, resolutions_;
-    VectorLookupSink textures_;
 
     // Loads the demo model as "Read OPt" does; the view starts unturned (a reload keeps the angles
     // and scale of before for its first frame).
     void LoadDemo(ModeButton mode) { LoadFile(DEMO_MODEL_PATH, mode); }
     void LoadFile(const std::string& path, ModeButton mode) {
-        ResetViewAfterLoad(TheView());
-        TheSelection().DisplayMode.PutDown(mode);
-        TheSelection().ModelLoaded = false;
-        listing_.lines.clear();
-        resolutions_.lines.clear();
-        textures_ = VectorLookupSink{};
-        Load(TheStore(), path, {listing_, resolutions_, textures_});
-        TheSelection().Resolution = "0";
-        view_->LoadOrtho(path, {nullptr, [this] { return int(textures_.lines.size()); }, nullptr, nullptr});
+        ResetViewAfterLoad(viewState_);
+        selection_.DisplayMode.PutDown(mode);
+        selection_.ModelLoaded = false;
+        Load(store_, path);
+        selection_.Resolution = "0";
+        view_->LoadOrtho(path,
+                         {nullptr, [this] { return int(store_.Texture_List.size()); }, nullptr, nullptr});
     }
 
     // The loaded model turned so that its faces overlap on the screen, drawn one glBegin/glEnd per
@@ -76,8 +76,8 @@ private:
 
 private slots:
     void initTestCase() {
-        ResetViewAtCreate(TheView());
-        view_ = new GLView;
+        ResetViewAtCreate(viewState_);
+        view_ = new GLView(store_, selection_, viewState_);
         view_->resize(400, 400);
         view_->show();
         QVERIFY(QTest::qWaitForWindowExposed(view_));
@@ -108,7 +108,7 @@ private slots:
         const QImage start = view_->grabFramebuffer();
         KeyOutcome out = view_->KeyDown(ViewKey::Up, {});
         QVERIFY(out.DrawMoved);
-        QCOMPARE(TheView().AngleX, 10);
+        QCOMPARE(viewState_.AngleX, 10);
         for (int i = 0; i < 8; ++i) view_->KeyDown(ViewKey::Up, {});
         const QImage turnedNoPan = view_->grabFramebuffer();
         QVERIFY(turnedNoPan != start);
@@ -123,7 +123,7 @@ private slots:
         // A reload draws its first frame with the angles and scale of before, then resets them.
         view_->LoadOrtho(DEMO_MODEL_PATH, {});
         QCOMPARE(view_->grabFramebuffer(), turnedNoPan);
-        QCOMPARE(TheView().AngleX, 0);
+        QCOMPARE(viewState_.AngleX, 0);
         view_->ShowHZ();
         QCOMPARE(view_->grabFramebuffer(), start);
         // Zoom in: the model covers more of the panel.
@@ -140,17 +140,17 @@ private slots:
         QTest::mousePress(view_, Qt::LeftButton, {}, QPoint(100, 100));
         QTest::mouseMove(view_, QPoint(160, 140));
         QTest::mouseRelease(view_, Qt::LeftButton, {}, QPoint(160, 140));
-        QCOMPARE(TheView().AngleY, 30);
-        QCOMPARE(TheView().AngleX, 20);
+        QCOMPARE(viewState_.AngleY, 30);
+        QCOMPARE(viewState_.AngleX, 20);
         QVERIFY(view_->grabFramebuffer() != start);
         // Right drag pans: the model follows the pointer, one cube span per view width.
-        const double unitsPerPixel = double(TheView().OrthoMax - TheView().OrthoMin) / 400;
+        const double unitsPerPixel = double(viewState_.OrthoMax - viewState_.OrthoMin) / 400;
         QTest::mousePress(view_, Qt::RightButton, {}, QPoint(200, 200));
         QTest::mouseMove(view_, QPoint(240, 180));
         QTest::mouseRelease(view_, Qt::RightButton, {}, QPoint(240, 180));
-        QCOMPARE(TheView().PanX, int(std::lround(40 * unitsPerPixel)));
-        QCOMPARE(TheView().PanY, int(std::lround(20 * unitsPerPixel)));
-        QCOMPARE(TheView().AngleY, 30);  // panning leaves the turn alone
+        QCOMPARE(viewState_.PanX, int(std::lround(40 * unitsPerPixel)));
+        QCOMPARE(viewState_.PanY, int(std::lround(20 * unitsPerPixel)));
+        QCOMPARE(viewState_.AngleY, 30);  // panning leaves the turn alone
         // The wheel: a notch away zooms as "=" does, a notch back as "-".
         auto wheel = [this](int delta) {
             QWheelEvent e(QPointF(200, 200), view_->mapToGlobal(QPointF(200, 200)), {}, {0, delta},
@@ -158,11 +158,11 @@ private slots:
             QApplication::sendEvent(view_, &e);
         };
         wheel(120);
-        QCOMPARE(TheView().ViewScale, 2.0);
+        QCOMPARE(viewState_.ViewScale, 2.0);
         wheel(-120);
-        QCOMPARE(TheView().ViewScale, 2.0 - 0.1 - 0.01);
+        QCOMPARE(viewState_.ViewScale, 2.0 - 0.1 - 0.01);
         wheel(60);  // half a notch: no step yet
-        QCOMPARE(TheView().ViewScale, 2.0 - 0.1 - 0.01);
+        QCOMPARE(viewState_.ViewScale, 2.0 - 0.1 - 0.01);
     }
 
     void texturedDisplayShowsThePalette6ColoursOfTheTextures() {
@@ -173,9 +173,9 @@ private slots:
         // Every colour of the textures at palette level 6 (colour tables are expanded on the CPU
         // where the extension is missing, so the same colours show either way).
         QSet<QRgb> texColours;
-        for (const auto& entry : TextureUploadList(TheStore())) {
-            const auto t = LoadTexture(DEMO_MODEL_PATH, TheStore(), entry.Record,
-                                       UploadPaletteNumber(TheStore(), entry.Record));
+        for (const auto& entry : TextureUploadList(store_)) {
+            const auto t =
+                LoadTexture(DEMO_MODEL_PATH, store_, entry.Record, UploadPaletteNumber(store_, entry.Record));
             for (uint8_t i : t.Pixels.Indices) {
                 const auto* c = &t.Colours.GLPalette[size_t(i) * 3];
                 texColours.insert(qRgb(c[0], c[1], c[2]) & 0xFFFFFF);
@@ -196,7 +196,7 @@ private slots:
         // Leaving textured display, and a reload in wireframe after it, draw lines without depth
         // test or culling again: the same picture, highlights included.
         LoadDemo(SBWire);
-        TheSelection().DisplayMode.PutDown(SBMESH);
+        selection_.DisplayMode.PutDown(SBMESH);
         view_->ShowHZ();
         QCOMPARE(view_->grabFramebuffer(), fresh);
         LoadDemo(SBMESH);
@@ -205,14 +205,14 @@ private slots:
 
     void aResizeLeavesThePanelBlackUntilTheNextDraw() {
         LoadDemo(SBMESH);
-        TheView().PanX = 7;
+        viewState_.PanX = 7;
         view_->KeyDown(ViewKey::Up, {});
         view_->resize(300, 300);
         view_->ContextResize();
         QCOMPARE(CountNotBlack(view_->grabFramebuffer()), 0);
-        QCOMPARE(TheView().AngleX, 0);
-        QCOMPARE(TheView().PanX, 7);
-        QCOMPARE(TheView().LoadCount, 1);
+        QCOMPARE(viewState_.AngleX, 0);
+        QCOMPARE(viewState_.PanX, 7);
+        QCOMPARE(viewState_.LoadCount, 1);
         view_->ShowHZ();
         QVERIFY(CountNotBlack(view_->grabFramebuffer()) > 0);
         view_->resize(400, 400);
@@ -231,7 +231,7 @@ private slots:
         optb::write_file(path, optb::build(optb::board_model()).bytes);
         for (ModeButton mode : {SBMESH, SBWire}) {
             LoadFile(path, mode);
-            QVERIFY(TheStore().ttfd[0].Count > 0);
+            QVERIFY(store_.ttfd[0].Count > 0);
             CompareReplays(qPrintable(QStringLiteral("board, mode %1").arg(mode)));
         }
     }
@@ -239,7 +239,7 @@ private slots:
     void badResolutionTextLeavesThePictureAndThrows() {
         LoadDemo(SBMESH);
         const QImage before = view_->grabFramebuffer();
-        TheSelection().Resolution = "x1";
+        selection_.Resolution = "x1";
         bool thrown = false;
         try {
             view_->ShowHZ();
@@ -248,7 +248,7 @@ private slots:
         }
         QVERIFY(thrown);
         QCOMPARE(view_->grabFramebuffer(), before);
-        TheSelection().Resolution = "0";
+        selection_.Resolution = "0";
     }
 
     void aLoadBeforeTheContextExistsGetsTheContextSetUpWhenItComes() {
@@ -265,16 +265,14 @@ private slots:
                         .children = {optb::Texture{.name = "Q", .width = 1, .height = 1, .pixels = {1}},
                                      optb::FaceData{.faces = {optb::Face::quad(0, 1, 2, 3)}}}}}}}});
         const auto bytes = optb::build(m).bytes;
-        ResetViewAtCreate(TheView());
-        TheSelection().DisplayMode.PutDown(SBWire);
-        TheSelection().ModelLoaded = false;
-        VectorSink listing, resolutions;
-        VectorLookupSink textures;
-        LoadBytes(TheStore(), bytes, {listing, resolutions, textures});
-        GLView late;
+        ResetViewAtCreate(viewState_);
+        selection_.DisplayMode.PutDown(SBWire);
+        selection_.ModelLoaded = false;
+        LoadBytes(store_, bytes);
+        GLView late(store_, selection_, viewState_);
         late.resize(200, 200);
         late.LoadOrtho("", {});
-        QCOMPARE(TheView().LoadCount, 1);
+        QCOMPARE(viewState_.LoadCount, 1);
         late.show();
         QVERIFY(QTest::qWaitForWindowExposed(&late));
         QVERIFY(CountNotBlack(late.grabFramebuffer()) > 200 * 200 / 3);  // shown once the context came

@@ -20,6 +20,7 @@
 #include "ui/windows/settings.h"
 #include "ui/windows/startup.h"
 #include "ui/windows/viewer_window.h"
+#include "ui/windows/window_model.h"
 
 namespace opt::guitest {
 
@@ -93,6 +94,10 @@ struct RunningApp {
     std::string SaveDataDir() const { return (ProgramPath() / "SaveData").string() + "/"; }
     TGLW& viewer() { return *windows.glw; }
     TML& panel() { return *windows.ml; }
+    // What the windows under test share: their model, selection and view state.
+    ModelStore& store() { return windows.model->Store; }
+    SelectionState& selection() { return windows.model->Selection; }
+    ViewState& view() { return windows.model->View; }
 
     // Writes the model as `name` in the program folder and opens it through "Read OPt".
     std::string OpenModel(const optb::Model& model, const std::string& name) {

@@ -98,17 +98,27 @@ private slots:
 
     void windowsAreCreatedHiddenWithTheCountersReset() {
         ImageShown() = 5;
-        TheView().LoadCount = 3;
-        TheView().TexUploads = 2;
-        TheView().PanX = 7;
-        TheView().ResizeGuard = false;
-        TheSelection().ModelLoaded = true;
         RunningApp app;
         QCOMPARE(ImageShown(), 0);
-        QCOMPARE(TheView().TexUploads, 0);
-        QCOMPARE(TheView().PanX, 0);
-        QVERIFY(TheView().ResizeGuard);
-        QVERIFY(!TheSelection().ModelLoaded);
+        QCOMPARE(app.view().TexUploads, 0);
+        QCOMPARE(app.view().PanX, 0);
+        QVERIFY(app.view().ResizeGuard);
+        QVERIFY(!app.selection().ModelLoaded);
+        // The viewer's creation resets the counters of the model it is given, whatever they held.
+        WindowModel used;
+        used.View.LoadCount = 3;
+        used.View.TexUploads = 2;
+        used.View.PanX = 7;
+        used.View.ResizeGuard = false;
+        used.Selection.ModelLoaded = true;
+        {
+            const TGLW viewer(PortableFolders(app.ProgramPath()), used);
+            QCOMPARE(used.View.LoadCount, 0);
+            QCOMPARE(used.View.TexUploads, 0);
+            QCOMPARE(used.View.PanX, 0);
+            QVERIFY(used.View.ResizeGuard);
+            QVERIFY(!used.Selection.ModelLoaded);
+        }
         QCOMPARE(QApplication::applicationName(), QStringLiteral("OPT_Zedaruz_V4"));
         QCOMPARE(ApplicationHelpFile(), std::string("Opt_zedaruz.hlp"));
         QCOMPARE(app.windows.ml->windowTitle(), QStringLiteral("Opt_Zedaruz"));

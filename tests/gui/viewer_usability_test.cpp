@@ -62,7 +62,7 @@ private slots:
         RunningApp app;
         app.OpenModel(GapModel(), "ship.opt");
         QSplitterHandle* handle = app.viewer().Splitter1()->handle(1);
-        const int loads = TheView().LoadCount;
+        const int loads = app.view().LoadCount;
         const QPoint grip(handle->width() / 2, handle->height() / 2);
         const int from = handle->x();
         QTest::mousePress(handle, Qt::LeftButton, {}, grip);
@@ -70,10 +70,10 @@ private slots:
         QTest::qWait(20);
         // While the button is down the handle follows the mouse and nothing reloads.
         QCOMPARE(handle->x(), from - 80);
-        QCOMPARE(TheView().LoadCount, loads);
+        QCOMPARE(app.view().LoadCount, loads);
         QTest::mouseRelease(handle, Qt::LeftButton, {}, grip - QPoint(80, 0));
         QTest::qWait(20);
-        QCOMPARE(TheView().LoadCount, loads + 1);
+        QCOMPARE(app.view().LoadCount, loads + 1);
         QCOMPARE(app.viewer().p()->width(), app.viewer().p()->height());
         QCOMPARE(handle->x(), app.viewer().p()->width());
     }
@@ -140,7 +140,7 @@ private slots:
         const std::string full = (app.ProgramPath() / "ship.opt").string();
         QCOMPARE(app.viewer().ModelPath(), full);
         QCOMPARE(app.viewer().windowTitle(), QString::fromStdString(full));
-        QVERIFY(TheSelection().ModelLoaded);
+        QVERIFY(app.selection().ModelLoaded);
     }
 
     void settingsAndRecentFilesStayForTheNextRun() {
@@ -163,9 +163,9 @@ private slots:
             viewerPlace = app.viewer().geometry();
             panelPlace = app.panel().geometry();
             // F5 reads the current model again.
-            const int loads = TheView().LoadCount;
+            const int loads = app.view().LoadCount;
             app.viewer().Item(QStringLiteral("Reload1"))->trigger();
-            QCOMPARE(TheView().LoadCount, loads + 1);
+            QCOMPARE(app.view().LoadCount, loads + 1);
             app.viewer().close();
         }
         std::filesystem::remove(first);
@@ -185,7 +185,7 @@ private slots:
         QVERIFY(!items[1]->isEnabled());  // gone from the disk: greyed out, still listed
         items[0]->trigger();
         QCOMPARE(again.viewer().ModelPath(), second);
-        QVERIFY(TheSelection().ModelLoaded);
+        QVERIFY(again.selection().ModelLoaded);
     }
 };
 

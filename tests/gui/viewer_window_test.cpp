@@ -13,7 +13,6 @@
 #include <iterator>
 
 #include "gui_fixture.h"
-#include "listings/text_format.h"
 #include "model/store.h"
 #include "render/core/view_keys.h"
 #include "render/core/view_state.h"
@@ -110,7 +109,7 @@ private slots:
         CheckMenus(app.viewer(), false);
         const std::string path = app.OpenModel(GapModel(), "ship.opt");
         QVERIFY(app.dialogs.errors.empty());
-        QVERIFY(TheSelection().ModelLoaded);
+        QVERIFY(app.selection().ModelLoaded);
         CheckMenus(app.viewer(), true);
         QCOMPARE(app.viewer().Bar().Text(1), QStringLiteral("Size=     20   Meters"));
         QCOMPARE(app.viewer().windowTitle(), QString::fromStdString(path));
@@ -121,7 +120,7 @@ private slots:
         app.viewer().Item(QStringLiteral("MainFileInfoList1"))->trigger();
         QVERIFY(app.viewer().SB().Count() > 0);
         app.viewer().Item(QStringLiteral("ReadVxfromOPt1"))->trigger();
-        QVERIFY(!TheSelection().ModelLoaded);
+        QVERIFY(!app.selection().ModelLoaded);
         CheckMenus(app.viewer(), false);
         QCOMPARE(app.viewer().SB().Count(), 0);
         QCOMPARE(app.panel().ResBox()->count(), 0);
@@ -141,12 +140,12 @@ private slots:
         app.viewer().Item(QStringLiteral("ReadVxfromOPt1"))->trigger();
         QCOMPARE(app.dialogs.errors, std::vector<std::string>{"Cannot open file " + missing});
         QCOMPARE(app.viewer().windowTitle(), QString::fromStdString(missing));
-        QVERIFY(!TheSelection().ModelLoaded);
+        QVERIFY(!app.selection().ModelLoaded);
         CheckMenus(app.viewer(), false);
         QCOMPARE(app.panel().LBMESH()->count(), 2);  // still the previous model's
         // The program goes on: the next open works.
         app.OpenModel(GapModel(), "ship2.opt");
-        QVERIFY(TheSelection().ModelLoaded);
+        QVERIFY(app.selection().ModelLoaded);
         QCOMPARE(app.dialogs.errors.size(), size_t{1});
     }
 
@@ -218,8 +217,8 @@ private slots:
     }
 
     void spaceShowsTheControlPanelOnlyWithAModel() {
-        SetDecimalSeparator('.');
         RunningApp app;
+        app.store().Decimal_Separator = '.';
         QTest::keyClick(&app.viewer(), Qt::Key_Space);
         QVERIFY(!app.panel().isVisible());
         app.OpenModel(GapModel(), "ship.opt");
@@ -240,9 +239,9 @@ private slots:
         QVERIFY(!app.viewer().DropFiles({QUrl::fromLocalFile(text)}));
         QVERIFY(!app.viewer().DropFiles(
             {QUrl::fromLocalFile(QString::fromStdString(path)), QUrl::fromLocalFile(text)}));
-        QVERIFY(!TheSelection().ModelLoaded);
+        QVERIFY(!app.selection().ModelLoaded);
         QVERIFY(app.viewer().DropFiles({QUrl::fromLocalFile(QString::fromStdString(path))}));
-        QVERIFY(TheSelection().ModelLoaded);
+        QVERIFY(app.selection().ModelLoaded);
         QCOMPARE(app.viewer().windowTitle(), QString::fromStdString(path));
         QVERIFY(app.dialogs.openStartDirs.empty());  // no dialog
     }
@@ -253,7 +252,7 @@ private slots:
         app.viewer().resize(700, 360);
         QTest::qWait(20);
         QCOMPARE(app.viewer().p()->width(), app.viewer().p()->height());
-        QCOMPARE(TheView().LoadCount, 0);
+        QCOMPARE(app.view().LoadCount, 0);
 
         const std::string path = app.OpenModel(GapModel(), "ship.opt");
         QCOMPARE(app.viewer().p()->width(), app.viewer().p()->height());
@@ -264,12 +263,12 @@ private slots:
         app.viewer().View().KeyDown(ViewKey::EqualPlus, {});
         app.viewer().resize(720, 420);
         QTest::qWait(50);
-        QVERIFY(TheSelection().ModelLoaded);
+        QVERIFY(app.selection().ModelLoaded);
         QCOMPARE(app.viewer().SB().Lines(), lines);
-        QCOMPARE(TheView().ViewScale, 2.0);
+        QCOMPARE(app.view().ViewScale, 2.0);
         QVERIFY(CountNotBlack(app.viewer().View().grabFramebuffer()) > 0);
         QCOMPARE(app.viewer().p()->width(), app.viewer().p()->height());
-        QCOMPARE(TheView().LoadCount, 2);  // the context was remade, then the model shown once more
+        QCOMPARE(app.view().LoadCount, 2);  // the context was remade, then the model shown once more
 
         // The file gone from the disk: the message, and the list box keeps its lines.
         std::filesystem::remove(path);
@@ -291,15 +290,15 @@ private slots:
 
     void aResizeDoesNotReadAFileUnchangedOnDiskAgain() {
         RunningApp app;
-        TheSelection().DisplayMode.PutDown(SBWire);
+        app.selection().DisplayMode.PutDown(SBWire);
         const std::string path = app.OpenModel(GapModel(), "ship.opt");
-        QCOMPARE(TheStore().tvx[0].X[0], 0.0f);
+        QCOMPARE(app.store().tvx[0].X[0], 0.0f);
         // Other bytes, but the same size and modification time: the file counts as unchanged.
         std::filesystem::last_write_time(path, OverwriteWithMovedMesh(path));
         app.viewer().resize(720, 420);
         QTest::qWait(50);
-        QCOMPARE(TheStore().tvx[0].X[0], 0.0f);  // the tables as the load filled them
-        QCOMPARE(TheView().LoadCount, 2);
+        QCOMPARE(app.store().tvx[0].X[0], 0.0f);  // the tables as the load filled them
+        QCOMPARE(app.view().LoadCount, 2);
         // Drawn again from the tables, with texture objects of the new context (uploaded from the
         // images the load read).
         const auto& objects = app.viewer().View().TextureObjects();
@@ -314,22 +313,22 @@ private slots:
         std::filesystem::last_write_time(path, OverwriteWithMovedMesh(path) + std::chrono::seconds(2));
         app.viewer().resize(720, 420);
         QTest::qWait(50);
-        QCOMPARE(TheStore().tvx[0].X[0], 5.0f);
-        QCOMPARE(TheView().LoadCount, 2);
+        QCOMPARE(app.store().tvx[0].X[0], 5.0f);
+        QCOMPARE(app.view().LoadCount, 2);
     }
 
     void classicTableSizesCutTheOpenModelAndAreRemembered() {
         RunningApp app;
         app.OpenModel(optb::board_model(), "board.opt");
-        QCOMPARE(TheStore().txw.Size(), 60);
+        QCOMPARE(app.store().txw.Size(), 60);
         QAction* classic = app.viewer().Item(QStringLiteral("ClassicTables1"));
         QVERIFY(classic != nullptr && classic->isCheckable());
         classic->trigger();  // checked: the model is read again with the classic sizes
-        QCOMPARE(TheStore().txw.Size(), kMaxTopLevel);
+        QCOMPARE(app.store().txw.Size(), kMaxTopLevel);
         QVERIFY(app.viewer().SB().Lines().back().find("Classic Table Sizes") != std::string::npos);
         QVERIFY(AppSettings().value(QString::fromLatin1(setting::kClassicTables)).toBool());
         classic->trigger();  // and back: the whole model
-        QCOMPARE(TheStore().txw.Size(), 60);
+        QCOMPARE(app.store().txw.Size(), 60);
         QVERIFY(!AppSettings().value(QString::fromLatin1(setting::kClassicTables)).toBool());
     }
 
@@ -340,7 +339,7 @@ private slots:
         app.viewer().SetEditorRelease([&] { ++released; });
         app.viewer().close();
         QCOMPARE(released, 1);
-        QVERIFY(TheView().ResizeGuard);
+        QVERIFY(app.view().ResizeGuard);
     }
 };
 

@@ -18,11 +18,7 @@ protected:
         Load(*a, built.bytes);
         Load(*b, built.bytes);
     }
-    static void Load(opt::ModelStore& s, std::span<const uint8_t> bytes) {
-        opt::VectorSink lines, res;
-        opt::VectorLookupSink tex;
-        opt::LoadBytes(s, bytes, {lines, res, tex});
-    }
+    static void Load(opt::ModelStore& s, std::span<const uint8_t> bytes) { opt::LoadBytes(s, bytes); }
     opt::ModelDiff Diff() const { return opt::DiffModels(*a, built.bytes, *b, bytesB); }
 
     optb::Built built;

@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "listings/text_format.h"
 #include "model/line_sink.h"
 #include "model/store.h"
 
@@ -19,14 +18,5 @@ std::vector<std::string> Lines(const Table& table) {
     List(table, sink);
     return sink.lines;
 }
-
-// Sets the decimal separator for one test and puts '.' back afterwards.
-class SeparatorGuard {
-public:
-    explicit SeparatorGuard(char c) { SetDecimalSeparator(c); }
-    ~SeparatorGuard() { SetDecimalSeparator('.'); }
-    SeparatorGuard(const SeparatorGuard&) = delete;
-    SeparatorGuard& operator=(const SeparatorGuard&) = delete;
-};
 
 }  // namespace opt::testing

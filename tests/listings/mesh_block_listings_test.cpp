@@ -3,6 +3,7 @@
 
 #include "listing_test_support.h"
 #include "listings/listings.h"
+#include "listings/registry.h"
 
 namespace opt {
 namespace {
@@ -99,12 +100,14 @@ TEST(ListTextures, UniqueNamesWithTheirFirstRecord) {
 }
 
 TEST(Listings, DecimalSeparatorReachesListings) {
-    testing::SeparatorGuard comma(',');
     auto store = EmptyStore();
+    store->Decimal_Separator = ',';
     store->ttbh[0].Type = 22;
     store->ttbh[0].X = 0.5f;
+    VectorSink sink;
+    FindListing("hardpoint")->run(*store, sink);
     EXPECT_EQ(
-        Lines(store->ttbh),
+        sink.lines,
         (Text{
             "TBH (022)0 Mesh 0 Offset 0 HP_Type 0     X=       0,50      Y=    1234,00      Z=    1234,00"}));
 }

@@ -43,14 +43,9 @@ TEST(TextFormat, FieldsWidenNeverCut) {
 }
 
 TEST(TextFormat, DecimalSeparatorSetting) {
-    EXPECT_EQ(DecimalSeparator(), '.');
-    {
-        testing::SeparatorGuard comma(',');
-        EXPECT_EQ(DecimalSeparator(), ',');
-        EXPECT_EQ(FormatReal(0.1f, 6, 10), "0,1000000015");
-        EXPECT_EQ(FormatXyz(1.5, -2, 0), "     X=       1,50      Y=      -2,00      Z=       0,00");
-        EXPECT_EQ(FormatInt(-1234, 8), "   -1234");  // integers carry no separator
-    }
+    EXPECT_EQ(FormatReal(0.1f, 6, 10, ','), "0,1000000015");
+    EXPECT_EQ(FormatXyz(1.5, -2, 0, ','), "     X=       1,50      Y=      -2,00      Z=       0,00");
+    EXPECT_EQ(TextLine(',').Int(-1234, 8).Real(2.5, 0).str(), "   -12342,50");  // integers carry none
     EXPECT_EQ(FormatReal(2.5, 0), "2.50");
 }
 

@@ -26,9 +26,9 @@ class LargeModelGenerator : public ReaderTest {};
 
 TEST_F(LargeModelGenerator, ScaledDownModelLoadsWholeWithoutWarnings) {
     LoadModel(optb::large_model(kSmall));
-    EXPECT_TRUE(listing.lines.empty()) << listing.lines.front();
-    EXPECT_EQ(resolutions.lines, (std::vector<std::string>{"0", "1", "2"}));
-    EXPECT_EQ(textures.lines.size(), static_cast<size_t>(kSmall.textures));
+    EXPECT_TRUE(store->Warnings.empty()) << store->Warnings.front();
+    EXPECT_EQ(store->Lod_Numbers, (std::vector<int32_t>{0, 1, 2}));
+    EXPECT_EQ(store->Texture_List.size(), static_cast<size_t>(kSmall.textures));
 
     const int vertices = kSmall.grid_w * kSmall.grid_h;
     for (int m = 0; m < kSmall.meshes; ++m) {

@@ -102,7 +102,7 @@ TEST_F(ReaderTest, SharedChildrenAreReadOncePerReferenceUntilTheTableIsFull) {
     EXPECT_EQ(store->Counters[kCountHardpoints], kMaxHardpoints);
     EXPECT_TRUE(HasDamage("table TTMIH holds 50 node blocks"));
     EXPECT_TRUE(HasDamage("table TTBH holds 100 hardpoints"));
-    EXPECT_EQ(listing.lines.back(), kClassicCutHint);
+    EXPECT_EQ(store->Warnings.back(), kClassicCutHint);
     EXPECT_EQ(store->ttmih.Size(), kMaxNodes);
 }
 
@@ -177,7 +177,7 @@ TEST_F(ReaderTest, ZeroEntriesOfListsWithoutAZeroTestAreSkipped) {
                                  optb::FaceData{.faces = {optb::Face::tri(0, 1, 2)}}}}}}}});
     LoadModel(m);
     EXPECT_EQ(store->Counters[kCountFaceLists], 1);
-    EXPECT_EQ(resolutions.lines, std::vector<std::string>{"1"});
+    EXPECT_EQ(store->Lod_Numbers, (std::vector<int32_t>{1}));
     EXPECT_EQ(store->ttfd[0].Tex_Names[0], "G");
     EXPECT_EQ(store->ttfd[0].Mesh, 1);
     EXPECT_TRUE(HasDamage("0 entry"));

@@ -22,7 +22,7 @@ protected:
 TEST_F(ReaderFileTest, AModelNamedInUtf8LoadsAndItsNameIsKept) {
     const std::string name = Utf8Text(dir / Utf8Path("schiff\xC3\xA9 \xE8\x88\xB9.opt"));
     optb::write_file(Utf8Path(name), optb::build(OneMeshModel()).bytes);
-    Load(*store, name, {listing, resolutions, textures});
+    Load(*store, name);
     EXPECT_EQ(store->tvx[0].Count, 4);
     EXPECT_TRUE(fs::is_regular_file(dir / fs::path(u8"schiff\u00E9 \u8239.opt")));
 }
@@ -33,7 +33,7 @@ TEST_F(ReaderFileTest, AFileLongerThan2GiBIsRefusedBeforeAnyByteIsRead) {
     std::ofstream(big, std::ios::binary).put('\0');
     fs::resize_file(big, (uintmax_t{1} << 31) + 1);
     try {
-        Load(*store, Utf8Text(big), {listing, resolutions, textures});
+        Load(*store, Utf8Text(big));
         FAIL() << "no error";
     } catch (const OptError& e) {
         EXPECT_EQ(std::string(e.what()),

@@ -1,4 +1,4 @@
-// Loads builder models into a store of the test's own and keeps what the reader sent to its sinks.
+// Loads builder models into a store of the test's own.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -16,16 +16,9 @@ namespace opt::testing {
 class ReaderTest : public ::testing::Test {
 protected:
     std::unique_ptr<ModelStore> store = std::make_unique<ModelStore>();
-    VectorSink listing, resolutions;
-    VectorLookupSink textures;
 
-    // Empties the sinks as the viewer does before every load, then loads the bytes.
-    void LoadBytesFresh(const std::vector<uint8_t>& bytes) {
-        listing.lines.clear();
-        resolutions.lines.clear();
-        textures = VectorLookupSink{};
-        LoadBytes(*store, bytes, {listing, resolutions, textures});
-    }
+    // Loads the bytes (the store's lists start empty with every load).
+    void LoadBytesFresh(const std::vector<uint8_t>& bytes) { LoadBytes(*store, bytes); }
     optb::Built LoadModel(const optb::Model& m) {
         auto built = optb::build(m);
         LoadBytesFresh(built.bytes);
@@ -36,7 +29,7 @@ protected:
     // Lines of the listing box that are damage reports (start with "Warning:").
     std::vector<std::string> DamageLines() const {
         std::vector<std::string> out;
-        for (const auto& l : listing.lines)
+        for (const auto& l : store->Warnings)
             if (l.rfind("Warning:", 0) == 0) out.push_back(l);
         return out;
     }

@@ -34,7 +34,7 @@ TEST_F(ReaderTest, PendingCountRestartsAtEachChildSoOnlyTheLastTextureCounts) {
     LoadModel(FaceListModel({Tex("A"), Tex("B"), Tri()}));
     EXPECT_EQ(store->ttfd[0].Tex_Names[0], "B");
     EXPECT_EQ(store->ttfd[0].Tex_Names[1], "");
-    EXPECT_EQ(textures.lines, (std::vector<std::string>{"A", "B"}));
+    EXPECT_EQ(store->Texture_List, (std::vector<std::string>{"A", "B"}));
 }
 
 TEST_F(ReaderTest, AGroupContributesOneNamePerChildInOrder) {
@@ -149,7 +149,7 @@ TEST_F(ReaderTest, UniqueNamesHoldEachNameOnceWithItsFirstTexture) {
     EXPECT_EQ(store->ttx.Unique_Names[1], "B");
     EXPECT_EQ(store->ttx.Texture_Index[1], 1);
     EXPECT_EQ(store->ttx.Texture_Index[2], kUnsetIndex);
-    EXPECT_EQ(textures.lines, (std::vector<std::string>{"A", "B"}));
+    EXPECT_EQ(store->Texture_List, (std::vector<std::string>{"A", "B"}));
     EXPECT_EQ(store->Counters[kCountTextures], 3);
 }
 

@@ -84,9 +84,9 @@ TEST_F(ReaderTest, EmptyTopLevelLoadsNothing) {
     optb::Model m;
     LoadModel(m);
     EXPECT_EQ(store->txw.Num_Jumps, 0);
-    EXPECT_TRUE(listing.lines.empty());
-    EXPECT_TRUE(resolutions.lines.empty());
-    EXPECT_TRUE(textures.lines.empty());
+    EXPECT_TRUE(store->Warnings.empty());
+    EXPECT_TRUE(store->Lod_Numbers.empty());
+    EXPECT_TRUE(store->Texture_List.empty());
     EXPECT_EQ(store->ttfd[0].Mesh, kUnsetFaceMesh);
     EXPECT_EQ(store->ttx.Texture_Index[0], kUnsetIndex);
 }
@@ -98,8 +98,8 @@ TEST_F(ReaderTest, TopLevelTexturesWarnAndShiftMeshIndices) {
     m.entries.push_back(optb::Texture{.name = "T1", .width = 1, .height = 1, .pixels = {2}});
     m.entries.push_back(SquareMesh("A"));
     LoadModel(m);
-    EXPECT_EQ(listing.lines, (std::vector<std::string>{"Warning ***", "HiLites may Not be Correct",
-                                                       "Warning ***", "HiLites may Not be Correct"}));
+    EXPECT_EQ(store->Warnings, (std::vector<std::string>{"Warning ***", "HiLites may Not be Correct",
+                                                         "Warning ***", "HiLites may Not be Correct"}));
     EXPECT_EQ(store->Top_Textures, 1);
     EXPECT_EQ(TextureName(store->ttx.Textures[0]), "T0");
     EXPECT_EQ(TextureName(store->ttx.Textures[1]), "T1");
@@ -122,7 +122,7 @@ TEST_F(ReaderTest, LodNumbersAboveThreeCountAsThreeAndAreListedOnce) {
     m.entries.push_back(optb::Mesh{.children = {five}});
     m.entries.push_back(optb::Mesh{.children = {five}});
     LoadModel(m);
-    EXPECT_EQ(resolutions.lines, (std::vector<std::string>{"0", "1", "2", "3"}));
+    EXPECT_EQ(store->Lod_Numbers, (std::vector<int32_t>{0, 1, 2, 3}));
     const int expected_lod[] = {0, 1, 2, 3, 3, 0, 1, 2, 3, 3};
     for (int i = 0; i < 10; ++i) EXPECT_EQ(store->ttfd[i].LOD, expected_lod[i]) << i;
     EXPECT_EQ(store->Counters[kCountFaceLists], 10);
@@ -213,14 +213,13 @@ TEST_F(ReaderTest, SecondLoadOfASmallerModelLeavesNothingOfTheFirst) {
 TEST_F(ReaderTest, LoadingTheSameFileTwiceGivesTheSameTablesAndLists) {
     const auto bytes = optb::build(OneMeshModel()).bytes;
     LoadBytesFresh(bytes);
-    const auto first_lists = std::make_tuple(listing.lines, resolutions.lines, textures.lines);
+    const auto first_lists = std::make_tuple(store->Warnings, store->Lod_Numbers, store->Texture_List);
     auto first = std::make_unique<ModelStore>();
     // Compare records field by field through a second store loaded the same way.
-    VectorSink l2, r2;
-    VectorLookupSink t2;
-    LoadBytes(*first, bytes, {l2, r2, t2});
+    LoadBytes(*first, bytes);
     LoadBytesFresh(bytes);
-    EXPECT_EQ(first_lists, std::make_tuple(listing.lines, resolutions.lines, textures.lines));
+    EXPECT_EQ(first_lists, std::make_tuple(store->Warnings, store->Lod_Numbers, store->Texture_List));
+    EXPECT_EQ(first_lists, std::make_tuple(first->Warnings, first->Lod_Numbers, first->Texture_List));
     const auto& va = first->tvx[0];
     const auto& vb = store->tvx[0];
     EXPECT_EQ(std::tie(va.Lead, va.Type, va.Count, va.Data_Offset, va.Mesh, va.X, va.Y, va.Z),
@@ -240,26 +239,24 @@ TEST_F(ReaderTest, AFileThatCannotBeOpenedNamesItsPathAfterClearingTheTables) {
     const std::string path =
         (std::filesystem::temp_directory_path() / "no_such_dir" / "missing.opt").string();
     try {
-        Load(*store, path, {listing, resolutions, textures});
+        Load(*store, path);
         FAIL() << "no error";
     } catch (const OptError& e) {
         EXPECT_EQ(std::string(e.what()), "Cannot open file " + path);
     }
     EXPECT_EQ(store->tvx[0].Type, 0);
-    EXPECT_THROW(
-        Load(*store, std::filesystem::temp_directory_path().string(), {listing, resolutions, textures}),
-        OptError);
+    EXPECT_THROW(Load(*store, std::filesystem::temp_directory_path().string()), OptError);
 }
 
 TEST_F(ReaderTest, LoadsFromDiskLikeFromMemory) {
     const auto built = optb::build(OneMeshModel());
     const auto path = std::filesystem::temp_directory_path() / "zedaruz_reader_disk.opt";
     optb::write_file(path, built.bytes);
-    Load(*store, path.string(), {listing, resolutions, textures});
+    Load(*store, path.string());
     std::filesystem::remove(path);
     EXPECT_EQ(store->tvx[0].Count, 4);
-    EXPECT_EQ(textures.lines, std::vector<std::string>{"SKIN"});
-    EXPECT_EQ(resolutions.lines, std::vector<std::string>{"0"});
+    EXPECT_EQ(store->Texture_List, std::vector<std::string>{"SKIN"});
+    EXPECT_EQ(store->Lod_Numbers, (std::vector<int32_t>{0}));
 }
 
 }  // namespace

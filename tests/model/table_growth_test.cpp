@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "listings/registry.h"
+#include "model/line_sink.h"
 #include "model/load_warnings.h"
 #include "render/core/frame.h"
 #include "render/core/frame_builder.h"
@@ -117,7 +118,7 @@ TEST_F(ReaderTest, AModelJustPastEveryClassicCapacityLoadsWholeAndTheNextClassic
     EXPECT_EQ(store->tvx[0].Elements(), kMaxElements);
     EXPECT_TRUE(HasDamage("table TTMFH holds 50 face lists"));
     EXPECT_TRUE(HasDamage("more than 8 palette blocks"));
-    EXPECT_EQ(listing.lines.back(), kClassicCutHint);
+    EXPECT_EQ(store->Warnings.back(), kClassicCutHint);
 
     // A grown load followed by a file that fits: the tables are back to exactly the classic sizes.
     store->Limits = TableLimits::Grown();

@@ -19,6 +19,7 @@
 
 #include "edit/core/texture_import.h"
 #include "edit/core/write_journal.h"
+#include "model/reader.h"
 #include "model/store.h"
 #include "render/core/bmp_image.h"
 #include "render/core/texture_load.h"
@@ -31,6 +32,7 @@
 #include "ui/windows/program_dirs.h"
 #include "ui/windows/radio_group.h"
 #include "ui/windows/viewer_window.h"
+#include "ui/windows/window_model.h"
 
 namespace opt {
 
@@ -62,10 +64,10 @@ void TML::ConnectHandlers() {
     OnListClick(LB_, [this](int i) { LBClick(i); });
     // The resolution box follows its text at all times; only the user's typing or choice redraws.
     connect(ResBox_, &QComboBox::editTextChanged, this,
-            [](const QString& text) { TheSelection().Resolution = FromLatin1(text); });
+            [this](const QString& text) { model_.Selection.Resolution = FromLatin1(text); });
     connect(ResBox_->lineEdit(), &QLineEdit::textEdited, this, Guarded([this] { ResBoxChange(); }));
     connect(ResBox_, &QComboBox::activated, this, Guarded([this] { ResBoxChange(); }));
-    connect(CBAllRES_, &QCheckBox::toggled, this, [](bool on) { TheSelection().AllRes = on; });
+    connect(CBAllRES_, &QCheckBox::toggled, this, [this](bool on) { model_.Selection.AllRes = on; });
     connect(CBAllRES_, &QCheckBox::clicked, this, Guarded([this] { CBAllRESClick(); }));
     connect(CBTop_, &QCheckBox::clicked, this, Guarded([this] { CBTopClick(); }));
     connect(BBCancel_, &QPushButton::clicked, this, Guarded([this] { BBCancelClick(); }));
@@ -77,7 +79,7 @@ void TML::ConnectHandlers() {
     connect(esc, &QShortcut::activated, BBCancel_, &QPushButton::click);
     FE1_->installEventFilter(this);
     // The edit area: its buttons, lists and mode hooks are driven by the editing core.
-    editArea_ = std::make_unique<EditAreaBinding>(*this);
+    editArea_ = std::make_unique<EditAreaBinding>(*this, model_);
 }
 
 bool TML::eventFilter(QObject* watched, QEvent* event) {
@@ -95,12 +97,12 @@ void TML::hideEvent(QHideEvent* event) {
 }
 
 void TML::PutDown(ModeButton b) {
-    TheSelection().DisplayMode.PutDown(b);
+    model_.Selection.DisplayMode.PutDown(b);
     SyncModeButtons();
 }
 
 void TML::SyncModeButtons() {
-    const ModeButton down = TheSelection().DisplayMode.Down();
+    const ModeButton down = model_.Selection.DisplayMode.Down();
     modeButtons_[static_cast<size_t>(down)]->setChecked(true);
 }
 
@@ -128,6 +130,11 @@ void TML::EmptyLoadLists() {
     LoadBmp_->setEnabled(false);
 }
 
+void TML::ShowReaderLists(const ModelStore& store) {
+    for (const auto& line : ResolutionLines(store)) ResBox_->addItem(Latin1(line));
+    for (const auto& name : store.Texture_List) LB_->addItem(Latin1(name));
+}
+
 void TML::OnLoad() {
     edit_.RLabel->hide();
     HideRP();
@@ -147,7 +154,7 @@ void TML::OnLoad() {
                                                       edit_.SBHZWrite})
         w->hide();
 
-    const ModelStore& store = TheStore();
+    const ModelStore& store = model_.Store;
     QStringList meshes, faceData;
     for (int m = 0; m < store.txw.Size(); ++m)
         if (store.txw.Meshes[static_cast<size_t>(m)].Num_Jumps != 0) meshes.append(QString::number(m));
@@ -157,14 +164,14 @@ void TML::OnLoad() {
     LBFACE_->addItems(faceData);
 
     ResBox_->setEditText(QStringLiteral("0"));
-    if (!TheSelection().DisplayMode.IsDown(SBWire)) PutDown(SBMESH);
+    if (!model_.Selection.DisplayMode.IsDown(SBWire)) PutDown(SBMESH);
     editArea_->OnLoad(viewer_ != nullptr ? viewer_->ModelPath() : std::string());
 }
 
 void TML::LBMESHClick(int i) {
     LBVx_->clear();
-    TheSelection().SelectedMesh = i;
-    const TVX& tvx = TheStore().tvx;
+    model_.Selection.SelectedMesh = i;
+    const TVX& tvx = model_.Store.tvx;
     if (tvx.InRange(i)) {
         const VertexRecord& block = tvx[i];
         QStringList numbers;
@@ -172,18 +179,18 @@ void TML::LBMESHClick(int i) {
             if (block.X[v] != kUnsetReal) numbers.append(QString::number(v));
         LBVx_->addItems(numbers);
     }
-    if (TheSelection().DisplayMode.IsDown(SBMESH)) FormHide();
+    if (model_.Selection.DisplayMode.IsDown(SBMESH)) FormHide();
 }
 
 void TML::LBFACEClick(int i) {
-    if (!TheSelection().DisplayMode.IsDown(SBFace)) return;
-    TheSelection().SelectedFaceData = i;
+    if (!model_.Selection.DisplayMode.IsDown(SBFace)) return;
+    model_.Selection.SelectedFaceData = i;
     FormHide();
 }
 
 void TML::LBVxClick(int i) {
-    if (!TheSelection().DisplayMode.IsDown(SBVx)) return;
-    TheSelection().SelectedVertex = i;
+    if (!model_.Selection.DisplayMode.IsDown(SBVx)) return;
+    model_.Selection.SelectedVertex = i;
     FormHide();
 }
 
@@ -192,9 +199,9 @@ void TML::LBClick(int i) {
         Image_->clear();
         preview_.clear();
     }
-    const ModelStore& store = TheStore();
+    const ModelStore& store = model_.Store;
     const int record = TextureRecordOfEntry(store, i);
-    TheSelection().SelectedTexture = record;
+    model_.Selection.SelectedTexture = record;
     const int p = PreviewPaletteNumber(store, record);
     ShowTexture(record);
     ++ImageShown();
@@ -202,7 +209,7 @@ void TML::LBClick(int i) {
 }
 
 void TML::ShowTexture(int record) {
-    const ModelStore& store = TheStore();
+    const ModelStore& store = model_.Store;
     preview_ = PreviewBmp(viewer_ != nullptr ? viewer_->ModelPath() : std::string(), store, record);
     if (store.ttx.Textures.InRange(record)) Bar_->SetText(2, BmpSizeText(store.ttx.Textures[record]));
     QImage image;
@@ -221,9 +228,9 @@ void TML::LoadBmpClick() {
     const auto image = TheDialogs().ChooseOpenFile(TheDirs().SaveDataDir,
                                                    "Pictures|*.bmp *.png|Bitmaps|*.bmp|PNG pictures|*.png");
     if (!image) return;
-    const TextureImportDone done =
-        ImportTexture(TheStore(), {viewer_->ModelPath(), JournalFilePath(TheDirs().SaveDataDir),
-                                   TextureRecordOfEntry(TheStore(), entry), *image, kPreviewPaletteLevel});
+    const TextureImportDone done = ImportTexture(
+        model_.Store, {viewer_->ModelPath(), JournalFilePath(TheDirs().SaveDataDir),
+                       TextureRecordOfEntry(model_.Store, entry), *image, kPreviewPaletteLevel});
     viewer_->LoadWireTex();  // the view, the list and the textured display read the new pixels
     if (entry < LB_->count()) {
         {
@@ -239,7 +246,7 @@ void TML::LoadBmpClick() {
 
 void TML::ResBoxChange() {
     // The line edit tells of the user's typing before the box tells of its new text.
-    TheSelection().Resolution = FromLatin1(ResBox_->currentText());
+    model_.Selection.Resolution = FromLatin1(ResBox_->currentText());
     // An emptied box is a number being typed, not a bad one: nothing is drawn and nothing said.
     if (ResBox_->currentText().isEmpty()) return;
     FormHide();
@@ -296,7 +303,7 @@ void TML::SBPalClick() {
     palettes_->show();
     palettes_->LB()->clear();
     ListItemsSink numbers(palettes_->LB());
-    ListPalettes(TheStore(), viewer_->SB(), numbers);
+    ListPalettes(model_.Store, viewer_->SB(), numbers);
     viewer_->SB().Flush();
 }
 

@@ -11,6 +11,7 @@
 #include <memory>
 #include <vector>
 
+#include "model/store.h"
 #include "state/selection_state.h"
 #include "ui/windows/edit_controls.h"
 #include "ui/windows/status_panels.h"
@@ -32,13 +33,15 @@ namespace opt {
 class EditAreaBinding;
 class TGLW;
 class TPa;
+struct WindowModel;
 
 // Number of texture pictures put into the control panel's Image so far (0: none yet).
 int32_t& ImageShown();
 
 class TML : public QWidget {
 public:
-    explicit TML(QWidget* parent = nullptr);
+    // model: what the windows share (the store, the selection), which outlives the panel.
+    explicit TML(WindowModel& model, QWidget* parent = nullptr);
     ~TML() override;
 
     // The windows it works with, set once at start-up.
@@ -55,9 +58,10 @@ public:
     void FormHide();
     // Open and reload, step 3: empty the resolution box (entries and text) and the texture list.
     void EmptyLoadLists();
-    // Where the reader sends LOD numbers and texture names, and where summaries go.
-    LineSink& ResolutionSink() { return resolutionSink_; }
-    LookupSink& TextureSink() { return textureSink_; }
+    // After the read: the LOD numbers the reader met into the resolution box, the texture names
+    // into the texture list, in reading order.
+    void ShowReaderLists(const ModelStore& store);
+    // Where the face and vertex summaries go.
     MemoSink& MemoOut() { return memoSink_; }
     // The BMP image shown in Image ("Save Bmp" writes it); empty before the first texture click.
     const std::vector<uint8_t>& PreviewBytes() const { return preview_; }
@@ -124,6 +128,7 @@ private:
     void HideRP();
     void ShowTexture(int record);
 
+    WindowModel& model_;
     TGLW* viewer_ = nullptr;
     TPa* palettes_ = nullptr;
 
@@ -148,8 +153,6 @@ private:
     EditControls edit_;
     std::unique_ptr<EditAreaBinding> editArea_;
 
-    ComboItemsSink resolutionSink_{nullptr};
-    ListItemsSink textureSink_{nullptr};
     MemoWidgetSink memoSink_{nullptr};
 
     std::function<void()> fe1DblClick_;

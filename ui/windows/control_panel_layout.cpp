@@ -258,7 +258,7 @@ QWidget* TML::BuildRightPanel() {
     return RP;
 }
 
-TML::TML(QWidget* parent) : QWidget(parent, Qt::Window) {
+TML::TML(WindowModel& model, QWidget* parent) : QWidget(parent, Qt::Window), model_(model) {
     setObjectName(QStringLiteral("TML"));
     setWindowTitle(QStringLiteral("Opt_Zedaruz"));
     setAttribute(Qt::WA_QuitOnClose, false);
@@ -280,8 +280,6 @@ TML::TML(QWidget* parent) : QWidget(parent, Qt::Window) {
     outer->addWidget(bar);
     Bar_ = std::make_unique<StatusPanels>(bar, std::initializer_list<int>{100, 74, 150, 50});
 
-    resolutionSink_ = ComboItemsSink(ResBox_);
-    textureSink_ = ListItemsSink(LB_);
     memoSink_ = MemoWidgetSink(Memo_);
     PutDown(SBMESH);
     ConnectHandlers();

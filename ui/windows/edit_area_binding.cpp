@@ -9,8 +9,6 @@
 #include <QSpinBox>
 #include <QToolButton>
 
-#include "model/store.h"
-#include "state/selection_state.h"
 #include "ui/windows/control_panel.h"
 #include "ui/windows/dialogs.h"
 #include "ui/windows/error_guard.h"
@@ -19,10 +17,12 @@
 #include "ui/windows/viewer_window.h"
 #include "ui/windows/widget_mirror.h"
 #include "ui/windows/widget_sinks.h"
+#include "ui/windows/window_model.h"
 
 namespace opt {
 
-EditAreaBinding::EditAreaBinding(TML& panel) : panel_(panel), area_(TheStore(), TheSelection(), *this) {
+EditAreaBinding::EditAreaBinding(TML& panel, WindowModel& model)
+    : panel_(panel), area_(model.Store, model.Selection, *this) {
     // The type box takes a typed name as well as a chosen one, and shows names its list lacks.
     QComboBox* type = panel_.Edit().EHPType;
     type->setEditable(true);

@@ -12,11 +12,13 @@
 namespace opt {
 
 class TML;
+struct WindowModel;
 
 class EditAreaBinding : public EditHost {
 public:
-    // Connects the panel's edit controls and edit-mode buttons; the panel outlives the binding.
-    explicit EditAreaBinding(TML& panel);
+    // Connects the panel's edit controls and edit-mode buttons; the panel and the model (the store and
+    // selection the edit area works on) outlive the binding.
+    EditAreaBinding(TML& panel, WindowModel& model);
 
     EditArea& Area() { return area_; }
     const EditArea& Area() const { return area_; }

@@ -16,8 +16,9 @@ constexpr int kSquareSide = 10;
 constexpr int kGridSide = 176;  // (0, 0) to (175, 175)
 }  // namespace
 
-TPa::TPa(QWidget* parent)
+TPa::TPa(const ModelStore& store, QWidget* parent)
     : QWidget(parent, Qt::Window),
+      store_(store),
       LB_(new QListWidget(this)),
       SB1_(new QToolButton(this)),
       grid_(kGridSide, kGridSide, QImage::Format_ARGB32_Premultiplied) {
@@ -48,8 +49,8 @@ QPoint TPa::SquareCorner(int j) { return {kSquarePitch * (j % 16), kSquarePitch 
 
 void TPa::SB1Click() {
     const int i = LB_->currentRow();
-    if (i >= 0 && i < static_cast<int>(TheStore().Palettes.size())) {
-        const auto& planes = TheStore().Palettes[static_cast<size_t>(i)];
+    if (i >= 0 && i < static_cast<int>(store_.Palettes.size())) {
+        const auto& planes = store_.Palettes[static_cast<size_t>(i)];
         grid_.fill(Qt::transparent);
         QPainter painter(&grid_);
         painter.setPen(Qt::black);

@@ -10,9 +10,12 @@ class QToolButton;
 
 namespace opt {
 
+struct ModelStore;
+
 class TPa : public QWidget {
 public:
-    explicit TPa(QWidget* parent = nullptr);
+    // store: the model whose palettes SB1 draws, which outlives the panel.
+    explicit TPa(const ModelStore& store, QWidget* parent = nullptr);
 
     QListWidget* LB() const { return LB_; }
     QToolButton* SB1() const { return SB1_; }
@@ -30,6 +33,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    const ModelStore& store_;
     QListWidget* LB_;
     QToolButton* SB1_;
     QImage grid_;  // the squares drawn last; transparent until SB1 is used

@@ -8,7 +8,6 @@
 #include <algorithm>
 
 #include "edit/core/write_journal.h"
-#include "listings/text_format.h"
 #include "render/gl/gl_view.h"
 #include "ui/windows/about_box.h"
 #include "ui/windows/control_panel.h"
@@ -18,6 +17,7 @@
 #include "ui/windows/program_dirs.h"
 #include "ui/windows/viewer_window.h"
 #include "ui/windows/widget_sinks.h"
+#include "ui/windows/window_model.h"
 
 // The help page and the About picture are built into the library (zedaruz.qrc).
 static void InitShippedResources() { Q_INIT_RESOURCE(zedaruz); }
@@ -34,9 +34,12 @@ std::string& HelpFile() {
 void InitApplication(QApplication& app) {
     app.setApplicationName(QString::fromLatin1(kApplicationTitle));
     HelpFile() = kHelpFileName;
-    const QString point = QLocale::system().decimalPoint();
-    SetDecimalSeparator(point.size() == 1 && point[0].unicode() < 0x80 ? point[0].toLatin1() : '.');
     InitShippedResources();
+}
+
+char LocaleDecimalSeparator() {
+    const QString point = QLocale::system().decimalPoint();
+    return point.size() == 1 && point[0].unicode() < 0x80 ? point[0].toLatin1() : '.';
 }
 
 const std::string& ApplicationHelpFile() {
@@ -50,6 +53,7 @@ AppWindows::AppWindows(AppWindows&&) noexcept = default;
 AppWindows& AppWindows::operator=(AppWindows&& other) noexcept {
     if (this == &other) return *this;
     Reset();
+    model = std::move(other.model);
     glw = std::move(other.glw);
     ml = std::move(other.ml);
     about = std::move(other.about);
@@ -71,6 +75,7 @@ void AppWindows::Reset() {
     about.reset();
     ml.reset();
     glw.reset();
+    model.reset();
 }
 
 void CentreOnScreen(QWidget& window) {
@@ -127,11 +132,13 @@ void ConnectEditors(AppWindows& w) {
 
 AppWindows CreateWindows(const ProgramFolders& folders) {
     AppWindows w;
-    w.glw = std::make_unique<TGLW>(folders);
-    w.ml = std::make_unique<TML>();
+    w.model = std::make_unique<WindowModel>();
+    w.model->Store.Decimal_Separator = LocaleDecimalSeparator();
+    w.glw = std::make_unique<TGLW>(folders, *w.model);
+    w.ml = std::make_unique<TML>(*w.model);
     w.about = std::make_unique<TAboutBox>();
     w.flagEdit = std::make_unique<TFlagEdit>();
-    w.pa = std::make_unique<TPa>();
+    w.pa = std::make_unique<TPa>(w.model->Store);
     w.glw->SetPeers(w.ml.get(), w.pa.get(), w.about.get());
     w.ml->SetViewer(w.glw.get());
     w.ml->SetPalettePanel(w.pa.get());

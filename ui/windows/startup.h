@@ -16,19 +16,25 @@ class TFlagEdit;
 class TGLW;
 class TML;
 class TPa;
+struct WindowModel;
 
 inline constexpr const char* kApplicationTitle = "OPT_Zedaruz_V4";
 inline constexpr const char* kHelpFileName = "Opt_zedaruz.hlp";
 inline constexpr int kHelpContext = 10;
 
-// Step 1: the title, the help file, the locale's decimal separator and the shipped resources.
+// Step 1: the title, the help file and the shipped resources.
 void InitApplication(QApplication& app);
+// The decimal separator of the user's locale (QLocale::system()), or '.' where it is not one ASCII
+// character: what the windows write and read reals with.
+char LocaleDecimalSeparator();
 // The help file the application was given.
 const std::string& ApplicationHelpFile();
 
 // The five windows, created in this order: viewer (the main window), control panel, About box,
 // flag editor, palette panel. All but the viewer are created hidden; the viewer is not shown yet.
 struct AppWindows {
+    // What the windows share (the model, the selection, the view state): made first, freed last.
+    std::unique_ptr<WindowModel> model;
     std::unique_ptr<TGLW> glw;
     std::unique_ptr<TML> ml;
     std::unique_ptr<TAboutBox> about;
@@ -42,7 +48,8 @@ struct AppWindows {
     void Reset();
 };
 
-// Step 2. folders are where SaveData and AppData live (FindProgramFolders).
+// Step 2. folders are where SaveData and AppData live (FindProgramFolders). The windows' model
+// writes and reads reals with the locale's decimal separator.
 AppWindows CreateWindows(const ProgramFolders& folders);
 
 // Places a window in the middle of the screen it is on.

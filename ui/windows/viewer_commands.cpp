@@ -17,11 +17,12 @@
 #include "ui/windows/startup.h"
 #include "ui/windows/viewer_window.h"
 #include "ui/windows/widget_sinks.h"
+#include "ui/windows/window_model.h"
 
 namespace opt {
 
 void TGLW::ListClick(const ListingEntry& listing) {
-    listing.run(TheStore(), *SB_);
+    listing.run(model_.Store, *SB_);
     SB_->Flush();
 }
 
@@ -50,7 +51,9 @@ void TGLW::RevertLastWrite1Click() {
     TheDialogs().Message("Reverted write " + std::to_string(done.Id) + " of " + modelPath_);
 }
 
-void TGLW::SavePal1Click() { TheDialogs().Message(SavePals(TheDirs().SaveDataDir, TheStore(), modelPath_)); }
+void TGLW::SavePal1Click() {
+    TheDialogs().Message(SavePals(TheDirs().SaveDataDir, model_.Store, modelPath_));
+}
 
 void TGLW::Panel1Click() {
     // Both come to the front; the control panel gets the keyboard.
@@ -74,7 +77,7 @@ void TGLW::ReloadClick() {
 
 void TGLW::ClassicTables1Click(bool classic) {
     AppSettings().setValue(QString::fromLatin1(setting::kClassicTables), classic);
-    UseTableLimits(classic ? TableLimits::ClassicSizes() : TableLimits::Grown());
+    model_.Store.Limits = classic ? TableLimits::ClassicSizes() : TableLimits::Grown();
     ReloadClick();
 }
 

@@ -9,6 +9,7 @@
 #include "ui/windows/dialogs.h"
 #include "ui/windows/program_dirs.h"
 #include "ui/windows/viewer_window.h"
+#include "ui/windows/window_model.h"
 
 namespace opt {
 
@@ -17,9 +18,9 @@ void TGLW::ExportGltf1Click() { ExportModel(true); }
 void TGLW::ExportObj1Click() { ExportModel(false); }
 
 void TGLW::ExportModel(bool gltf) {
-    if (!TheSelection().ModelLoaded) return;
+    if (!model_.Selection.ModelLoaded) return;
     ExportOptions options;
-    options.Lods = {ResolutionValue(TheSelection().Resolution)};
+    options.Lods = {ResolutionValue(model_.Selection.Resolution)};
     options.SourcePath = modelPath_;
     options.HardpointTypeNames = HardpointTypeNames(TheDirs().AppDataDir);
     const std::string suggested =
@@ -29,7 +30,7 @@ void TGLW::ExportModel(bool gltf) {
     if (!path) return;
     const std::vector<uint8_t> file = ReadWholeFile(modelPath_);
     const ExportResult r =
-        gltf ? ExportGltf(TheStore(), file, options, *path) : ExportObj(TheStore(), file, options, *path);
+        gltf ? ExportGltf(model_.Store, file, options, *path) : ExportObj(model_.Store, file, options, *path);
     TheDialogs().Message(r.Warning.empty() ? r.Summary : r.Warning + "\n" + r.Summary);
 }
 

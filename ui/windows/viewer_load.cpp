@@ -9,14 +9,12 @@
 #include "edit/core/journal_history.h"
 #include "edit/core/write_journal.h"
 #include "model/reader.h"
-#include "model/store.h"
-#include "render/core/view_state.h"
 #include "render/gl/gl_view.h"
-#include "state/selection_state.h"
 #include "ui/windows/control_panel.h"
 #include "ui/windows/dialogs.h"
 #include "ui/windows/program_dirs.h"
 #include "ui/windows/viewer_window.h"
+#include "ui/windows/window_model.h"
 
 namespace opt {
 
@@ -51,7 +49,7 @@ std::string TGLW::OpenDialogStartDir() const {
 // Steps 1 to 3 of an open or reload: square panel, no-model state, empty lists.
 void TGLW::BeginLoad() {
     SquarePanel();
-    TheSelection().ModelLoaded = false;
+    model_.Selection.ModelLoaded = false;
     SetMenu();
     if (ml_ != nullptr) ml_->EmptyLoadLists();
     SB_->Clear();
@@ -60,7 +58,7 @@ void TGLW::BeginLoad() {
 void TGLW::ReadVxfromOPt1Click() {
     LoadingScope loading(loading_);
     BeginLoad();
-    TheView().ResizeGuard = false;
+    model_.View.ResizeGuard = false;
     const auto path = TheDialogs().ChooseOpenFile(OpenDialogStartDir(), kOpenFilter);
     if (!path) return;  // stays in the no-model state
     ReadChosenFile(*path);
@@ -69,7 +67,7 @@ void TGLW::ReadVxfromOPt1Click() {
 void TGLW::OpenModelFile(const std::string& path) {
     LoadingScope loading(loading_);
     BeginLoad();
-    TheView().ResizeGuard = false;
+    model_.View.ResizeGuard = false;
     // A name from the command line or a drop may be relative: the caption and the file that reloads
     // and patches read are the full path, as the open dialog gives it.
     std::error_code ec;
@@ -92,19 +90,31 @@ void TGLW::LoadWireTex() {
     ReadAndShow();
 }
 
-// Steps 7 and 8: read the file into the store, then LoadOrtho. The file's identity is taken before
-// the read, so that a write during the read counts as a change.
+// Steps 7 and 8: read the file into the store, show what the reader gave besides the tables, then
+// LoadOrtho. The file's identity is taken before the read, so that a write during the read counts as
+// a change.
 void TGLW::ReadAndShow() {
     if (ml_ == nullptr) return;
     loaded_.reset();
     const std::optional<FileIdentity> identity = IdentityOf(modelPath_);
-    Load(TheStore(), modelPath_, {*SB_, ml_->ResolutionSink(), ml_->TextureSink()});
+    try {
+        Load(model_.Store, modelPath_);
+    } catch (...) {
+        ShowReaderLists();
+        throw;
+    }
     if (auto note =
-            InterruptedWriteNote(modelPath_, TheStore().File_Image, JournalFilePath(TheDirs().SaveDataDir)))
-        SB_->AddLine(*note);
+            InterruptedWriteNote(modelPath_, model_.Store.File_Image, JournalFilePath(TheDirs().SaveDataDir)))
+        model_.Store.Warnings.push_back(*note);
+    ShowReaderLists();
     loaded_ = identity;
     SB_->Flush();
     ShowInView(true);
+}
+
+void TGLW::ShowReaderLists() {
+    for (const auto& line : model_.Store.Warnings) SB_->AddListLine(line);
+    ml_->ShowReaderLists(model_.Store);
 }
 
 void TGLW::ShowInView(bool afterRead) {

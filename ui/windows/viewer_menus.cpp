@@ -12,6 +12,7 @@
 #include "ui/windows/program_dirs.h"
 #include "ui/windows/settings.h"
 #include "ui/windows/viewer_window.h"
+#include "ui/windows/window_model.h"
 
 namespace opt {
 
@@ -104,7 +105,7 @@ void TGLW::BuildMenus() {
                                       "larger model is not read"});
     classic->setCheckable(true);
     classic->setChecked(AppSettings().value(QString::fromLatin1(setting::kClassicTables), false).toBool());
-    UseTableLimits(classic->isChecked() ? TableLimits::ClassicSizes() : TableLimits::Grown());
+    model_.Store.Limits = classic->isChecked() ? TableLimits::ClassicSizes() : TableLimits::Grown();
     connect(classic, &QAction::toggled, this, Guarded([this, classic] { ClassicTables1Click(classic->isChecked()); }));
 
     QMenu* help = AddMenu(bar, "Help", "Help");
@@ -118,7 +119,7 @@ void TGLW::BuildMenus() {
 QAction* TGLW::Item(const QString& name) const { return findChild<QAction*>(name); }
 
 void TGLW::SetMenu() {
-    const bool loaded = TheSelection().ModelLoaded;
+    const bool loaded = model_.Selection.ModelLoaded;
     for (const char* name : {"View1", "Lists1", "SaveBMP1", "SavePal1", "SaveVxs1", "Export1"})
         if (QAction* item = Item(QString::fromLatin1(name))) item->setEnabled(loaded);
     if (QAction* revert = Item(QStringLiteral("RevertLastWrite1")))

@@ -12,6 +12,7 @@
 #include "ui/windows/palette_panel.h"
 #include "ui/windows/settings.h"
 #include "ui/windows/viewer_window.h"
+#include "ui/windows/window_model.h"
 
 namespace opt {
 
@@ -61,7 +62,7 @@ void TGLW::FillRecentMenu() {
 void TGLW::RememberOpened(const std::string& path) {
     // Only a model that loaded joins the list; the folder is remembered for the open dialog at once.
     AppSettings().setValue(Key(setting::kLastDir), Local(lastDir_));
-    if (!TheSelection().ModelLoaded) return;
+    if (!model_.Selection.ModelLoaded) return;
     SetRecentFiles(WithRecentFile(RecentFiles(), path));
     FillRecentMenu();
 }

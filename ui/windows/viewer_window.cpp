@@ -17,7 +17,6 @@
 #include <QVBoxLayout>
 #include <utility>
 
-#include "listings/text_format.h"
 #include "render/core/image_export.h"
 #include "render/core/view_state.h"
 #include "render/gl/gl_view.h"
@@ -27,6 +26,7 @@
 #include "ui/windows/error_guard.h"
 #include "ui/windows/program_dirs.h"
 #include "ui/windows/view_key_map.h"
+#include "ui/windows/window_model.h"
 
 namespace opt {
 
@@ -42,7 +42,8 @@ bool IsModelFileName(const QString& fileName) {
     return suffix == QStringLiteral("opt") || suffix == QStringLiteral("op1");
 }
 
-TGLW::TGLW(const ProgramFolders& folders, QWidget* parent) : QMainWindow(parent) {
+TGLW::TGLW(const ProgramFolders& folders, WindowModel& model, QWidget* parent)
+    : QMainWindow(parent), model_(model) {
     setObjectName(QStringLiteral("TGLW"));
     setWindowTitle(QStringLiteral("OPT_Zedaruz_V4a"));
     QFont font(QStringLiteral("MS Sans Serif"));
@@ -72,7 +73,7 @@ void TGLW::BuildLayout() {
     p_->setFrameShape(QFrame::NoFrame);
     auto* inside = new QVBoxLayout(p_);
     inside->setContentsMargins(0, 0, 0, 0);
-    view_ = new GLView(p_);
+    view_ = new GLView(model_.Store, model_.Selection, model_.View, p_);
     view_->setObjectName(QStringLiteral("GLView"));
     inside->addWidget(view_);
     p_->installEventFilter(this);
@@ -100,16 +101,16 @@ void TGLW::BuildLayout() {
     view_->SetCameraMoved([this] {
         RunGuarded([this] {
             view_->DrawMoved();
-            Bar_->SetText(0, ScaleStatusText(TheView(), DecimalSeparator()));
+            ShowScaleText();
         });
     });
 }
 
 void TGLW::FormCreate(const ProgramFolders& folders) {
-    ResetViewAtCreate(TheView());  // ResizeGuard set, no context, no uploads, no pan
+    ResetViewAtCreate(model_.View);  // ResizeGuard set, no context, no uploads, no pan
     PrepareProgramDirs(folders, [](const std::string& text) { TheDialogs().Message(text); });
     ImageShown() = 0;
-    TheSelection().ModelLoaded = false;
+    model_.Selection.ModelLoaded = false;
     SetMenu();
 }
 
@@ -130,13 +131,13 @@ void TGLW::SquarePanel() {
 
 void TGLW::ShowHZ(int) { view_->ShowHZ(); }
 
-void TGLW::WP(int palette, const std::string& fileName) { opt::WP(fileName, TheStore(), palette); }
+void TGLW::WP(int palette, const std::string& fileName) { opt::WP(fileName, model_.Store, palette); }
 
 void TGLW::FormKeyDown(const QKeyEvent& key) {
     const KeyOutcome outcome =
         view_->KeyDown(ToViewKey(key.key(), key.modifiers()), ToKeyModifiers(key.modifiers()));
     if (outcome.ShowControlPanel) ShowControlPanel();
-    if (outcome.ScaleText) Bar_->SetText(0, ScaleStatusText(TheView(), DecimalSeparator()));
+    if (outcome.ScaleText) ShowScaleText();
 }
 
 bool TGLW::FirstDelivery(const QEvent* event, QWidget* receiver) {
@@ -172,7 +173,7 @@ bool TGLW::eventFilter(QObject* watched, QEvent* event) {
 void TGLW::pResize() {
     p_->repaint();
     // The panel's own squaring during a load is part of that load, not a new one.
-    if (TheSelection().ModelLoaded && !loading_) ScheduleResizeReload();
+    if (model_.Selection.ModelLoaded && !loading_) ScheduleResizeReload();
 }
 
 void TGLW::ScheduleResizeReload() {
@@ -188,12 +189,12 @@ void TGLW::ScheduleResizeReload() {
             reloadAfterDrag_ = true;
             return;
         }
-        if (TheSelection().ModelLoaded && !loading_) RunGuarded([this] { ResizeReload(); });
+        if (model_.Selection.ModelLoaded && !loading_) RunGuarded([this] { ResizeReload(); });
     });
 }
 
 void TGLW::ResizeReload() {
-    const ViewCamera camera = CameraOf(TheView());
+    const ViewCamera camera = CameraOf(model_.View);
     if (UnchangedSince(modelPath_, loaded_) && view_->CanRedrawFromTables()) {
         RedrawUnchanged();
         ShowWithCamera(camera);
@@ -216,21 +217,23 @@ void TGLW::ResizeReload() {
 }
 
 void TGLW::ShowWithCamera(const ViewCamera& camera) {
-    SetCamera(TheView(), camera);
+    SetCamera(model_.View, camera);
     view_->ShowHZ();
-    Bar_->SetText(0, ScaleStatusText(TheView(), DecimalSeparator()));
+    ShowScaleText();
 }
+
+void TGLW::ShowScaleText() { Bar_->SetText(0, ScaleStatusText(model_.View, model_.Store.Decimal_Separator)); }
 
 void TGLW::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     RunGuarded([this] {
         SquarePanel();
-        if (TheView().ResizeGuard) return;
-        const ViewCamera camera = CameraOf(TheView());
+        if (model_.View.ResizeGuard) return;
+        const ViewCamera camera = CameraOf(model_.View);
         view_->ContextResize();
-        SetCamera(TheView(), camera);
+        SetCamera(model_.View, camera);
         // The new context has no picture and no textures: the reload brings both back.
-        if (TheSelection().ModelLoaded && !loading_) ScheduleResizeReload();
+        if (model_.Selection.ModelLoaded && !loading_) ScheduleResizeReload();
     });
 }
 
@@ -242,7 +245,7 @@ void TGLW::showEvent(QShowEvent* event) {
 
 void TGLW::closeEvent(QCloseEvent* event) {
     SaveSettings();
-    TheView().ResizeGuard = true;
+    model_.View.ResizeGuard = true;
     if (releaseEditors_) RunGuarded(releaseEditors_);
     QMainWindow::closeEvent(event);
 }

@@ -30,6 +30,7 @@ class TAboutBox;
 class TML;
 class TPa;
 struct ListingEntry;
+struct WindowModel;
 
 // The open dialog's filter and the folder it was designed to start in.
 inline constexpr const char* kOpenFilter = "*.opt|*.opt|*.op1|*.op1";
@@ -38,8 +39,9 @@ inline constexpr const char* kDesignedOpenDir = "d:\\rora\\ivfiles";
 class TGLW : public QMainWindow {
 public:
     // Creation runs FormCreate: the working directories (folders), the
-    // counters, and the menus for the no-model state.
-    explicit TGLW(const ProgramFolders& folders, QWidget* parent = nullptr);
+    // counters, and the menus for the no-model state. model: what the windows share (the store it
+    // loads into, the selection, the view state), which outlives the window.
+    TGLW(const ProgramFolders& folders, WindowModel& model, QWidget* parent = nullptr);
     ~TGLW() override;
 
     // The windows it commands, set once at start-up.
@@ -144,12 +146,18 @@ private:
     void RedrawUnchanged();
     // After a resize's reload or redraw: the user's camera again, drawn, and its scale text.
     void ShowWithCamera(const ViewCamera& camera);
+    // Status panel 0: the view's scale, with the model's decimal separator.
+    void ShowScaleText();
+    // After a read, also a failed one: the reader's lines in the list box, the LOD numbers in the
+    // resolution box and the texture names in the texture list, as the store holds them.
+    void ShowReaderLists();
     // Step 8 of a load, LoadOrtho, after a read; else the view's redraw from the tables, which
     // leaves the control panel's lists as they are.
     void ShowInView(bool afterRead);
     bool FirstDelivery(const QEvent* event, QWidget* receiver);
     void ExportModel(bool gltf);
 
+    WindowModel& model_;
     QFrame* p_ = nullptr;
     GLView* view_ = nullptr;
     QSplitter* Splitter1_ = nullptr;

@@ -1,5 +1,5 @@
-// Line sinks over the control panel's widgets: the reader adds LOD numbers to the resolution box and
-// texture names to the texture list; the face and vertex summaries go into the memo.
+// Line sinks over the control panel's widgets: the palette listing adds palette numbers to the
+// palette panel's list; the face and vertex summaries go into the memo.
 #pragma once
 
 #include <QString>
@@ -7,7 +7,6 @@
 
 #include "model/line_sink.h"
 
-class QComboBox;
 class QListWidget;
 class QPlainTextEdit;
 
@@ -17,22 +16,11 @@ namespace opt {
 QString Latin1(const std::string& s);
 std::string FromLatin1(const QString& s);
 
-// Adds each line as an entry of a drop-down box.
-class ComboItemsSink : public LineSink {
-public:
-    explicit ComboItemsSink(QComboBox* box) : box_(box) {}
-    void AddLine(const std::string& line) override;
-
-private:
-    QComboBox* box_;
-};
-
-// Adds each line as an entry of a list box and answers whether the list already holds a line.
-class ListItemsSink : public LookupSink {
+// Adds each line as an entry of a list box.
+class ListItemsSink : public LineSink {
 public:
     explicit ListItemsSink(QListWidget* list) : list_(list) {}
     void AddLine(const std::string& line) override;
-    bool Contains(const std::string& line) const override;
 
 private:
     QListWidget* list_;
