@@ -18,8 +18,9 @@ int main(int argc, char** argv) {
         for (const zedaruz::Hardpoint& h : model.Hardpoints())
             move.moves.push_back({h.index, h.x + dx, h.y + dy, h.z + dz, std::nullopt});
         const zedaruz::WriteReport report = zedaruz::Apply(model, move);
-        std::printf("Moved %zu hardpoints of %s: %lld bytes written, journal id %lld\n", move.moves.size(), argv[1],
-                    static_cast<long long>(report.bytes_written), static_cast<long long>(report.journal_id));
+        std::printf("Moved %zu hardpoints of %s: %lld bytes written, journal id %lld\n", move.moves.size(),
+                    argv[1], static_cast<long long>(report.bytes_written),
+                    static_cast<long long>(report.journal_id));
     } catch (const zedaruz::Error& e) {
         std::fprintf(stderr, "%s\n", e.what());
         return 1;

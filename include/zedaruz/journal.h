@@ -30,8 +30,8 @@ ZEDARUZ_API std::vector<JournalEntry> History(const std::filesystem::path& file,
                                               const std::filesystem::path& journal = {});
 
 struct RevertReport {
-    std::int64_t reverted_id;    // the write undone
-    std::int64_t journal_id;     // the revert's own id
+    std::int64_t reverted_id;  // the write undone
+    std::int64_t journal_id;   // the revert's own id
     std::int64_t bytes_written;
 };
 

@@ -46,7 +46,7 @@ struct HitZone {
 struct Descriptor {
     int index;  // the record's number in the descriptor table
     int mesh;
-    int type;   // the mesh type code
+    int type;  // the mesh type code
     int group;
     int unknown;
     std::array<float, 3> target;
