@@ -2,6 +2,9 @@
 // verified, locked, journaled write; the model then holds the disk's bytes.
 #include "zedaruz/edits.h"
 
+#include <cmath>
+#include <cstdio>
+
 #include "api/model_data.h"
 #include "edit/core/hardpoint_moves.h"
 #include "model/line_sink.h"
@@ -9,6 +12,12 @@
 namespace zedaruz {
 
 namespace {
+
+std::string FloatText(float v) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%g", static_cast<double>(v));
+    return text;
+}
 
 WriteReport ReportOf(const opt::HardpointMovesDone& done) {
     std::int64_t bytes = 0;
@@ -20,7 +29,12 @@ WriteReport ReportOf(const opt::HardpointMovesDone& done) {
 
 WriteReport Apply(Model& model, const MoveHardpoints& edit) {
     std::vector<opt::HardpointMove> moves;
-    for (const HardpointMove& m : edit.moves) moves.push_back({m.index, m.x, m.y, m.z, m.type});
+    for (const HardpointMove& m : edit.moves) {
+        // The file gets real coordinates only, as the editors and the hardpoint list allow.
+        for (float v : {m.x, m.y, m.z})
+            if (!std::isfinite(v)) throw Error("'" + FloatText(v) + "' is not a valid floating point value");
+        moves.push_back({m.index, m.x, m.y, m.z, m.type});
+    }
     Model::Data& d = model.Internal();
     return Translated([&] {
         opt::VectorSink warnings;

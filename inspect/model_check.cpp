@@ -67,6 +67,13 @@ const char* VerdictName(Verdict v) {
     return "";
 }
 
+Verdict VerdictOfWarnings(const std::vector<std::string>& lines) {
+    Verdict v = Verdict::kOk;
+    for (const auto& line : lines)
+        v = std::max(v, IsDamageWarning(line) ? Verdict::kDamaged : Verdict::kNotes);
+    return v;
+}
+
 FileCheck CheckModelFile(ModelStore& store, const std::string& path) {
     FileCheck check{path, Verdict::kOk, {}};
     try {
@@ -76,8 +83,7 @@ FileCheck CheckModelFile(ModelStore& store, const std::string& path) {
         check.Lines = {e.what()};
         return check;
     }
-    for (const auto& line : check.Lines)
-        check.Result = std::max(check.Result, IsDamageWarning(line) ? Verdict::kDamaged : Verdict::kNotes);
+    check.Result = VerdictOfWarnings(check.Lines);
     return check;
 }
 

@@ -1,0 +1,63 @@
+"""Writes through the module: set_hardpoint and move_hardpoints, and their revert."""
+
+import math
+import struct
+
+import pytest
+
+import zedaruz
+from support import cli_lines, copy_model, read_bytes
+
+# Where each field lies in a hardpoint's data, and how the file holds it.
+FIELDS = {"type": (0, "<i", 7), "x": (4, "<f", 1.5), "y": (8, "<f", -33.25), "z": (12, "<f", 27.0)}
+
+
+@pytest.mark.parametrize("field", FIELDS)
+def test_set_hardpoint_changes_the_fields_4_bytes_and_revert_restores_the_file(tmp_path, field):
+    path = copy_model("demo.opt", tmp_path)
+    before = read_bytes(path)
+    m = zedaruz.open(path)
+    hardpoint = m.hardpoints[2]
+    offset, layout, value = FIELDS[field]
+
+    report = m.set_hardpoint(2, **{field: value})
+
+    after = read_bytes(path)
+    start = hardpoint.position + offset
+    changed = [i for i in range(len(before)) if before[i] != after[i]]
+    assert changed and changed[0] >= start and changed[-1] < start + 4
+    assert after[start : start + 4] == struct.pack(layout, value)
+    assert getattr(m.hardpoints[2], field) == value  # the model holds the disk's bytes
+    assert report.bytes_written > 0 and report.journal_id == zedaruz.history(path)[0]["id"]
+    assert "hardpoint 2" in cli_lines("history", path)[0]  # the same journal as the command line
+
+    undone = zedaruz.revert(path)
+    assert (undone.reverted_id, undone.journal_id) == (report.journal_id, zedaruz.history(path)[0]["id"])
+    assert read_bytes(path) == before
+
+
+def test_move_hardpoints_is_one_write(tmp_path):
+    path = copy_model("demo.opt", tmp_path)
+    before = read_bytes(path)
+    m = zedaruz.open(path)
+    report = m.move_hardpoints({h.index: (h.x, h.y, h.z + 10) for h in m.hardpoints})
+    [write] = zedaruz.history(path)
+    assert write["id"] == report.journal_id and write["runs"] == len(m.hardpoints)
+    assert [h.z for h in zedaruz.open(path).hardpoints] == [h.z for h in m.hardpoints]
+    zedaruz.revert(path, report.journal_id)
+    assert read_bytes(path) == before
+
+
+@pytest.mark.parametrize(
+    "fields",
+    [{"x": 1e40}, {"y": math.nan}, {"z": -math.inf}, {"type": 2**31}, {"x": 1.0, "index_missing": True}],
+    ids=["beyond-float", "nan", "infinity", "beyond-int32", "no-such-hardpoint"],
+)
+def test_refused_values_write_nothing(tmp_path, fields):
+    path = copy_model("demo.opt", tmp_path)
+    before = read_bytes(path)
+    m = zedaruz.open(path)
+    index = 99 if fields.pop("index_missing", False) else 0
+    with pytest.raises(zedaruz.Error):
+        m.set_hardpoint(index, **fields)
+    assert read_bytes(path) == before and zedaruz.history(path) == []
