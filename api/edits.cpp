@@ -3,21 +3,15 @@
 #include "zedaruz/edits.h"
 
 #include <cmath>
-#include <cstdio>
 
 #include "api/model_data.h"
+#include "edit/core/edit_numbers.h"
 #include "edit/core/hardpoint_moves.h"
 #include "model/line_sink.h"
 
 namespace zedaruz {
 
 namespace {
-
-std::string FloatText(float v) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%g", static_cast<double>(v));
-    return text;
-}
 
 WriteReport ReportOf(const opt::HardpointMovesDone& done) {
     std::int64_t bytes = 0;
@@ -32,7 +26,8 @@ WriteReport Apply(Model& model, const MoveHardpoints& edit) {
     for (const HardpointMove& m : edit.moves) {
         // The file gets real coordinates only, as the editors and the hardpoint list allow.
         for (float v : {m.x, m.y, m.z})
-            if (!std::isfinite(v)) throw Error("'" + FloatText(v) + "' is not a valid floating point value");
+            if (!std::isfinite(v))
+                throw Error("'" + opt::GeneralText(v) + "' is not a valid floating point value");
         moves.push_back({m.index, m.x, m.y, m.z, m.type});
     }
     Model::Data& d = model.Internal();

@@ -46,39 +46,48 @@ void BindRecords(py::module_& m) {
                       "Its number in the hardpoint table (set_hardpoint's INDEX).")
         .def_readonly("mesh", &Hardpoint::mesh, "The top-level entry it was read under.")
         .def_readonly("type", &Hardpoint::type, "The weapon type code.")
-        .def_readonly("x", &Hardpoint::x)
-        .def_readonly("y", &Hardpoint::y)
-        .def_readonly("z", &Hardpoint::z)
+        .def_readonly("x", &Hardpoint::x, "File units.")
+        .def_readonly("y", &Hardpoint::y, "File units.")
+        .def_readonly("z", &Hardpoint::z, "File units.")
         .def_readonly("position", &Hardpoint::position, "File position of the record's data.");
     AddRepr(hardpoint, "Hardpoint", {"index", "mesh", "type", "x", "y", "z", "position"});
 
     py::class_<HitZone> hit_zone(m, "HitZone",
                                  "A mesh's hit zone computed from its own faces (Model.hit_zones).");
     hit_zone.def_readonly("descriptor", &HitZone::descriptor, "The mesh descriptor the box belongs to.")
-        .def_readonly("mesh", &HitZone::mesh)
+        .def_readonly("mesh", &HitZone::mesh, "The top-level entry of the mesh.")
         .def_property_readonly(
-            "min", [](const HitZone& h) { return Tuple(h.min); }, "(x, y, z)")
+            "min", [](const HitZone& h) { return Tuple(h.min); }, "The box's lowest corner (x, y, z).")
         .def_property_readonly(
-            "max", [](const HitZone& h) { return Tuple(h.max); }, "(x, y, z)");
+            "max", [](const HitZone& h) { return Tuple(h.max); }, "The box's highest corner (x, y, z).");
     AddRepr(hit_zone, "HitZone", {"descriptor", "mesh", "min", "max"});
 
     py::class_<Descriptor> descriptor(m, "Descriptor", "A mesh descriptor record (Model.descriptors).");
     descriptor.def_readonly("index", &Descriptor::index, "Its number in the descriptor table.")
-        .def_readonly("mesh", &Descriptor::mesh)
+        .def_readonly("mesh", &Descriptor::mesh, "The top-level entry it was read under.")
         .def_readonly("type", &Descriptor::type, "The mesh type code.")
-        .def_readonly("group", &Descriptor::group)
-        .def_readonly("unknown", &Descriptor::unknown)
-        .def_property_readonly("target", [](const Descriptor& d) { return Tuple(d.target); })
-        .def_property_readonly("hit_min", [](const Descriptor& d) { return Tuple(d.hit_min); })
-        .def_property_readonly("hit_max", [](const Descriptor& d) { return Tuple(d.hit_max); })
-        .def_property_readonly("hit_span", [](const Descriptor& d) { return Tuple(d.hit_span); })
-        .def_property_readonly("hit_centre", [](const Descriptor& d) { return Tuple(d.hit_centre); })
-        .def_readonly("position", &Descriptor::position);
+        .def_readonly("group", &Descriptor::group, "The group word.")
+        .def_readonly("unknown", &Descriptor::unknown, "The word after the group, whose use is not known.")
+        .def_property_readonly(
+            "target", [](const Descriptor& d) { return Tuple(d.target); }, "The target point (x, y, z).")
+        .def_property_readonly(
+            "hit_min", [](const Descriptor& d) { return Tuple(d.hit_min); },
+            "The stored hit zone's lowest corner (x, y, z).")
+        .def_property_readonly(
+            "hit_max", [](const Descriptor& d) { return Tuple(d.hit_max); },
+            "The stored hit zone's highest corner (x, y, z).")
+        .def_property_readonly(
+            "hit_span", [](const Descriptor& d) { return Tuple(d.hit_span); },
+            "The stored hit zone's span (x, y, z).")
+        .def_property_readonly(
+            "hit_centre", [](const Descriptor& d) { return Tuple(d.hit_centre); },
+            "The stored hit zone's centre (x, y, z).")
+        .def_readonly("position", &Descriptor::position, "File position of the record's data.");
     AddRepr(descriptor, "Descriptor", {"index", "mesh", "type", "group", "target", "hit_min", "hit_max"});
 
     py::class_<LodSet> lod_set(m, "LodSet", "A LOD set record (Model.lod_sets).");
-    lod_set.def_readonly("index", &LodSet::index)
-        .def_readonly("mesh", &LodSet::mesh)
+    lod_set.def_readonly("index", &LodSet::index, "Its number in the LOD set table.")
+        .def_readonly("mesh", &LodSet::mesh, "The top-level entry it was read under.")
         .def_property_readonly(
             "distances", [](const LodSet& l) { return py::tuple(py::cast(l.distances)); },
             "One distance per level of the set.")
@@ -86,20 +95,21 @@ void BindRecords(py::module_& m) {
     AddRepr(lod_set, "LodSet", {"index", "mesh", "distances", "position"});
 
     py::class_<RotScale> rot_scale(m, "RotScale", "A rotation/scale record (Model.rot_scales).");
-    rot_scale.def_readonly("index", &RotScale::index)
-        .def_readonly("mesh", &RotScale::mesh)
+    rot_scale.def_readonly("index", &RotScale::index, "Its number in the rotation/scale table.")
+        .def_readonly("mesh", &RotScale::mesh, "The top-level entry it was read under.")
         .def_property_readonly(
             "floats", [](const RotScale& r) { return Tuple(r.floats); },
             "The 12 floats in file order: the centre, then the three scale rows.")
-        .def_readonly("position", &RotScale::position);
+        .def_readonly("position", &RotScale::position, "File position of the floats.");
     AddRepr(rot_scale, "RotScale", {"index", "mesh", "floats", "position"});
 
     py::class_<Texture> texture(m, "Texture", "A texture record (Model.textures).");
-    texture.def_readonly("index", &Texture::index)
-        .def_property_readonly("name", [](const Texture& t) { return Text(t.name); })
-        .def_readonly("width", &Texture::width)
-        .def_readonly("height", &Texture::height)
-        .def_readonly("palette_slot", &Texture::palette_slot)
+    texture.def_readonly("index", &Texture::index, "Its number in the texture table.")
+        .def_property_readonly(
+            "name", [](const Texture& t) { return Text(t.name); }, "The name (export_bmp's texture).")
+        .def_readonly("width", &Texture::width, "Pixels.")
+        .def_readonly("height", &Texture::height, "Pixels.")
+        .def_readonly("palette_slot", &Texture::palette_slot, "The palette set its colours come from.")
         .def_readonly("position", &Texture::position, "File position of the texture block.");
     AddRepr(texture, "Texture", {"index", "name", "width", "height", "palette_slot", "position"});
 
@@ -115,7 +125,7 @@ void BindRecords(py::module_& m) {
     py::class_<RevertReport> revert(m, "RevertReport", "What revert() did.");
     revert.def_readonly("reverted_id", &RevertReport::reverted_id, "The write undone.")
         .def_readonly("journal_id", &RevertReport::journal_id, "The revert's own id in the journal.")
-        .def_readonly("bytes_written", &RevertReport::bytes_written);
+        .def_readonly("bytes_written", &RevertReport::bytes_written, "The bytes the revert wrote back.");
     AddRepr(revert, "RevertReport", {"reverted_id", "journal_id", "bytes_written"});
 }
 

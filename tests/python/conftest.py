@@ -1,7 +1,7 @@
-"""CTest runs these tests twice (cmake/python_module.cmake): against the module in the build tree and
-against the package installed into a temporary prefix. ZEDARUZ_MODULE_DIR and ZEDARUZ_LIBRARY_DIR
-name where the module and libzedaruz.so.1 must come from, so that neither run passes on another copy
-(an installed package, a library on the system's path)."""
+"""These tests run twice: by CTest against the module in the build tree (cmake/python_module.cmake),
+and by scripts/test.sh against the package the .deb installed. ZEDARUZ_MODULE_DIR and
+ZEDARUZ_LIBRARY_DIR name where the module and libzedaruz.so.1 must come from, so that neither run
+passes on another copy (an installed package, a library on the system's path)."""
 
 import os
 

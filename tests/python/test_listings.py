@@ -44,3 +44,14 @@ def test_an_unknown_listing_is_an_error():
     m = zedaruz.open(model_path("demo.opt"))
     with pytest.raises(zedaruz.Error, match="Unknown listing 'vertices'"):
         m.listing("vertices")
+
+
+@pytest.mark.parametrize("name", SAMPLE_MODELS)
+def test_hit_zones_are_the_ones_the_command_line_computes(name):
+    # "descriptor N  HZ_Min x y z  HZ_Max x y z  ..." for every descriptor, in the same order.
+    printed = [line.split() for line in cli_lines("hitzones", model_path(name)) if line.startswith("descriptor ")]
+    zones = zedaruz.open(model_path(name)).hit_zones()
+    assert [z.descriptor for z in zones] == [int(words[1]) for words in printed]
+    for zone, words in zip(zones, printed):
+        assert zone.min == pytest.approx([float(v) for v in words[3:6]], rel=1e-6, abs=1e-9)
+        assert zone.max == pytest.approx([float(v) for v in words[7:10]], rel=1e-6, abs=1e-9)
