@@ -1,7 +1,12 @@
-"""Writes through the module: set_hardpoint and move_hardpoints, and their revert."""
+"""Writes through the module: set_hardpoint and move_hardpoints, their revert, and the README's batch
+script."""
 
 import math
+import os
+import re
 import struct
+import subprocess
+import sys
 
 import pytest
 
@@ -61,3 +66,18 @@ def test_refused_values_write_nothing(tmp_path, fields):
     with pytest.raises(zedaruz.Error):
         m.set_hardpoint(index, **fields)
     assert read_bytes(path) == before and zedaruz.history(path) == []
+
+
+def test_the_readmes_batch_script_moves_every_hardpoint_of_every_model_once(tmp_path):
+    with open(os.path.join(os.path.dirname(__file__), "..", "..", "README.md")) as f:
+        readme = f.read()
+    section = readme[readme.index("\n## Python\n") :]
+    script = re.search(r"```python\n(.*?)```", section[section.index("A batch script") :], re.S).group(1)
+    (tmp_path / "ships" / "sub").mkdir(parents=True)
+    paths = [copy_model("demo.opt", tmp_path / "ships"), copy_model("two-levels.opt", tmp_path / "ships" / "sub")]
+    before = {p: zedaruz.open(p).hardpoints for p in paths}
+    run = subprocess.run([sys.executable, "-c", script, str(tmp_path / "ships")], capture_output=True, text=True)
+    assert run.returncode == 0 and run.stderr == "", run.stderr
+    for p in paths:
+        assert [h.z for h in zedaruz.open(p).hardpoints] == [h.z + 10 for h in before[p]]
+        assert [w["runs"] for w in zedaruz.history(p)] == [len(before[p])]
