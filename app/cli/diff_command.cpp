@@ -64,8 +64,8 @@ int DiffCommand(const std::string& fileA, const std::string& fileB, bool json) {
     const auto b = NewStore();
     opt::LoadedModel ma, mb;
     try {
-        ma = opt::LoadModelFile(*a, fileA);
-        mb = opt::LoadModelFile(*b, fileB);
+        ma = opt::LoadModelFile(*a, fileA, ProgramJournal());
+        mb = opt::LoadModelFile(*b, fileB, ProgramJournal());
     } catch (const opt::OptError& e) {
         std::fprintf(stderr, "%s\n", e.what());
         return 2;
