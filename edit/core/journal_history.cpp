@@ -192,12 +192,15 @@ const JournalWrite& NamedWrite(std::span<const JournalWrite> writes, const Journ
     return writes[found.front()];
 }
 
+constexpr std::string_view kNoteStart = "the last write to ";
+constexpr std::string_view kNoteInterrupted = ") was interrupted: ";
+
 // The note of an interrupted write.
 std::string NoteOf(const JournalWrite& w, const std::string& file, std::span<const uint8_t> disk) {
     const auto held = std::count_if(w.Runs.begin(), w.Runs.end(),
                                     [&](const PatchRun& r) { return Holds(disk, r.Position, r.New); });
-    return "the last write to " + file + " (id " + std::to_string(w.Id) +
-           ") was interrupted: " + std::to_string(held) + " of " + std::to_string(w.Runs.size()) +
+    return std::string(kNoteStart) + file + " (id " + std::to_string(w.Id) + std::string(kNoteInterrupted) +
+           std::to_string(held) + " of " + std::to_string(w.Runs.size()) +
            " runs hold the new bytes; File > Revert Last Write or `zedaruz-cli revert " + file +
            "` puts the old ones back";
 }
@@ -410,6 +413,10 @@ std::optional<std::string> InterruptedWriteNote(const std::string& file, std::sp
         return NoteOf(writes.back(), file, disk);
     }
     return std::nullopt;
+}
+
+bool IsInterruptedWriteNote(const std::string& line) {
+    return line.starts_with(kNoteStart) && line.find(kNoteInterrupted) != std::string::npos;
 }
 
 RevertDone RevertWrite(const std::string& file, const std::string& journal,

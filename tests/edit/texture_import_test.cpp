@@ -180,6 +180,17 @@ TEST_F(TextureImport, WrongSizesAndUnreadablePicturesAreRefusedWithoutWriting) {
     EXPECT_NE(Refusal(png).find("a side must be 1 to 8192"), std::string::npos);
 }
 
+TEST_F(TextureImport, APictureWhosePixelsAreNotAsManyAsItsSidesSayIsRefused) {
+    opt::DecodedPicture picture{"in memory", kW, kH, false, {}, {}, std::vector<uint8_t>(kW * kH * 3 - 3, 7)};
+    try {
+        opt::PlanTextureImport(*store, {"HULL", picture}, file.string());
+        ADD_FAILURE() << "planned";
+    } catch (const opt::OptError& e) {
+        EXPECT_EQ(std::string(e.what()),
+                  "in memory does not hold the 5 x 3 pixels its sides name. Nothing was written.");
+    }
+}
+
 TEST_F(TextureImport, ASizeBelowThePictureIsRefusedALargerOneKeepsItsTail) {
     OpenWith(Hull(kW * kH - 1));
     EXPECT_NE(Refusal(Exported()).find("the picture would not fit"), std::string::npos);
