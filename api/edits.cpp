@@ -6,45 +6,42 @@
 
 #include "api/model_data.h"
 #include "edit/core/edit_numbers.h"
-#include "edit/core/hardpoint_moves.h"
-#include "model/line_sink.h"
+#include "edit/core/edits.h"
 
 namespace zedaruz {
 
 namespace {
 
-WriteReport ReportOf(const opt::HardpointMovesDone& done) {
-    std::int64_t bytes = 0;
-    for (const auto& r : done.Runs) bytes += static_cast<std::int64_t>(r.New.size());
-    return {bytes > 0 ? done.Write.value_or(0) : 0, bytes};
+// The file gets real coordinates only, as the editors and the hardpoint list allow.
+float RealCoordinate(float v) {
+    if (!std::isfinite(v)) throw Error("'" + opt::GeneralText(v) + "' is not a valid floating point value");
+    return v;
+}
+
+// Plans the edit against the model and writes it into the model's file, journaled in its journal.
+WriteReport Written(Model& model, const opt::Edit& edit) {
+    Model::Data& d = model.Internal();
+    return Translated([&] {
+        const opt::AppliedEdit applied = opt::ApplyEdit(*d.store, edit, {CorePath(d.file), d.journal});
+        return WriteReport{applied.JournalId.value_or(0), BytesWritten(applied.Runs)};
+    });
 }
 
 }  // namespace
 
 WriteReport Apply(Model& model, const MoveHardpoints& edit) {
-    std::vector<opt::HardpointMove> moves;
-    for (const HardpointMove& m : edit.moves) {
-        // The file gets real coordinates only, as the editors and the hardpoint list allow.
-        for (float v : {m.x, m.y, m.z})
-            if (!std::isfinite(v))
-                throw Error("'" + opt::GeneralText(v) + "' is not a valid floating point value");
-        moves.push_back({m.index, m.x, m.y, m.z, m.type});
-    }
-    Model::Data& d = model.Internal();
-    return Translated([&] {
-        opt::VectorSink warnings;
-        return ReportOf(opt::MoveHardpoints(*d.store, CorePath(d.file), d.journal, moves, warnings));
-    });
+    opt::HardpointMovesEdit moves;
+    for (const HardpointMove& m : edit.moves)
+        moves.Moves.push_back(
+            {m.index, RealCoordinate(m.x), RealCoordinate(m.y), RealCoordinate(m.z), m.type});
+    return Written(model, moves);
 }
 
 WriteReport Apply(Model& model, const SetHardpoint& edit) {
-    for (const Hardpoint& h : model.Hardpoints()) {
-        if (h.index != edit.index) continue;
-        HardpointMove m{h.index, h.x, h.y, h.z, std::nullopt};
-        (edit.axis == Axis::X ? m.x : edit.axis == Axis::Y ? m.y : m.z) = edit.value;
-        return Apply(model, MoveHardpoints{{m}});
-    }
-    throw Error(CorePath(model.File()) + " holds no hardpoint " + std::to_string(edit.index));
+    const opt::HardpointField field = edit.axis == Axis::X   ? opt::HardpointField::X
+                                      : edit.axis == Axis::Y ? opt::HardpointField::Y
+                                                             : opt::HardpointField::Z;
+    return Written(model, opt::HardpointFieldEdit{edit.index, field, RealCoordinate(edit.value), 0});
 }
 
 }  // namespace zedaruz

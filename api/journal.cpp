@@ -3,7 +3,6 @@
 
 #include "api/model_data.h"
 #include "edit/core/journal_history.h"
-#include "edit/core/recorded_write.h"
 #include "edit/core/write_journal.h"
 #include "model/line_sink.h"
 #include "model/reader.h"
@@ -50,13 +49,8 @@ RevertReport Revert(const std::filesystem::path& file, std::optional<std::int64_
         opt::VectorSink warnings;
         std::optional<opt::JournalRef> ref;
         if (id) ref = opt::JournalRef(*id);
-        const std::string path = CorePath(file), journal_path = JournalOf(journal);
-        const opt::RevertDone done = opt::RevertWrite(path, journal_path, ref, warnings);
-        std::int64_t bytes = 0;
-        for (const auto& r : done.Runs) bytes += static_cast<std::int64_t>(r.New.size());
-        // The revert's own write, found in the journal by its runs, as Apply finds an edit's.
-        const std::int64_t own = opt::RecordedWriteId(journal_path, path, done.Runs, warnings).value_or(0);
-        return RevertReport{done.Id, own, bytes};
+        const opt::RevertDone done = opt::RevertWrite(CorePath(file), JournalOf(journal), ref, warnings);
+        return RevertReport{done.Id, done.JournalId.value_or(0), BytesWritten(done.Runs)};
     });
 }
 
