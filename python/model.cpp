@@ -162,9 +162,8 @@ file units (20.5 to the metre). Long calls release the GIL; models may be used o
                 return s.Read([&](const Model& model) { return model.HitZones(level); });
             },
             py::arg("level") = 0,
-            "The hit zone of each mesh descriptor, computed from its mesh's own faces at the level. Nothing "
-            "is "
-            "written.")
+            "The hit zone of each mesh descriptor, computed from its mesh's own faces at the level. "
+            "Nothing is written.")
         .def(
             "vertices",
             [](const Shared& s, int mesh) {
@@ -179,9 +178,9 @@ file units (20.5 to the metre). Long calls release the GIL; models may be used o
                 return Rows(s.Read([&](const Model& model) { return model.Faces(mesh, level); }));
             },
             py::arg("mesh"), py::arg("level") = 0,
-            "The mesh's faces at the level as an int32 array of shape (F, 4): indices into vertices(mesh), "
-            "-1 "
-            "as the fourth of a triangle. Raises zedaruz.Error for a mesh the model lacks.")
+            "The mesh's faces at the level as an int32 array of shape (F, 4): indices into "
+            "vertices(mesh), -1 as the fourth of a triangle. Raises zedaruz.Error for a mesh the model "
+            "lacks.")
         .def(
             "info",
             [](const Shared& s) {
