@@ -52,7 +52,7 @@ RevertReport Revert(const std::filesystem::path& file, std::optional<std::int64_
         const opt::RevertDone done = opt::RevertWrite(CorePath(file), JournalOf(journal), ref, warnings);
         std::int64_t bytes = 0;
         for (const auto& r : done.Runs) bytes += static_cast<std::int64_t>(r.New.size());
-        return RevertReport{done.Id, 0, bytes};
+        return RevertReport{done.Id, done.JournalId.value_or(0), bytes};
     });
 }
 

@@ -61,11 +61,11 @@ std::map<int32_t, TheHZ> MeshHitZones(const ModelStore& store, int32_t lod) {
     return boxes;
 }
 
-std::vector<int> ComputeHitZones(ModelStore& store, int32_t lod) {
+std::vector<int> ComputeHitZones(const ModelStore& store, TCB& descriptors, int32_t lod) {
     const std::map<int32_t, TheHZ> boxes = MeshHitZones(store, lod);
     std::vector<int> missed;
-    for (int k = 0; k < store.tcb.Size(); ++k) {
-        DescriptorRecord& d = store.tcb[k];
+    for (int k = 0; k < descriptors.Size(); ++k) {
+        DescriptorRecord& d = descriptors[k];
         if (d.Type != kMeshDescriptor) continue;
         const auto box = boxes.find(d.Mesh);
         if (box != boxes.end()) {
@@ -75,6 +75,18 @@ std::vector<int> ComputeHitZones(ModelStore& store, int32_t lod) {
         }
     }
     return missed;
+}
+
+std::vector<int> ComputeHitZones(ModelStore& store, int32_t lod) {
+    return ComputeHitZones(store, store.tcb, lod);
+}
+
+std::string MeshesWithoutBoxLine(const std::vector<int>& withoutBox) {
+    std::string list;
+    for (int k : withoutBox) list += (list.empty() ? "" : ", ") + std::to_string(k);
+    if (list.empty()) return list;
+    return "No hit zone computed for mesh descriptor(s) " + list +
+           ": no face of that mesh is drawn at resolution 0, so they keep the values they hold.";
 }
 
 }  // namespace opt

@@ -5,6 +5,8 @@
 #include <zedaruz/zedaruz.h>
 
 #include <filesystem>
+#include <functional>
+#include <limits>
 
 #include "tests/render/export_temp_dir.h"
 
@@ -84,7 +86,55 @@ TEST_F(Library, AnEditIsOneJournaledWriteAfterWhichTheModelEqualsTheDisk) {
     EXPECT_EQ(history[0].state, "current");
     const zedaruz::RevertReport undone = zedaruz::Revert(path_, std::nullopt, options_.journal);
     EXPECT_EQ(undone.reverted_id, report.journal_id);
+    EXPECT_EQ(undone.journal_id, report.journal_id + 1);
     EXPECT_EQ(opt::test::ReadFileBytes(path_), before);
+}
+
+TEST_F(Library, EveryKindOfEditReachesTheFileUnderItsOwnIdAndNonNumbersAreRefused) {
+    zedaruz::Model model = zedaruz::Model::Open(path_, options_);
+    const auto before = opt::test::ReadFileBytes(path_);
+    EXPECT_THROW(zedaruz::Apply(model, zedaruz::SetRotScale{0, 3, std::numeric_limits<float>::infinity()}),
+                 zedaruz::Error);
+    EXPECT_THROW(zedaruz::Apply(model, zedaruz::SetDescriptor{0, zedaruz::DescriptorField::Group, 2.5}),
+                 zedaruz::Error);
+    EXPECT_EQ(opt::test::ReadFileBytes(path_), before);
+
+    const int type = model.Hardpoints().at(0).type + 1;
+    const std::function<zedaruz::WriteReport()> edits[] = {
+        [&] {
+            return zedaruz::Apply(model, zedaruz::SetHardpointType{0, type});
+        },
+        [&] {
+            return zedaruz::Apply(model, zedaruz::MoveHardpoints{{{0, 1, 2, 3, std::nullopt}}});
+        },
+        [&] {
+            return zedaruz::Apply(model, zedaruz::SetDescriptor{0, zedaruz::DescriptorField::TargetY, -7.25});
+        },
+        [&] {
+            return zedaruz::Apply(model, zedaruz::SetDescriptor{0, zedaruz::DescriptorField::Group, 5});
+        },
+        [&] {
+            return zedaruz::Apply(model, zedaruz::SetLodDistance{0, 321});
+        },
+        [&] {
+            return zedaruz::Apply(model, zedaruz::SetRotScale{0, 0, 99});
+        },
+        [&] { return zedaruz::Apply(model, zedaruz::ZeroHitZones{}); },
+        [&] { return zedaruz::Apply(model, zedaruz::WriteHitZones{0}); },
+        [&] { return zedaruz::Apply(model, zedaruz::CopyCentres{}); },
+    };
+    std::int64_t id = 0;
+    for (const auto& edit : edits) {
+        const zedaruz::WriteReport report = edit();
+        EXPECT_GT(report.bytes_written, 0) << id;
+        EXPECT_EQ(report.journal_id, ++id);
+    }
+    const zedaruz::Model fresh = zedaruz::Model::Open(path_, options_);
+    EXPECT_EQ(fresh.Hardpoints().at(0).type, type);
+    EXPECT_EQ(fresh.Hardpoints().at(0).z, 3.0f);
+    for (const char* listing :
+         {"hardpoint", "collision-box", "distances", "rotation-point", "mesh-data-header"})
+        EXPECT_EQ(model.Listing(listing), fresh.Listing(listing)) << listing;
 }
 
 }  // namespace
