@@ -50,7 +50,9 @@ RevertReport Revert(const std::filesystem::path& file, std::optional<std::int64_
         std::optional<opt::JournalRef> ref;
         if (id) ref = opt::JournalRef(*id);
         const opt::RevertDone done = opt::RevertWrite(CorePath(file), JournalOf(journal), ref, warnings);
-        return RevertReport{done.Id, done.JournalId.value_or(0), BytesWritten(done.Runs)};
+        std::int64_t bytes = 0;
+        for (const auto& r : done.Runs) bytes += static_cast<std::int64_t>(r.New.size());
+        return RevertReport{done.Id, done.JournalId.value_or(0), bytes};
     });
 }
 

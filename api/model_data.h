@@ -3,13 +3,10 @@
 // programs built with it.
 #pragma once
 
-#include <cstdint>
 #include <filesystem>
 #include <memory>
-#include <span>
 #include <string>
 
-#include "edit/core/patcher.h"
 #include "model/errors.h"
 #include "model/store.h"
 #include "platform/utf8_path.h"
@@ -26,13 +23,6 @@ struct Model::Data {
 
 // The model file's path as the core takes it (UTF-8).
 std::string CorePath(const std::filesystem::path& path);
-
-// The bytes a write put into the file.
-inline std::int64_t BytesWritten(std::span<const opt::PatchRun> runs) {
-    std::int64_t bytes = 0;
-    for (const auto& r : runs) bytes += static_cast<std::int64_t>(r.New.size());
-    return bytes;
-}
 
 // Runs the work and turns the core's OptError into zedaruz::Error with the same message.
 template <class Work>

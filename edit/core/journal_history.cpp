@@ -5,7 +5,6 @@
 #include <map>
 #include <nlohmann/json.hpp>
 #include <set>
-#include <utility>
 
 #include "edit/core/backward_lines.h"
 #include "edit/core/revert_edit.h"
@@ -432,8 +431,8 @@ RevertDone RevertWrite(const std::string& file, const std::string& journal,
                        const std::optional<JournalRef>& id, LineSink& warnings) {
     std::vector<uint8_t> disk = ReadWholeFile(file);
     const EditPlan plan = PlanRevertOf(disk, RevertEdit{id}, {file, journal, true, &warnings});
-    PatchResult written = ApplyPatches({file, disk, journal, true, plan.Reverts}, plan.Writes);
-    return {plan.Reverts->Id, std::move(written.Runs), written.JournalId};
+    PatchResult done = ApplyPatches({file, disk, journal, true, plan.Reverts}, plan.Writes);
+    return {plan.Reverts->Id, std::move(done.Runs), done.JournalId};
 }
 
 }  // namespace opt

@@ -89,12 +89,11 @@ bool IsInterruptedWriteNote(const std::string& line);
 
 // The whole revert of a file no model was loaded from (File > Revert Last Write): reads the file,
 // chooses and checks the write (PlanRevertOf), writes the old bytes back through the patcher
-// (journaled, recording which write it reverts). Returns the reverted id, the runs and the id the
-// journal recorded the revert under.
+// (journaled, recording which write it reverts). Returns the reverted id and the runs.
 struct RevertDone {
     int64_t Id = 0;
     std::vector<PatchRun> Runs;
-    std::optional<int64_t> JournalId;
+    std::optional<int64_t> JournalId;  // the revert's own id in the journal
 };
 RevertDone RevertWrite(const std::string& file, const std::string& journal,
                        const std::optional<JournalRef>& id, LineSink& warnings);

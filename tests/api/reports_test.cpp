@@ -1,11 +1,8 @@
-// What the API reports back and refuses, beyond the core: a revert's own journal id, the file an
-// export of a texture wrote, the verdict on an opened model, and coordinates that are no real number.
+// What the API reports back: the file an export of a texture wrote, and the verdict on an opened model.
 #include <gtest/gtest.h>
 #include <zedaruz/zedaruz.h>
 
-#include <cmath>
 #include <filesystem>
-#include <limits>
 
 #include "tests/render/export_temp_dir.h"
 
@@ -24,18 +21,6 @@ protected:
     fs::path path_;
     zedaruz::OpenOptions options_;
 };
-
-TEST_F(ApiReports, ARevertNamesItsOwnWrite) {
-    zedaruz::Model model = zedaruz::Model::Open(path_, options_);
-    const zedaruz::WriteReport write =
-        zedaruz::Apply(model, zedaruz::SetHardpoint{1, zedaruz::Axis::Z, 9.0f});
-    const zedaruz::RevertReport undone = zedaruz::Revert(path_, write.journal_id, options_.journal);
-    const std::vector<zedaruz::JournalEntry> history = zedaruz::History(path_, options_.journal);
-    ASSERT_EQ(history.size(), 2u);
-    EXPECT_EQ(undone.journal_id, history[0].id);
-    EXPECT_EQ(history[0].reverts, write.journal_id);
-    EXPECT_NE(undone.journal_id, write.journal_id);
-}
 
 TEST_F(ApiReports, ExportBmpReturnsTheFileItWrote) {
     const zedaruz::Model model = zedaruz::Model::Open(path_, options_);
@@ -56,18 +41,6 @@ TEST_F(ApiReports, TheVerdictOfAnOpenedModelIsTheChecks) {
     const zedaruz::Model damaged = zedaruz::Model::Open(cut, options_);
     EXPECT_EQ(zedaruz::VerdictOf(damaged), zedaruz::Verdict::Damaged);
     EXPECT_EQ(zedaruz::Check({cut}).at(0).verdict, zedaruz::Verdict::Damaged);
-}
-
-TEST_F(ApiReports, CoordinatesThatAreNoRealNumberAreRefusedUnwritten) {
-    zedaruz::Model model = zedaruz::Model::Open(path_, options_);
-    const auto before = opt::test::ReadFileBytes(path_);
-    for (float bad : {std::nanf(""), std::numeric_limits<float>::infinity()}) {
-        EXPECT_THROW(zedaruz::Apply(model, zedaruz::SetHardpoint{0, zedaruz::Axis::Y, bad}), zedaruz::Error);
-        EXPECT_THROW(zedaruz::Apply(model, zedaruz::MoveHardpoints{{{0, 0.0f, 0.0f, -bad, std::nullopt}}}),
-                     zedaruz::Error);
-    }
-    EXPECT_EQ(opt::test::ReadFileBytes(path_), before);
-    EXPECT_TRUE(zedaruz::History(path_, options_.journal).empty());
 }
 
 }  // namespace
