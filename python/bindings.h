@@ -33,6 +33,7 @@ auto WithoutGil(Work&& work) -> decltype(work()) {
 // Each adds its part of the module.
 void BindRecords(py::module_& m);  // Hardpoint, HitZone, Descriptor, ..., WriteReport, RevertReport
 void BindModel(py::module_& m);    // Model and open()
+void BindEdits(py::module_& m);    // Model's edits: set_hardpoint(), move_hardpoints(), ...
 void BindFiles(py::module_& m);    // history(), revert(), check(), diff(), listing_names(), ...
 
 }  // namespace zedaruz::python

@@ -5,12 +5,8 @@
 #include <zedaruz/zedaruz.h>
 
 #include <array>
-#include <cmath>
 #include <cstdint>
-#include <limits>
-#include <map>
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -62,51 +58,6 @@ py::array_t<T> Rows(std::vector<std::array<T, N>> rows) {
     return py::array_t<T>({count, static_cast<py::ssize_t>(N)}, data, base);
 }
 
-// A Python float as the file's 32-bit float. NaN and infinities go on to Apply, which refuses them.
-float FileFloat(double value) {
-    if (std::isfinite(value) && std::fabs(value) > std::numeric_limits<float>::max())
-        throw Error("'" + py::repr(py::float_(value)).cast<std::string>() +
-                    "' is not a valid floating point value");
-    return static_cast<float>(value);
-}
-
-int FileInt(long long value) {
-    if (value < std::numeric_limits<std::int32_t>::min() || value > std::numeric_limits<std::int32_t>::max())
-        throw Error("'" + std::to_string(value) + "' is not a valid integer value");
-    return static_cast<int>(value);
-}
-
-std::optional<float> FileFloat(const std::optional<double>& value) {
-    if (!value) return std::nullopt;
-    return FileFloat(*value);
-}
-
-WriteReport SetHardpoint(SharedModel& shared, int index, const std::optional<double>& x,
-                         const std::optional<double>& y, const std::optional<double>& z,
-                         const std::optional<long long>& type) {
-    if (!x && !y && !z && !type)
-        throw py::type_error("set_hardpoint() needs at least one of x, y, z and type");
-    const std::optional<float> fx = FileFloat(x), fy = FileFloat(y), fz = FileFloat(z);
-    const std::optional<int> code = type ? std::optional<int>(FileInt(*type)) : std::nullopt;
-    return shared.Write([&](Model& model) {
-        // The fields not given keep the file's values; an index the model lacks is refused by Apply.
-        HardpointMove move{index, 0, 0, 0, code};
-        for (const Hardpoint& h : model.Hardpoints())
-            if (h.index == index) move = {index, h.x, h.y, h.z, code};
-        move.x = fx.value_or(move.x);
-        move.y = fy.value_or(move.y);
-        move.z = fz.value_or(move.z);
-        return Apply(model, MoveHardpoints{{move}});
-    });
-}
-
-WriteReport MoveHardpointsTo(SharedModel& shared, const std::map<int, std::array<double, 3>>& positions) {
-    MoveHardpoints edit;
-    for (const auto& [index, p] : positions)
-        edit.moves.push_back({index, FileFloat(p[0]), FileFloat(p[1]), FileFloat(p[2]), std::nullopt});
-    return shared.Write([&](Model& model) { return Apply(model, edit); });
-}
-
 // A property that returns what a const member of the model returns.
 template <class Member>
 auto Reading(Member member) {
@@ -121,9 +72,10 @@ void BindModel(py::module_& m) {
                                                             R"(An OPT model opened with zedaruz.open().
 
 It owns everything one load read: the block tables, the file's bytes and the reader's warnings. It
-reads its file once; it writes it only through set_hardpoint() and move_hardpoints(), each one
-verified, locked, journaled write, after which the model holds the disk's bytes. Coordinates are
-file units (20.5 to the metre). Long calls release the GIL; models may be used on any thread.)");
+reads its file once; it writes it only through its edits (set_hardpoint(), move_hardpoints(),
+set_descriptor(), ...), each one verified, locked, journaled write, after which the model holds the
+disk's bytes. Coordinates are file units (20.5 to the metre). Long calls release the GIL; models may
+be used on any thread.)");
 
     model_class
         .def_property_readonly(
@@ -188,16 +140,6 @@ file units (20.5 to the metre). Long calls release the GIL; models may be used o
                 return py::module_::import("json").attr("loads")(Text(json));
             },
             "The whole model as a dict: json.loads() of what `zedaruz-cli info --json FILE` prints.")
-        .def("set_hardpoint", &SetHardpoint, py::arg("index"), py::kw_only(), py::arg("x") = py::none(),
-             py::arg("y") = py::none(), py::arg("z") = py::none(), py::arg("type") = py::none(),
-             R"(Sets the given fields of hardpoint `index` (x, y, z in file units; type, the weapon type code)
-in ONE verified, journaled write (`zedaruz-cli revert FILE` or zedaruz.revert() undoes it); the other
-fields keep the file's values. Raises zedaruz.Error, writing nothing, for an index the model lacks, a
-value that is no 32-bit float or integer, or a file changed since the model read it.)")
-        .def("move_hardpoints", &MoveHardpointsTo, py::arg("positions"),
-             R"(Moves several hardpoints in ONE verified, journaled write, as `zedaruz-cli set-hardpoints`:
-`positions` maps a hardpoint's index to its new (x, y, z) in file units. Raises zedaruz.Error, writing
-nothing, as set_hardpoint() does.)")
         .def(
             "export_gltf",
             [](const Shared& s, const fs::path& out, int level) {

@@ -24,6 +24,7 @@ PYBIND11_MODULE(_zedaruz, m) {
 
     zedaruz::python::BindRecords(m);
     zedaruz::python::BindModel(m);
+    zedaruz::python::BindEdits(m);
     zedaruz::python::BindFiles(m);
     py::delattr(m, "__module__");
 }

@@ -81,3 +81,25 @@ def test_the_readmes_batch_script_moves_every_hardpoint_of_every_model_once(tmp_
     for p in paths:
         assert [h.z for h in zedaruz.open(p).hardpoints] == [h.z + 10 for h in before[p]]
         assert [w["runs"] for w in zedaruz.history(p)] == [len(before[p])]
+
+
+EDITS = {
+    "set_descriptor": lambda m: m.set_descriptor(1, "target-y", -12.5),
+    "set_lod_distance": lambda m: m.set_lod_distance(0, 55.125),
+    "set_rot_scale": lambda m: m.set_rot_scale(0, 3, 0.5),
+    "zero_hit_zones": lambda m: m.zero_hit_zones(),
+}
+
+
+@pytest.mark.parametrize("edit", EDITS)
+def test_every_other_edit_is_one_write_the_model_then_holds_and_revert_undoes(tmp_path, edit):
+    path = copy_model("demo.opt", tmp_path)
+    before = read_bytes(path)
+    m = zedaruz.open(path)
+    report = EDITS[edit](m)
+    assert report.bytes_written > 0 and [w["id"] for w in zedaruz.history(path)] == [report.journal_id]
+    fresh = zedaruz.open(path)
+    for listing in zedaruz.listing_names():
+        assert m.listing(listing) == fresh.listing(listing), listing
+    zedaruz.revert(path)
+    assert read_bytes(path) == before
