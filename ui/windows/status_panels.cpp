@@ -28,9 +28,12 @@ QLabel* StatusPanels::Panel(int panel) const {
 }
 
 void StatusPanels::SetText(int panel, const std::string& text) {
+    SetText(panel, QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+void StatusPanels::SetText(int panel, const QString& shown) {
     QLabel* label = Panel(panel);
     if (label == nullptr) return;
-    const QString shown = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
     label->setText(shown);
     // A text wider than the designed width widens its panel instead of being cut.
     const int needed =
