@@ -2,13 +2,16 @@
 // with a HiDPI screen has it): the control panel fits the screen, and the view draws its points and
 // lines at the device pixel ratio, so markers keep their size on the screen.
 #include <QCheckBox>
+#include <QLabel>
 #include <QListWidget>
 #include <QScreen>
+#include <QStatusBar>
 #include <QToolButton>
 
 #include "gui_fixture.h"
 #include "ui/windows/control_panel.h"
 #include "ui/windows/edit_controls.h"
+#include "ui/windows/status_panels.h"
 
 using namespace opt;
 using namespace opt::guitest;
@@ -69,6 +72,22 @@ private slots:
         const QRect view(viewer.View().mapToGlobal(QPoint(0, 0)), viewer.View().size());
         if (area.width() - view.right() > panel.minimumSizeHint().width())
             QVERIFY(!panel.frameGeometry().intersects(view));
+    }
+
+    void theNoModelNoteShowsWholeInTheNarrowViewer() {
+        RunningApp app;
+        TGLW& viewer = app.viewer();
+        viewer.OpenModelFile(DEMO_MODEL_PATH);
+        viewer.Item(QStringLiteral("ReadVxfromOPt1"))->trigger();  // the open dialog, cancelled
+        QTest::qWait(20);
+        QLabel* note = viewer.Bar().Panel(2);
+        QVERIFY(note->text().startsWith(QStringLiteral("No model open")));
+        // The note's panel holds its text, and the panel after it starts past its end, inside the bar.
+        QVERIFY(note->width() >= note->fontMetrics().horizontalAdvance(note->text()));
+        QLabel* last = viewer.Bar().Panel(3);
+        QVERIFY(last->x() >= note->geometry().right());
+        QVERIFY(last->geometry().right() < viewer.Bar().Bar()->width());
+        QVERIFY(viewer.screen()->availableGeometry().contains(viewer.frameGeometry()));
     }
 
     void pointsAndLinesAreDrawnAtTheDevicePixelRatio() {

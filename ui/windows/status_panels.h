@@ -25,6 +25,9 @@ public:
     QStatusBar* Bar() const { return bar_; }
 
 private:
+    // Widens the bar's window where its panels need more room than it has.
+    void HoldPanels();
+
     QStatusBar* bar_;
     std::vector<QLabel*> panels_;
     std::vector<int> widths_;
