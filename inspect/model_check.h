@@ -10,13 +10,14 @@
 
 namespace opt {
 
-// A model loaded into a caller's store: the file's bytes and the reader's lines (warnings and notes).
+// A model loaded into a caller's store: the file's bytes and the reader's lines (warnings and notes,
+// with the note of an interrupted write recorded in `journal`, when one is named).
 struct LoadedModel {
     std::vector<uint8_t> Bytes;
     std::vector<std::string> Warnings;
 };
 // Throws OptError("Cannot open file <path>") when the file cannot be read.
-LoadedModel LoadModelFile(ModelStore& store, const std::string& path);
+LoadedModel LoadModelFile(ModelStore& store, const std::string& path, const std::string& journal = {});
 
 // Whether the name ends in .opt or .op1, in any case.
 bool IsModelFileName(const std::string& path);
@@ -35,6 +36,6 @@ struct FileCheck {
     std::vector<std::string> Lines;  // the reader's warnings and notes, or the open error
 };
 
-FileCheck CheckModelFile(ModelStore& store, const std::string& path);
+FileCheck CheckModelFile(ModelStore& store, const std::string& path, const std::string& journal = {});
 
 }  // namespace opt

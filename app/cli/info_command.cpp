@@ -16,7 +16,7 @@ namespace {
 int InfoCommand(const std::string& file, bool json) {
     const auto store = NewStore();
     try {
-        const opt::LoadedModel model = opt::LoadModelFile(*store, file);
+        const opt::LoadedModel model = opt::LoadModelFile(*store, file, ProgramJournal());
         const opt::ModelRecords records = opt::DescribeModel(*store);
         if (json)
             PrintJson(ModelJson(file, model.Bytes.size(), records, model.Warnings));
