@@ -11,6 +11,7 @@
 #include "gui_fixture.h"
 #include "ui/windows/control_panel.h"
 #include "ui/windows/edit_controls.h"
+#include "ui/windows/list_box.h"
 #include "ui/windows/status_panels.h"
 
 using namespace opt;
@@ -88,6 +89,11 @@ private slots:
         QVERIFY(last->x() >= note->geometry().right());
         QVERIFY(last->geometry().right() < viewer.Bar().Bar()->width());
         QVERIFY(viewer.screen()->availableGeometry().contains(viewer.frameGeometry()));
+        // The empty list box's hint is wider than its pane here: it goes on to another line rather
+        // than running past the pane's edge.
+        const QImage hint = viewer.SB().viewport()->grab().toImage();
+        QVERIFY(LitAreaOf(hint).Box.right() < hint.width() - 4);
+        QVERIFY(LitAreaOf(hint).Box.height() > 2 * viewer.SB().fontMetrics().height());
     }
 
     void pointsAndLinesAreDrawnAtTheDevicePixelRatio() {

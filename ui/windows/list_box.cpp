@@ -115,7 +115,9 @@ void ListBox::paintEvent(QPaintEvent* event) {
     if (emptyHint_.isEmpty() || model_->rowCount() > 0) return;
     QPainter painter(viewport());
     painter.setPen(palette().color(QPalette::Text).darker(130));
-    painter.drawText(viewport()->rect().adjusted(4, 2, -4, -2), Qt::AlignLeft | Qt::AlignTop, emptyHint_);
+    painter.drawText(viewport()->rect().adjusted(4, 2, -4, -2),
+                     Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+                     emptyHint_);  // whole, on more lines where the pane is narrow
 }
 
 void ListBox::changeEvent(QEvent* event) {
