@@ -8,6 +8,7 @@
 #include "app/cli/commands.h"
 #include "app/cli/model_loading.h"
 #include "listings/registry.h"
+#include "zedaruz/version.h"
 
 namespace cli {
 
@@ -122,7 +123,7 @@ CLI::App& AddWordsCommand(CLI::App& app, const std::string& name, const std::str
 void BuildCommandLine(CLI::App& app) {
     app.name("zedaruz-cli");
     app.description("Listings, exports, checks and in-place patches of OPT model files.");
-    app.set_version_flag("--version", std::string("zedaruz-cli ") + ZEDARUZ_VERSION);
+    app.set_version_flag("--version", std::string("zedaruz-cli ") + zedaruz::kVersion);
     app.require_subcommand(1);
     app.footer(ListingNames());
     // Before any command loads a model: the classic table sizes, as other tools keep them.
