@@ -9,6 +9,9 @@ template <class... F>
 struct Kinds : F... {
     using F::operator()...;
 };
+// Written out for compilers without deduction for aggregates (clang before 17).
+template <class... F>
+Kinds(F...) -> Kinds<F...>;
 
 }  // namespace
 
