@@ -1,5 +1,6 @@
 // history and revert: the write journal read back for one model file.
 #include <cstdio>
+#include <filesystem>
 
 #include "app/cli/commands.h"
 #include "app/cli/model_loading.h"
@@ -8,6 +9,7 @@
 #include "edit/core/journal_history.h"
 #include "model/errors.h"
 #include "model/reader.h"
+#include "platform/utf8_path.h"
 
 namespace cli {
 
@@ -41,8 +43,13 @@ int HistoryCommand(const Args& args) {
     if (args.size() != 1) return UsageError();
     try {
         const std::vector<uint8_t> disk = opt::ReadWholeFile(args[0]);
+        const std::string journal = ProgramJournal();
+        // A folder in the journal's place holds no writes: say so rather than that none were made.
+        std::error_code ec;
+        if (std::filesystem::is_directory(opt::Utf8Path(journal), ec))
+            return Failure("Cannot read the write journal " + journal + ": it is a folder, not a file");
         StderrSink warnings;
-        const auto writes = opt::ReadJournal(ProgramJournal(), args[0], warnings);
+        const auto writes = opt::ReadJournal(journal, args[0], warnings);
         if (writes.empty()) {
             std::printf("No writes recorded for %s\n", args[0].c_str());
             return 0;
@@ -50,7 +57,7 @@ int HistoryCommand(const Args& args) {
         for (const auto& line : opt::HistoryLines(writes, disk)) std::printf("%s\n", line.c_str());
         return 0;
     } catch (const opt::OptError& e) {
-        return Failure(e.what());
+        return Failure(e);
     }
 }
 
@@ -59,7 +66,10 @@ int RevertCommand(const Args& args) {
     std::optional<opt::JournalRef> id;
     if (args.size() == 2) {
         id = WriteId(args[1]);
-        if (!id) return UsageError();
+        if (!id)
+            return UsageError("revert", "'" + args[1] +
+                                            "' is not a write id: give a number, or ID:LINE as "
+                                            "'zedaruz-cli history' names it.");
     }
     try {
         StderrSink warnings;

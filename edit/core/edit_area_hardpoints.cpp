@@ -34,7 +34,7 @@ void EditArea::ChooseHardpoint(int index) {
     rgParts_ = kRGHardpoints;
     thp_->ShowSnapshot(memo, store_.Decimal_Separator);
     thp_->ShowNew(memo, store_.Decimal_Separator);
-    w_.EHPTypeItems = ReadLookupFile(AppDataDir + kHardPointsFile);
+    w_.EHPTypeItems = ReadLookupFile(LookupFilePath(AppDataDir, TypeLookup::kHardpoint));
     w_.EHPTypeText = std::string(TypeName(thp_->Snapshot.HP_Type));
 }
 
