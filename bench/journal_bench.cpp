@@ -1,7 +1,7 @@
-// A hardpoint Update of the demo model through the edit area: recorded in the write journal first
-// (the record appended and flushed, the done mark appended), against the same Update with only the
-// model file's own fsync (the floor), and the plain Update without any fsync. Each takes the model
-// file's lock for its write, as every write does.
+// A hardpoint edit of the demo model (X of hardpoint 0, as the editor's Update writes it): recorded in
+// the write journal first (the record appended and flushed, the done mark appended), against the same
+// edit with only the model file's own fsync (the floor), and the plain edit without any fsync. Each
+// takes the model file's lock for its write, as every write does.
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
@@ -9,28 +9,17 @@
 #include <memory>
 #include <string>
 
-#include "edit/core/edit_area.h"
+#include "edit/core/edits.h"
 #include "model/reader.h"
 #include "model/store.h"
 
 namespace {
 
-class QuietHost : public opt::EditHost {
-public:
-    void ShowMessage(const std::string&) override {}
-    void Redraw() override {}
-    void FormHide() override {}
-    std::vector<std::string> ResBoxLines() const override { return {}; }
-    void SetResBoxText(const std::string&) override {}
-};
-
-// The demo model copied into a folder of its own, loaded, and hardpoint 0's X chosen for editing.
+// The demo model copied into a folder of its own and loaded.
 struct HardpointUpdate {
     std::filesystem::path dir;
     std::unique_ptr<opt::ModelStore> store = std::make_unique<opt::ModelStore>();
-    opt::SelectionState selection;
-    QuietHost host;
-    opt::EditArea edit{*store, selection, host};
+    opt::EditTarget target;
 
     HardpointUpdate(const char* name, const std::string& journal, bool sync)
         : dir(std::filesystem::temp_directory_path() /
@@ -40,18 +29,7 @@ struct HardpointUpdate {
         const auto file = dir / "demo.opt";
         std::filesystem::copy_file(DEMO_MODEL_PATH, file);
         opt::Load(*store, file.string());
-        selection.ModelLoaded = true;
-        edit.FileName = file.string();
-        edit.AppDataDir = dir.string() + "/";
-        edit.JournalPath = journal.empty() ? "" : (dir / journal).string();
-        edit.SyncWrites = sync;
-        edit.OnLoad();
-        edit.SBHPClick();
-        try {
-            edit.LBEDClick(0);  // no lookup file: the snapshot is taken before that fails
-        } catch (const std::exception&) {
-        }
-        edit.RG1Click(0);
+        target = {file.string(), journal.empty() ? "" : (dir / journal).string(), sync, nullptr};
     }
     ~HardpointUpdate() {
         std::error_code ec;
@@ -60,9 +38,9 @@ struct HardpointUpdate {
     void Run(benchmark::State& state) {
         int k = 0;
         for (auto _ : state) {
-            edit.Widgets().EText = (k++ % 2 == 0) ? "1.5" : "2.5";  // every Update changes the bytes
-            edit.SBUpdateClick();
-            benchmark::DoNotOptimize(edit.LastWrites().size());
+            // Every edit changes the bytes.
+            const opt::HardpointFieldEdit edit{0, opt::HardpointField::X, (k++ % 2 == 0) ? 1.5f : 2.5f};
+            benchmark::DoNotOptimize(opt::ApplyEdit(*store, edit, target).Runs.size());
         }
     }
 };

@@ -50,7 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     try {
         const opt::PictureIndices r =
-            opt::PictureToIndices(picture, "picture", width, height, palette, palette);
+            opt::PictureToIndices(opt::DecodePicture(picture, "picture"), width, height, palette, palette);
         fuzz::Require(r.Indices.size() == size_t(width) * size_t(height),
                       "a picture gives Width x Height indices");
         fuzz::Require(r.Exact ? r.Mapped == 0 : r.Mapped == int64_t(r.Indices.size()),

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <filesystem>
 
+#include "edit/core/journaled_load.h"
 #include "model/errors.h"
 #include "model/load_warnings.h"
 #include "model/reader.h"
@@ -13,17 +14,9 @@ namespace opt {
 
 namespace fs = std::filesystem;
 
-LoadedModel LoadModelFile(ModelStore& store, const std::string& path) {
-    LoadedModel model;
-    try {
-        model.Bytes = ReadWholeFile(path);
-    } catch (const OptError&) {
-        store.ClearTables();  // as a load of a file that cannot be read leaves it
-        throw;
-    }
-    LoadBytes(store, model.Bytes);
-    model.Warnings = store.Warnings;
-    return model;
+LoadedModel LoadModelFile(ModelStore& store, const std::string& path, const std::string& journal) {
+    LoadNotingInterruptedWrite(store, path, journal);
+    return {store.File_Image, store.Warnings};
 }
 
 std::string WhyNoModel(const ModelStore& store) {
@@ -81,10 +74,11 @@ const char* VerdictName(Verdict v) {
     return "";
 }
 
-FileCheck CheckModelFile(ModelStore& store, const std::string& path) {
+FileCheck CheckModelFile(ModelStore& store, const std::string& path, const std::string& journal) {
     FileCheck check{path, Verdict::kOk, {}};
     try {
-        check.Lines = LoadModelFile(store, path).Warnings;
+        LoadNotingInterruptedWrite(store, path, journal);
+        check.Lines = store.Warnings;
     } catch (const OptError& e) {
         check.Result = Verdict::kUnreadable;
         check.Lines = {e.WithReason()};

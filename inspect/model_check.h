@@ -10,13 +10,14 @@
 
 namespace opt {
 
-// A model loaded into a caller's store: the file's bytes and the reader's lines (warnings and notes).
+// A model loaded into a caller's store: the file's bytes and the reader's lines (warnings and notes,
+// with the note of an interrupted write recorded in `journal`, when one is named).
 struct LoadedModel {
     std::vector<uint8_t> Bytes;
     std::vector<std::string> Warnings;
 };
 // Throws OptError("Cannot open file <path>") when the file cannot be read.
-LoadedModel LoadModelFile(ModelStore& store, const std::string& path);
+LoadedModel LoadModelFile(ModelStore& store, const std::string& path, const std::string& journal = {});
 
 // Why a loaded store holds no model, or empty when it holds one: the file is too short for its
 // header, its top-level jump list holds no entry or lies outside the file, or none of its top-level
@@ -42,6 +43,6 @@ struct FileCheck {
 
 // A file that cannot be read, or that holds no model ("holds no model (REASON)" first, then the
 // reader's lines), is unreadable; one with damage warnings is damaged; one with other lines has notes.
-FileCheck CheckModelFile(ModelStore& store, const std::string& path);
+FileCheck CheckModelFile(ModelStore& store, const std::string& path, const std::string& journal = {});
 
 }  // namespace opt

@@ -53,8 +53,9 @@ int CheckCommand(const std::vector<std::string>& words, bool json) {
     size_t counts[4] = {};
     Json list = Json::array();
     const auto store = NewStore();
+    const std::string journal = ProgramJournal();
     for (size_t i = 0; i < files.size(); ++i) {
-        const opt::FileCheck r = opt::CheckModelFile(*store, files[i]);
+        const opt::FileCheck r = opt::CheckModelFile(*store, files[i], journal);
         ++counts[static_cast<int>(r.Result)];
         progress.Clear();
         if (json)

@@ -7,6 +7,7 @@
 #include "app/cli/commands.h"
 #include "app/cli/json_output.h"
 #include "app/cli/model_loading.h"
+#include "edit/core/journal_history.h"
 #include "inspect/model_check.h"
 #include "inspect/model_diff.h"
 #include "model/errors.h"
@@ -52,10 +53,10 @@ Json DiffJson(const std::string& fileA, const std::string& fileB, const opt::Mod
 }
 
 // The reader's lines of a damaged file, or none: a damaged file's differences may come from the
-// damage, so its warnings are said first.
+// damage (or from a write a crash interrupted), so its warnings are said first.
 std::vector<std::string> DamageLines(const opt::LoadedModel& m) {
     for (const auto& line : m.Warnings)
-        if (opt::IsDamageWarning(line)) return m.Warnings;
+        if (opt::IsDamageWarning(line) || opt::IsInterruptedWriteNote(line)) return m.Warnings;
     return {};
 }
 
@@ -64,8 +65,8 @@ int DiffCommand(const std::string& fileA, const std::string& fileB, bool json) {
     const auto b = NewStore();
     opt::LoadedModel ma, mb;
     try {
-        ma = opt::LoadModelFile(*a, fileA);
-        mb = opt::LoadModelFile(*b, fileB);
+        ma = opt::LoadModelFile(*a, fileA, ProgramJournal());
+        mb = opt::LoadModelFile(*b, fileB, ProgramJournal());
     } catch (const opt::OptError& e) {
         Failure(e);
         return 2;  // as diff(1): 1 says the files differ

@@ -7,6 +7,7 @@
 #include "app/cli/model_loading.h"
 #include "app/cli/patch_commands.h"
 #include "edit/core/texture_import.h"
+#include "model/errors.h"
 #include "render/core/texture_load.h"
 
 namespace cli {
@@ -18,15 +19,17 @@ int ImportTextureCommand(const Args& args) {
         std::fprintf(stderr, "The palette level must be 0 to %d.\n", opt::kPalettesPerSlot - 1);
         return 2;
     }
-    const std::string& file = args[0];
-    return RunOnModel(file, [&](opt::ModelStore& store) {
-        const int record = opt::TextureRecordNamed(store, args[1]);
-        if (record < 0)
-            return Failure("No texture named '" + args[1] + "' in " + file + ". Nothing was written.");
-        const auto done = opt::ImportTexture(store, {file, ProgramJournal(), record, args[2], level});
-        for (const auto& line : opt::ImportReport(done)) std::printf("%s\n", line.c_str());
+    try {
+        PatchModel m(args[0]);
+        const opt::TextureImportEdit edit =
+            opt::PictureFileImport(m.Store(), args[1], args[2], level, args[0]);
+        const opt::TextureImportPlan plan = opt::PlanTextureImport(m.Store(), edit, args[0]);
+        const opt::AppliedEdit applied = opt::ApplyPlan(m.Store(), plan.Edit, m.Target());
+        for (const auto& line : opt::ImportReport(plan, applied.Runs)) std::printf("%s\n", line.c_str());
         return 0;
-    });
+    } catch (const opt::OptError& e) {
+        return Failure(e.what());
+    }
 }
 
 void AddImportTextureCommand(CLI::App& app) {

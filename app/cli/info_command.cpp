@@ -17,7 +17,7 @@ namespace {
 int InfoCommand(const std::string& file, bool json) {
     const auto store = NewStore();
     try {
-        const opt::LoadedModel model = opt::LoadModelFile(*store, file);
+        const opt::LoadedModel model = opt::LoadModelFile(*store, file, ProgramJournal());
         if (const std::string why = opt::WhyNoModel(*store); !why.empty())
             return Failure(file + " holds no model (" + why + ")");
         const opt::ModelRecords records = opt::DescribeModel(*store);

@@ -6,6 +6,7 @@
 #include "app/cli/model_loading.h"
 #include "app/cli/patch_commands.h"
 #include "app/cli/stdout_sink.h"
+#include "edit/core/edits.h"
 #include "edit/core/journal_history.h"
 #include "model/errors.h"
 #include "model/reader.h"
@@ -72,12 +73,14 @@ int RevertCommand(const Args& args) {
                                             "'zedaruz-cli history' names it.");
     }
     try {
+        // The file is loaded without saying the reader's lines: the revert reads the journal's own.
+        const auto store = LoadModel(args[0]);
         StderrSink warnings;
-        const opt::RevertDone done = opt::RevertWrite(args[0], ProgramJournal(), id, warnings);
-        std::printf("Reverted write %lld of %s\n", static_cast<long long>(done.Id), args[0].c_str());
-        for (const auto& r : done.Runs)
-            std::printf("Wrote %zu bytes at position %lld: %s\n", r.New.size(),
-                        static_cast<long long>(r.Position), r.What.c_str());
+        const opt::EditTarget target{args[0], ProgramJournal(), true, &warnings};
+        const opt::EditPlan plan = opt::PlanRevert(*store, opt::RevertEdit{id}, target);
+        const opt::AppliedEdit applied = opt::ApplyPlan(*store, plan, target);
+        std::printf("Reverted write %lld of %s\n", static_cast<long long>(plan.Reverts->Id), args[0].c_str());
+        PrintRuns(applied.Runs);
         return 0;
     } catch (const opt::OptError& e) {
         return Failure(e.what());

@@ -1,11 +1,12 @@
 #include "app/cli/model_loading.h"
 
+#include "app/cli/command_line.h"
 #include "app/cli/commands.h"
-#include "app/cli/patch_commands.h"
 #include "app/cli/stdout_sink.h"
-#include "edit/core/journal_history.h"
+#include "edit/core/journaled_load.h"
+#include "edit/core/write_journal.h"
 #include "model/errors.h"
-#include "model/reader.h"
+#include "render/core/image_export_names.h"
 
 namespace cli {
 
@@ -21,12 +22,13 @@ std::unique_ptr<opt::ModelStore> NewStore() {
     return store;
 }
 
+std::string ProgramAppDataDir() { return opt::DirWithSeparator(ProgramFolders().AppData.string()); }
+
+std::string ProgramJournal() { return opt::JournalFilePath(ProgramFolders().SaveData.string()); }
+
 std::unique_ptr<opt::ModelStore> LoadModel(const std::string& file) {
     auto store = NewStore();
-    opt::Load(*store, file);
-    // A write to this file that a crash interrupted is said with the reader's warnings.
-    if (auto note = opt::InterruptedWriteNote(file, store->File_Image, ProgramJournal()))
-        store->Warnings.push_back(*note);
+    opt::LoadNotingInterruptedWrite(*store, file, ProgramJournal());
     return store;
 }
 

@@ -17,8 +17,14 @@ opt::TableLimits& ChosenTableLimits();
 // An empty store with the table sizes of this run.
 std::unique_ptr<opt::ModelStore> NewStore();
 
-// FILE loaded into a new store with the table sizes of this run. Throws OptError when the file cannot
-// be read.
+// The AppData folder of this program (FindProgramFolders), with a trailing separator, and the write
+// journal every patch is recorded in (in its SaveData folder, or ZEDARUZ_JOURNAL).
+std::string ProgramAppDataDir();
+std::string ProgramJournal();
+
+// FILE loaded into a new store with the table sizes of this run: the one load of every command. The
+// reader's lines end with the note of a write to FILE that a crash interrupted, when the journal
+// records one. Throws OptError when the file cannot be read.
 std::unique_ptr<opt::ModelStore> LoadModel(const std::string& file);
 
 // The reader's lines of the model (warnings and notes), one a line, on the stream.

@@ -1,60 +1,46 @@
 #include "app/cli/patch_commands.h"
 
 #include <cstdio>
-#include <filesystem>
 #include <memory>
 
 #include "app/cli/commands.h"
 #include "app/cli/model_loading.h"
 #include "edit/core/edit_numbers.h"
-#include "edit/core/journal_history.h"
+#include "edit/core/hit_zones.h"
 #include "edit/core/lookup_file.h"
-#include "edit/core/write_journal.h"
+#include "edit/core/record_texts.h"
+#include "listings/listings.h"
 #include "model/errors.h"
-#include "model/reader.h"
-#include "render/core/frame_builder.h"
-#include "render/core/image_export_names.h"
 
 namespace cli {
 
-std::string ProgramAppDataDir() { return opt::DirWithSeparator(ProgramFolders().AppData.string()); }
-
-std::string ProgramJournal() { return opt::JournalFilePath(ProgramFolders().SaveData.string()); }
-
-PatchSession::PatchSession(const std::string& path)
-    : store_(LoadModel(path)), edit_(*store_, selection_, *this) {
+PatchModel::PatchModel(const std::string& file)
+    : store_(LoadModel(file)), target_{file, ProgramJournal(), true, &journalWarnings_} {
     PrintWarnings(*store_, stderr);
-    selection_.ModelLoaded = true;
-    edit_.FileName = path;
-    edit_.AppDataDir = ProgramAppDataDir();
-    edit_.JournalPath = ProgramJournal();
-    edit_.OnLoad();
 }
 
-int PatchSession::LineOf(int entry) const {
-    const auto& lines = edit_.Widgets().LBED;
-    for (size_t i = 0; i < lines.size(); ++i)
-        if (lines[i] == std::to_string(entry)) return static_cast<int>(i);
-    return -1;
+opt::AppliedEdit PatchModel::Apply(const opt::EditPlan& plan, const opt::Edit& edit) {
+    const opt::AppliedEdit applied = opt::ApplyPlan(*store_, plan, target_);
+    std::string said;
+    if (const auto nothing = opt::NothingWrittenLine(plan, applied, target_.File)) {
+        said = *nothing;
+    } else if (!applied.Runs.empty()) {
+        said = opt::WrittenMessage(edit, target_.File);
+    }
+    if (!said.empty()) std::printf("%s\n", said.c_str());
+    return applied;
 }
 
-void PatchSession::PrintWrites() const {
-    if (edit_.LastWrites().empty()) std::printf("Nothing written.\n");
-    for (const auto& w : edit_.LastWrites())
-        std::printf("Wrote %lld bytes at position %lld: %s\n", static_cast<long long>(w.Length),
-                    static_cast<long long>(w.Position), w.Block.c_str());
+void PrintRuns(std::span<const opt::PatchRun> runs) {
+    for (const auto& r : runs)
+        std::printf("Wrote %zu bytes at position %lld: %s\n", r.New.size(),
+                    static_cast<long long>(r.Position), r.What.c_str());
 }
 
-void PatchSession::PrintMemoAndWrites() const {
-    for (const auto& line : edit_.Widgets().Memo) std::printf("%s\n", line.c_str());
-    PrintWrites();
+void PrintWrites(std::span<const opt::PatchRun> runs) {
+    if (runs.empty()) std::printf("Nothing written.\n");
+    PrintRuns(runs);
 }
-
-void PatchSession::ShowMessage(const std::string& text) { std::printf("%s\n", text.c_str()); }
-
-void PatchSession::Redraw() { opt::DrawModel(*store_, selection_, frame_); }
-
-std::vector<std::string> PatchSession::ResBoxLines() const { return opt::ResolutionLines(*store_); }
 
 int EntryNumber(const std::string& word) {
     if (word.empty() || word.size() > 9) return -1;
@@ -70,7 +56,7 @@ int EntryNumber(const std::string& word) {
 
 namespace {
 
-// A part word of the command line: its RG1 item, or -1.
+// A part word of the command line: its number in the list of parts, or -1.
 int PartItem(const std::string& word, const std::vector<std::string>& names) {
     for (size_t i = 0; i < names.size(); ++i)
         if (names[i] == word) return static_cast<int>(i);
@@ -92,64 +78,81 @@ int Run(Body body) {
     }
 }
 
-// Chooses the entry in LBED. A lookup-file failure only matters when a type is being set: the
-// snapshot and memo are made before the file is read.
-void ChooseEntry(PatchSession& s, int line, bool needsLookup) {
-    try {
-        s.Edit().LBEDClick(line);
-    } catch (const opt::OptError&) {
-        if (needsLookup) throw;
-    }
-}
-
-// Puts the value into E, or resolves a type name against the lookup list that LBEDClick loaded.
-void EnterValue(PatchSession& s, const std::string& value, bool isType, const char* lookupFile) {
-    auto& w = s.Edit().Widgets();
-    if (!isType) {
-        w.EText = value;
-        return;
-    }
-    if (opt::LookupTypeCode(w.EHPTypeItems, value, -1) < 0) {
-        throw opt::OptError("'" + value + "' is not a type name in " + s.Edit().AppDataDir + lookupFile +
+// The type code of a name in the program's lookup file: its line number, the last line never used.
+int32_t TypeCode(const std::string& name, const char* lookupFile) {
+    const std::string path = ProgramAppDataDir() + lookupFile;
+    const int32_t code = opt::LookupTypeCode(opt::ReadLookupFile(path), name, -1);
+    if (code < 0)
+        throw opt::OptError("'" + name + "' is not a type name in " + path +
                             " (the last line is never used)");
-    }
-    w.EHPTypeText = value;
+    return code;
 }
 
-// The shared flow of set-hardpoint and set-descriptor: enter the mode, choose the entry and the part,
-// enter the value, Update.
-int SetRecordField(const Args& args, void (opt::EditArea::*enter)(), const std::vector<std::string>& parts,
-                   int typeItem, const char* lookupFile, const char* what) {
-    if (args.size() != 4) return UsageError("Wrong number of words.");
-    const int entry = EntryNumber(args[1]);
-    const int item = PartItem(args[2], parts);
-    if (entry < 0) return UsageError("'" + args[1] + "' is not an entry number.");
-    if (item < 0) return UsageError("'" + args[2] + "' is not a part name.");
-    return Run([&] {
-        PatchSession s(args[0]);
-        (s.Edit().*enter)();
-        const int line = s.LineOf(entry);
-        if (line < 0) return Failure(args[0] + " holds no " + what + " " + args[1]);
-        ChooseEntry(s, line, item == typeItem);
-        s.Edit().RG1Click(item);
-        EnterValue(s, args[3], item == typeItem, lookupFile);
-        s.Edit().SBUpdateClick();
-        s.PrintMemoAndWrites();
-        return 0;
-    });
+// The words FILE INDEX PART VALUE of set-hardpoint and set-descriptor: the entry and the part, or
+// the usage error's status.
+struct RecordWords {
+    int Entry = -1;
+    int Item = -1;
+    int Usage = 0;
+};
+RecordWords RecordFieldWords(const Args& args, const std::vector<std::string>& parts) {
+    if (args.size() != 4) return {-1, -1, UsageError("Wrong number of words.")};
+    const RecordWords w{EntryNumber(args[1]), PartItem(args[2], parts), 0};
+    if (w.Entry < 0) return {-1, -1, UsageError("'" + args[1] + "' is not an entry number.")};
+    if (w.Item < 0) return {-1, -1, UsageError("'" + args[2] + "' is not a part name.")};
+    return w;
 }
 
 }  // namespace
 
 int SetHardpointCommand(const Args& args) {
-    return SetRecordField(args, &opt::EditArea::SBHPClick, {"x", "y", "z", "type"}, 3, opt::kHardPointsFile,
-                          "hardpoint");
+    const RecordWords w = RecordFieldWords(args, {"x", "y", "z", "type"});
+    if (w.Usage != 0) return w.Usage;
+    return Run([&] {
+        PatchModel m(args[0]);
+        const opt::HardpointRecord chosen = opt::EditableHardpoint(m.Store(), w.Entry, args[0]);
+        opt::HardpointFieldEdit edit{w.Entry, static_cast<opt::HardpointField>(w.Item)};
+        if (edit.Field == opt::HardpointField::Type) {
+            edit.TypeCode = TypeCode(args[3], opt::kHardPointsFile);
+        } else {
+            edit.Coordinate = opt::ParseReal(args[3], m.Store().Decimal_Separator);
+        }
+        const opt::AppliedEdit applied = m.Apply(edit);
+        StdoutSink out;
+        opt::ShowHardpoint(chosen, m.Store().ttbh[w.Entry], out, m.Store().Decimal_Separator);
+        PrintWrites(applied.Runs);
+        return 0;
+    });
 }
 
 int SetDescriptorCommand(const Args& args) {
-    return SetRecordField(args, &opt::EditArea::SBHZEDClick,
-                          {"target-x", "target-y", "target-z", "group", "type", "unknown"}, 4,
-                          opt::kMeshTypeFile, "mesh descriptor");
+    const RecordWords w =
+        RecordFieldWords(args, {"target-x", "target-y", "target-z", "group", "type", "unknown"});
+    if (w.Usage != 0) return w.Usage;
+    return Run([&] {
+        PatchModel m(args[0]);
+        const opt::DescriptorRecord chosen = opt::EditableDescriptor(m.Store(), w.Entry, args[0]);
+        opt::DescriptorFieldEdit edit{w.Entry, static_cast<opt::DescriptorField>(w.Item)};
+        switch (edit.Field) {
+            case opt::DescriptorField::TargetX:
+            case opt::DescriptorField::TargetY:
+            case opt::DescriptorField::TargetZ:
+                edit.Real = opt::ParseReal(args[3], m.Store().Decimal_Separator);
+                break;
+            case opt::DescriptorField::Type:
+                edit.Integer = TypeCode(args[3], opt::kMeshTypeFile);
+                break;
+            case opt::DescriptorField::Group:
+            case opt::DescriptorField::Unknown:
+                edit.Integer = opt::ParseInteger(args[3]);
+                break;
+        }
+        const opt::AppliedEdit applied = m.Apply(edit);
+        StdoutSink out;
+        opt::ShowDescriptor(chosen, m.Store().tcb[w.Entry], out, m.Store().Decimal_Separator);
+        PrintWrites(applied.Runs);
+        return 0;
+    });
 }
 
 int SetLodDistanceCommand(const Args& args) {
@@ -157,16 +160,13 @@ int SetLodDistanceCommand(const Args& args) {
     const int k = EntryNumber(args[1]);
     if (k < 0 || k > 2) return UsageError("K must be 0, 1 or 2.");
     return Run([&] {
-        PatchSession s(args[0]);
-        s.Edit().SBResClick();
-        if (s.Edit().Widgets().LBED.empty()) return Failure(args[0] + " holds no LOD set");
-        s.Edit().LBEDClick(0);
-        if (k >= static_cast<int>(s.Edit().Widgets().RG1.size()))
-            return Failure(args[0] + " has no LOD " + args[1]);
-        s.Edit().RG1Click(k);
-        s.Edit().Widgets().EText = args[2];
-        s.Edit().SBUpdateClick();
-        s.PrintMemoAndWrites();
+        PatchModel m(args[0]);
+        opt::CheckLodDistance(m.Store(), k, args[0]);
+        const opt::AppliedEdit applied =
+            m.Apply(opt::LodDistanceEdit{k, opt::ParseReal(args[2], m.Store().Decimal_Separator)});
+        StdoutSink out;
+        opt::ListDistances(m.Store().ttmdh, out, m.Store().Decimal_Separator);
+        PrintWrites(applied.Runs);
         return 0;
     });
 }
@@ -178,15 +178,13 @@ int SetRshCommand(const Args& args) {
     if (entry < 0) return UsageError("'" + args[1] + "' is not an entry number.");
     if (k < 0 || k > 11) return UsageError("FLOAT_NO must be 0 to 11.");
     return Run([&] {
-        PatchSession s(args[0]);
-        s.Edit().SBRSHClick();
-        const int line = s.LineOf(entry);
-        if (line < 0) return Failure(args[0] + " holds no rotation/scale block " + args[1]);
-        s.Edit().LBEDClick(line);
-        s.Edit().RG1Click(k);
-        s.Edit().Widgets().EText = args[3];
-        s.Edit().SBUpdateClick();
-        s.PrintMemoAndWrites();
+        PatchModel m(args[0]);
+        const opt::RotScaleRecord chosen = opt::EditableRotScale(m.Store(), entry, args[0]);
+        const opt::AppliedEdit applied =
+            m.Apply(opt::RotScaleFloatEdit{entry, k, opt::ParseReal(args[3], m.Store().Decimal_Separator)});
+        StdoutSink out;
+        opt::ShowRotScale(chosen, m.Store().trsh[entry], out, m.Store().Decimal_Separator);
+        PrintWrites(applied.Runs);
         return 0;
     });
 }
@@ -194,17 +192,19 @@ int SetRshCommand(const Args& args) {
 int HitZonesCommand(const Args& args) {
     if (args.empty() || args.size() > 2) return UsageError("Wrong number of words.");
     const std::string option = args.size() == 2 ? args[1] : "";
-    void (opt::EditArea::*write)() = nullptr;
-    if (option == "--write") write = &opt::EditArea::SBHZWriteClick;
-    if (option == "--zero") write = &opt::EditArea::SBHZ0Click;
-    if (option == "--copy-centres") write = &opt::EditArea::SBCopyCentersClick;
-    if (!option.empty() && write == nullptr) return UsageError("Unknown option '" + option + "'.");
+    std::optional<opt::HitZoneAction> action;
+    if (option == "--write") action = opt::HitZoneAction::Write;
+    if (option == "--zero") action = opt::HitZoneAction::Zero;
+    if (option == "--copy-centres") action = opt::HitZoneAction::CopyCentres;
+    if (!option.empty() && !action) return UsageError("Unknown option '" + option + "'.");
     return Run([&] {
-        PatchSession s(args[0]);
-        s.Edit().SBHZClick();
-        const opt::TCB& tcb = s.Store().tcb;
-        for (int k = 0; k < tcb.Size(); ++k) {
-            const opt::DescriptorRecord& d = tcb[k];
+        PatchModel m(args[0]);
+        std::printf("%s\n", opt::kHitZoneWarning);
+        // The boxes at resolution 0, computed into a copy: the model keeps the file's values.
+        opt::TCB boxes = m.Store().tcb;
+        const std::string missed = opt::MeshesWithoutBoxLine(opt::ComputeHitZones(m.Store(), boxes, 0));
+        for (int k = 0; k < boxes.Size(); ++k) {
+            const opt::DescriptorRecord& d = boxes[k];
             if (d.Type != opt::kMeshDescriptor) continue;
             std::string line = "descriptor " + std::to_string(k);
             const std::pair<const char*, const float*> triples[] = {{"HZ_Min", d.HZ_Min},
@@ -217,11 +217,9 @@ int HitZonesCommand(const Args& args) {
             }
             std::printf("%s\n", line.c_str());
         }
-        if (const std::string missed = s.Edit().MeshesWithoutBox(); !missed.empty())
-            std::printf("%s\n", missed.c_str());
-        if (write == nullptr) return 0;
-        (s.Edit().*write)();
-        s.PrintWrites();
+        if (!missed.empty()) std::printf("%s\n", missed.c_str());
+        if (!action) return 0;
+        PrintWrites(m.Apply(opt::HitZoneEdit{*action, 0}).Runs);
         return 0;
     });
 }

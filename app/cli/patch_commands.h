@@ -1,55 +1,48 @@
 // The patch commands of zedaruz-cli (set-hardpoint, set-descriptor, set-lod-distance, set-rsh,
-// hitzones) share one session: the file loaded into the session's own store, and the edit area driven
-// through the same handlers as the control panel. Messages go to standard output; the view is a
-// frame built in memory, redrawn where the window redraws.
+// hitzones, set-hardpoints, import-texture, revert) build an edit value from their words and apply it
+// to the file: what is printed (the editors' memo texts and messages, the runs written) is the
+// control panel's.
 #pragma once
 
 #include <memory>
+#include <span>
 #include <string>
-#include <vector>
 
-#include "edit/core/edit_area.h"
+#include "app/cli/stdout_sink.h"
+#include "edit/core/edits.h"
 #include "model/store.h"
-#include "render/core/frame.h"
-#include "state/selection_state.h"
 
 namespace cli {
 
-class PatchSession : public opt::EditHost {
+// The model a patch command works on: FILE loaded (the reader's lines go to standard error), and the
+// target its writes go to, journaled in ProgramJournal() (damaged journal lines on standard error).
+class PatchModel {
 public:
-    // Loads the file (throws OptError when it cannot be read). Lookup files come from the program's
-    // AppData folder.
-    explicit PatchSession(const std::string& path);
+    // Throws OptError when the file cannot be read.
+    explicit PatchModel(const std::string& file);
 
-    opt::EditArea& Edit() { return edit_; }
     opt::ModelStore& Store() { return *store_; }
+    const opt::EditTarget& Target() const { return target_; }
 
-    // The LBED line that shows the entry number, or -1.
-    int LineOf(int entry) const;
-    // Prints the memo, then each run the last handler wrote ("Nothing written." when none).
-    void PrintMemoAndWrites() const;
-    void PrintWrites() const;
-
-    // EditHost
-    void ShowMessage(const std::string& text) override;
-    void Redraw() override;
-    void FormHide() override { Redraw(); }
-    std::vector<std::string> ResBoxLines() const override;
-    void SetResBoxText(const std::string&) override {}
+    // Writes the plan; prints the line saying that it wrote nothing and why, or what the editors say
+    // once `edit` wrote bytes.
+    opt::AppliedEdit Apply(const opt::EditPlan& plan, const opt::Edit& edit);
+    opt::AppliedEdit Apply(const opt::Edit& edit) {
+        return Apply(opt::PlanEdit(*store_, edit, target_), edit);
+    }
 
 private:
     std::unique_ptr<opt::ModelStore> store_;
-    opt::SelectionState selection_;
-    opt::Frame frame_;
-    opt::EditArea edit_;
+    StderrSink journalWarnings_;
+    opt::EditTarget target_;
 };
+
+// "Wrote N bytes at position P: what", a line per run.
+void PrintRuns(std::span<const opt::PatchRun> runs);
+// The same, or "Nothing written." when no run was written.
+void PrintWrites(std::span<const opt::PatchRun> runs);
 
 // A whole-word non-negative decimal number (at most 9 digits), or -1.
 int EntryNumber(const std::string& word);
-
-// The AppData folder of this program (FindProgramFolders), with a trailing separator, and the write
-// journal every patch is recorded in (in its SaveData folder).
-std::string ProgramAppDataDir();
-std::string ProgramJournal();
 
 }  // namespace cli

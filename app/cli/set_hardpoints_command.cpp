@@ -9,7 +9,6 @@
 #include "app/cli/commands.h"
 #include "app/cli/model_loading.h"
 #include "app/cli/patch_commands.h"
-#include "app/cli/stdout_sink.h"
 #include "edit/core/hardpoint_moves.h"
 #include "model/errors.h"
 #include "model/reader.h"
@@ -30,23 +29,16 @@ std::string ListText(const std::string& source) {
 int SetHardpointsCommand(const Args& args) {
     if (args.size() != 3 || args[1] != "--json") return UsageError();
     const std::string& file = args[0];
-    std::vector<opt::HardpointMove> moves;
     try {
-        moves = opt::ParseHardpointMoves(ListText(args[2]));
+        const opt::HardpointMovesEdit moves{opt::ParseHardpointMoves(ListText(args[2]))};
+        PatchModel m(file);
+        const opt::AppliedEdit applied = opt::ApplyEdit(m.Store(), moves, m.Target());
+        PrintWrites(applied.Runs);
+        if (applied.JournalId) std::printf("Journal id: %lld\n", static_cast<long long>(*applied.JournalId));
+        return 0;
     } catch (const opt::OptError& e) {
         return Failure(e.what());
     }
-    return RunOnModel(file, [&](opt::ModelStore& store) {
-        StderrSink warnings;
-        const opt::HardpointMovesDone done =
-            opt::MoveHardpoints(store, file, ProgramJournal(), moves, warnings);
-        if (done.Runs.empty()) std::printf("Nothing written.\n");
-        for (const auto& r : done.Runs)
-            std::printf("Wrote %zu bytes at position %lld: %s\n", r.New.size(),
-                        static_cast<long long>(r.Position), r.What.c_str());
-        if (done.Write) std::printf("Journal id: %lld\n", static_cast<long long>(*done.Write));
-        return 0;
-    });
 }
 
 void AddSetHardpointsCommand(CLI::App& app) {

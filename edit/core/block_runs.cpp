@@ -96,6 +96,13 @@ PatchWrite DescriptorPatch(int index, const DescriptorRecord& r, int32_t mainOff
     return HeaderPatch("mesh descriptor " + std::to_string(index), r, DescriptorRun(r, mainOffset));
 }
 
+std::vector<PatchWrite> DescriptorPatches(const TCB& tcb, int32_t mainOffset) {
+    std::vector<PatchWrite> writes;
+    for (int k = 0; k < tcb.Size(); ++k)
+        if (tcb[k].Type == kMeshDescriptor) writes.push_back(DescriptorPatch(k, tcb[k], mainOffset));
+    return writes;
+}
+
 int LodDistanceCount(const LodSetRecord& r) { return Clamped(r.Num_Jumps, kMaxLods); }
 
 PatchWrite LodDistancePatch(int index, const LodSetRecord& r) {

@@ -30,6 +30,9 @@ std::vector<uint8_t> FloatRun(std::span<const float> values);
 PatchWrite HardpointPatch(int index, const HardpointRecord& r, int32_t mainOffset);
 PatchWrite RotScalePatch(int index, const RotScaleRecord& r, int32_t mainOffset);
 PatchWrite DescriptorPatch(int index, const DescriptorRecord& r, int32_t mainOffset);
+// The write-back of the descriptor editor and the hit-zone buttons: 96 bytes at Data_Offset - 24 for
+// every TCB entry whose Type is 25, in table order.
+std::vector<PatchWrite> DescriptorPatches(const TCB& tcb, int32_t mainOffset);
 // The first n distances of a LOD set at its Data_Offset.
 PatchWrite LodDistancePatch(int index, const LodSetRecord& r);
 

@@ -6,7 +6,6 @@
 #include <nlohmann/json.hpp>
 
 #include "edit/core/block_runs.h"
-#include "edit/core/recorded_write.h"
 #include "edit/core/shared_blocks.h"
 #include "model/errors.h"
 
@@ -102,12 +101,16 @@ std::vector<HardpointMove> ParseHardpointMoves(std::string_view json) {
     return moves;
 }
 
-HardpointMovePlan PlanHardpointMoves(const ModelStore& store, std::span<const HardpointMove> moves,
-                                     const std::string& file) {
-    HardpointMovePlan plan{store.ttbh, {}};
-    TTBH& table = plan.Table;
-    for (const HardpointMove& m : moves) {
-        if (!table.InRange(m.Index) || table[m.Index].Data_Offset == 0)
+bool HoldsHardpoint(const TTBH& table, int index) {
+    return table.InRange(index) && table[index].Data_Offset != 0;
+}
+
+EditPlan PlanHardpointMoves(const ModelStore& model, const HardpointMovesEdit& edit,
+                            const std::string& file) {
+    EditPlan plan;
+    TTBH& table = plan.Tables.Hardpoints.emplace(model.ttbh);
+    for (const HardpointMove& m : edit.Moves) {
+        if (!HoldsHardpoint(table, m.Index))
             throw OptError(file + " holds no hardpoint " + std::to_string(m.Index) + "." + kNothingWritten);
         HardpointRecord r = table[m.Index];
         r.X = m.X;
@@ -115,19 +118,9 @@ HardpointMovePlan PlanHardpointMoves(const ModelStore& store, std::span<const Ha
         r.Z = m.Z;
         if (m.Type) r.HP_Type = *m.Type;
         StoreIntoBlock(table, m.Index, r);
-        plan.Writes.push_back(HardpointPatch(m.Index, r, store.txw.Main_Offset));
+        plan.Writes.push_back(HardpointPatch(m.Index, r, model.txw.Main_Offset));
     }
     return plan;
-}
-
-HardpointMovesDone MoveHardpoints(ModelStore& store, const std::string& file, const std::string& journal,
-                                  std::span<const HardpointMove> moves, LineSink& warnings) {
-    HardpointMovePlan plan = PlanHardpointMoves(store, moves, file);
-    HardpointMovesDone done;
-    done.Runs = ApplyPatches({file, store.File_Image, journal, true, std::nullopt}, plan.Writes);
-    store.ttbh = std::move(plan.Table);
-    done.Write = RecordedWriteId(journal, file, done.Runs, warnings);
-    return done;
 }
 
 }  // namespace opt

@@ -1,7 +1,7 @@
-// Several hardpoints moved at once (zedaruz-cli set-hardpoints, the Blender add-on's write-back): a
-// JSON list of new positions, checked whole before anything is planned, turned into one 40-byte run
-// per hardpoint (header and payload, as the hardpoint editor writes it) and applied as ONE verified,
-// journaled write.
+// Several hardpoints moved at once (zedaruz-cli set-hardpoints, the Blender add-on's write-back, the
+// hardpoint editor's Update and Undo): new positions, as a JSON list checked whole before anything
+// is planned, turned into one 40-byte run per hardpoint (header and payload) and written as ONE
+// verified, journaled write.
 //   [{"index": 3, "x": -1.5, "y": 50, "z": 0}, {"index": 5, "x": 0, "y": 30, "z": 27, "type": 2}]
 #pragma once
 
@@ -12,8 +12,7 @@
 #include <string_view>
 #include <vector>
 
-#include "edit/core/patcher.h"
-#include "model/line_sink.h"
+#include "edit/core/edit_plan.h"
 #include "model/store.h"
 
 namespace opt {
@@ -32,29 +31,19 @@ struct HardpointMove {
 // float, a type is not a 32-bit integer, or two entries name the same index.
 std::vector<HardpointMove> ParseHardpointMoves(std::string_view json);
 
-// The hardpoint table with the moves made, and the patch writes that put them into the file.
-struct HardpointMovePlan {
-    TTBH Table;
-    std::vector<PatchWrite> Writes;  // one per move: the record at Data_Offset - 24, header kept
+// The moves as one edit.
+struct HardpointMovesEdit {
+    std::vector<HardpointMove> Moves;
 };
 
-// Plans the moves on a copy of the store's hardpoint table; records of one block take the move
-// together, as in the hardpoint editor. Throws OptError, planning nothing, when an index names no
-// hardpoint (outside the table, or a record no block filled) or records that name the same block
-// were not read from the same bytes. `file` names the model in messages.
-HardpointMovePlan PlanHardpointMoves(const ModelStore& store, std::span<const HardpointMove> moves,
-                                     const std::string& file);
+// Whether the hardpoint table holds a hardpoint at index: inside the table, and filled by a block.
+bool HoldsHardpoint(const TTBH& table, int index);
 
-struct HardpointMovesDone {
-    std::vector<PatchRun> Runs;    // the runs that changed bytes (none: the file held these values)
-    std::optional<int64_t> Write;  // the journal's id of the write, when it was found there
-};
-
-// Plans the moves and applies them to `file`, the file the store was loaded from, as one write
-// through the patcher, journaled in `journal`; then takes the moved table into the store and finds
-// the write's id in the journal (damaged journal lines are reported to `warnings`). Throws
-// OptError, writing nothing, when planning or the patcher refuses.
-HardpointMovesDone MoveHardpoints(ModelStore& store, const std::string& file, const std::string& journal,
-                                  std::span<const HardpointMove> moves, LineSink& warnings);
+// Plans the moves on a copy of the model's hardpoint table: one run per move, the record at
+// Data_Offset - 24 with its header kept; records of one block take the move together, as in the
+// hardpoint editor. Throws OptError, planning nothing, when an index names no hardpoint (outside the
+// table, or a record no block filled) or records that name the same block were not read from the
+// same bytes. `file` names the model in messages.
+EditPlan PlanHardpointMoves(const ModelStore& model, const HardpointMovesEdit& edit, const std::string& file);
 
 }  // namespace opt

@@ -50,7 +50,7 @@ void StoreHZ(DescriptorRecord& d, const TheHZ& hz) {
     }
 }
 
-std::vector<int> ComputeHitZones(ModelStore& store, int32_t lod) {
+std::vector<int> ComputeHitZones(const ModelStore& store, TCB& descriptors, int32_t lod) {
     std::map<int32_t, TheHZ> boxes;  // by mesh: the meshes whose faces reached a vertex
     WalkLevelFaces(StoreRecords(store), lod, [&](const FaceDataRecord& fd, int j, const MeshRecords& own) {
         if (own.Vertices == nullptr) return;
@@ -59,8 +59,8 @@ std::vector<int> ComputeHitZones(ModelStore& store, int32_t lod) {
         if (AccumulateHZ(box, *own.Vertices, fd, j)) boxes.insert_or_assign(fd.Mesh, box);
     });
     std::vector<int> missed;
-    for (int k = 0; k < store.tcb.Size(); ++k) {
-        DescriptorRecord& d = store.tcb[k];
+    for (int k = 0; k < descriptors.Size(); ++k) {
+        DescriptorRecord& d = descriptors[k];
         if (d.Type != kMeshDescriptor) continue;
         const auto box = boxes.find(d.Mesh);
         if (box != boxes.end()) {
@@ -70,6 +70,18 @@ std::vector<int> ComputeHitZones(ModelStore& store, int32_t lod) {
         }
     }
     return missed;
+}
+
+std::vector<int> ComputeHitZones(ModelStore& store, int32_t lod) {
+    return ComputeHitZones(store, store.tcb, lod);
+}
+
+std::string MeshesWithoutBoxLine(const std::vector<int>& withoutBox) {
+    std::string list;
+    for (int k : withoutBox) list += (list.empty() ? "" : ", ") + std::to_string(k);
+    if (list.empty()) return list;
+    return "No hit zone computed for mesh descriptor(s) " + list +
+           ": no face of that mesh is drawn at resolution 0, so they keep the values they hold.";
 }
 
 }  // namespace opt

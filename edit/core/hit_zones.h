@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "model/store.h"
@@ -21,11 +22,17 @@ public:
     void Reset();
 };
 
-// Computes the box of every mesh from its faces of level lod and stores it into each mesh descriptor
-// (TCB entry of Type 25) of that mesh. Returns the mesh descriptors that received no box, in table
-// order: their mesh has no face of that level with a vertex inside its vertex block, and they keep
-// the values they hold.
+// Computes the box of every mesh from the model's faces of level lod and stores it into each mesh
+// descriptor (entry of Type 25) of that mesh in `descriptors` (the model's TCB or a copy of it).
+// Returns the mesh descriptors that received no box, in table order: their mesh has no face of that
+// level with a vertex inside its vertex block, and they keep the values they hold.
+std::vector<int> ComputeHitZones(const ModelStore& model, TCB& descriptors, int32_t lod = 0);
+// The same, into the model's own descriptors (the boxes the hit-zone display shows).
 std::vector<int> ComputeHitZones(ModelStore& store, int32_t lod = 0);
+
+// The line naming the mesh descriptors a computation at level 0 gave no box, or empty when there are
+// none.
+std::string MeshesWithoutBoxLine(const std::vector<int>& withoutBox);
 
 // Widens hz by the vertices of face j of fd in the vertex block v: Vertex_0..2, and Vertex_3 of a
 // quadrilateral; indices outside the block's stored vertices are left out. X of all of them, then Y,

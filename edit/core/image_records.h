@@ -1,6 +1,6 @@
 // The editable values of the hardpoint, rotation/scale, descriptor and LOD tables read back from the
-// file image, so that after a failed write the tables show what the file holds, not the edit that
-// did not reach it.
+// file image: after a failed write the tables show what the file holds, not the edit that did not
+// reach it, and after a write planned without tables (a revert) they show what it put there.
 #pragma once
 
 #include <span>

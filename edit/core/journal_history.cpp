@@ -4,7 +4,10 @@
 #include <fstream>
 #include <map>
 #include <nlohmann/json.hpp>
+#include <set>
 
+#include "edit/core/backward_lines.h"
+#include "edit/core/revert_edit.h"
 #include "edit/core/write_journal.h"
 #include "model/errors.h"
 #include "model/reader.h"
@@ -189,6 +192,33 @@ const JournalWrite& NamedWrite(std::span<const JournalWrite> writes, const Journ
     return writes[found.front()];
 }
 
+constexpr std::string_view kNoteStart = "the last write to ";
+constexpr std::string_view kNoteInterrupted = ") was interrupted: ";
+
+// The note of an interrupted write.
+std::string NoteOf(const JournalWrite& w, const std::string& file, std::span<const uint8_t> disk) {
+    const auto held = std::count_if(w.Runs.begin(), w.Runs.end(),
+                                    [&](const PatchRun& r) { return Holds(disk, r.Position, r.New); });
+    return std::string(kNoteStart) + file + " (id " + std::to_string(w.Id) + std::string(kNoteInterrupted) +
+           std::to_string(held) + " of " + std::to_string(w.Runs.size()) +
+           " runs hold the new bytes; File > Revert Last Write or `zedaruz-cli revert " + file +
+           "` puts the old ones back";
+}
+
+// Whether a journal line may be a done mark or a record of the file: false only for a record that
+// names another file, told from its "file" text without reading the rest of the line.
+bool MayRecordFile(const std::string& line, RecordedNames& names) {
+    if (line.find("\"done\"") != std::string::npos) return true;
+    const size_t key = line.find("\"file\":\"");
+    if (key == std::string::npos) return true;
+    const size_t from = key + 7;  // the opening quote of the name
+    size_t to = from + 1;
+    while (to < line.size() && line[to] != '"') to += line[to] == '\\' ? 2 : 1;
+    if (to >= line.size()) return true;
+    const Json name = Json::parse(std::string_view(line).substr(from, to - from + 1), nullptr, false);
+    return !name.is_string() || names.Match(name.get<std::string>());
+}
+
 }  // namespace
 
 const char* StateName(WriteState state) {
@@ -355,31 +385,45 @@ bool HasWriteToRevert(const std::string& file, const std::string& journal) {
 
 std::optional<std::string> InterruptedWriteNote(const std::string& file, std::span<const uint8_t> disk,
                                                 const std::string& journal) {
-    VectorSink ignored;
-    const std::vector<JournalWrite> writes = ReadJournal(journal, file, ignored);
-    if (writes.empty() || StateOf(writes.back(), disk) != WriteState::Interrupted) return std::nullopt;
-    const JournalWrite& w = writes.back();
-    const auto held = std::count_if(w.Runs.begin(), w.Runs.end(),
-                                    [&](const PatchRun& r) { return Holds(disk, r.Position, r.New); });
-    return "the last write to " + file + " (id " + std::to_string(w.Id) +
-           ") was interrupted: " + std::to_string(held) + " of " + std::to_string(w.Runs.size()) +
-           " runs hold the new bytes; File > Revert Last Write or `zedaruz-cli revert " + file +
-           "` puts the old ones back";
+    // The newest record of the file decides, so the journal is read from its end back to that record.
+    // Done marks read on the way may mark it (a done mark follows its record).
+    BackwardLines lines(journal);
+    RecordedNames names(file);
+    std::set<int64_t> marked;
+    std::string line;
+    while (lines.Next(line)) {
+        if (line.empty() || !MayRecordFile(line, names)) continue;
+        const Json j = Json::parse(line, nullptr, false);
+        if (j.is_discarded() || !j.is_object() || !j.contains("id") || !j["id"].is_number_integer()) continue;
+        if (j.contains("done")) {
+            marked.insert(j["id"].get<int64_t>());
+            continue;
+        }
+        bool damaged = false;
+        std::optional<JournalWrite> newest = WriteOf(j, names, damaged);
+        if (!newest) continue;
+        // Without a done mark the write is interrupted when the disk holds a mix of its bytes; a done
+        // mark after it can only make it not so, unless an older version's journal repeats its id and
+        // an earlier record of that id takes the mark: then the whole journal tells.
+        if (StateOf(*newest, disk) != WriteState::Interrupted) return std::nullopt;
+        if (!marked.contains(newest->Id)) return NoteOf(*newest, file, disk);
+        VectorSink ignored;
+        const std::vector<JournalWrite> writes = ReadJournal(journal, file, ignored);
+        if (writes.empty() || StateOf(writes.back(), disk) != WriteState::Interrupted) return std::nullopt;
+        return NoteOf(writes.back(), file, disk);
+    }
+    return std::nullopt;
+}
+
+bool IsInterruptedWriteNote(const std::string& line) {
+    return line.starts_with(kNoteStart) && line.find(kNoteInterrupted) != std::string::npos;
 }
 
 RevertDone RevertWrite(const std::string& file, const std::string& journal,
                        const std::optional<JournalRef>& id, LineSink& warnings) {
     std::vector<uint8_t> disk = ReadWholeFile(file);
-    const std::vector<JournalWrite> writes = ReadJournal(journal, file, warnings);
-    const JournalWrite& target = WriteToRevert(writes, id, disk, file);
-    const std::vector<PatchWrite> patches = RevertPatches(writes, target, disk, file);
-    // Where an older version's journal repeats the id, the revert records the line too.
-    const auto sameId =
-        std::count_if(writes.begin(), writes.end(), [&](const JournalWrite& w) { return w.Id == target.Id; });
-    const JournalRef reverted(target.Id, sameId > 1 ? std::optional<int64_t>(target.Line) : std::nullopt);
-    RevertDone done{target.Id, {}};
-    done.Runs = ApplyPatches({file, disk, journal, true, reverted}, patches);
-    return done;
+    const EditPlan plan = PlanRevertOf(disk, RevertEdit{id}, {file, journal, true, &warnings});
+    return {plan.Reverts->Id, ApplyPatches({file, disk, journal, true, plan.Reverts}, plan.Writes).Runs};
 }
 
 }  // namespace opt

@@ -63,12 +63,16 @@ std::vector<PatchWrite> RevertPatches(std::span<const JournalWrite> writes, cons
 bool HasWriteToRevert(const std::string& file, const std::string& journal);
 
 // The reader's note for a model whose newest recorded write was interrupted (disk: the file's bytes
-// as loaded); nothing otherwise, also when the journal cannot be read.
+// as loaded); nothing otherwise, also when the journal cannot be read. Reads the journal from its
+// end back to the newest record of the file, and gives what reading it whole would give.
 std::optional<std::string> InterruptedWriteNote(const std::string& file, std::span<const uint8_t> disk,
                                                 const std::string& journal);
+// Whether a line of the reader's is that note: the file holds a mix of a write's old and new bytes.
+bool IsInterruptedWriteNote(const std::string& line);
 
-// The whole revert: reads the file, chooses and checks the write, writes the old bytes back through
-// the patcher (journaled, recording which write it reverts). Returns the reverted id and the runs.
+// The whole revert of a file no model was loaded from (File > Revert Last Write): reads the file,
+// chooses and checks the write (PlanRevertOf), writes the old bytes back through the patcher
+// (journaled, recording which write it reverts). Returns the reverted id and the runs.
 struct RevertDone {
     int64_t Id = 0;
     std::vector<PatchRun> Runs;

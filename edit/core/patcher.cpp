@@ -126,9 +126,9 @@ void WriteAndVerify(const ModelFile& f, const PatchTarget& t, const std::vector<
 
 }  // namespace
 
-std::vector<PatchRun> ApplyPatches(const PatchTarget& t, std::span<const PatchWrite> writes) {
+PatchResult ApplyPatches(const PatchTarget& t, std::span<const PatchWrite> writes) {
     std::vector<PatchRun> runs = RunsOf(t, writes);
-    if (runs.empty()) return runs;
+    if (runs.empty()) return {};
     ModelFile f(t.Path);
     f.Lock(t.Path, t.LockWait);
     CheckDisk(f, t, runs);
@@ -146,7 +146,7 @@ std::vector<PatchRun> ApplyPatches(const PatchTarget& t, std::span<const PatchWr
     }
     if (!f.Close()) throw OptError("Writing " + t.Path + " failed when closing it.");
     for (const auto& r : runs) std::copy(r.New.begin(), r.New.end(), t.Image.begin() + r.Position);
-    return runs;
+    return {std::move(runs), id};
 }
 
 }  // namespace opt

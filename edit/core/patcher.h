@@ -51,9 +51,16 @@ struct PatchTarget {
     std::chrono::milliseconds LockWait{10000};
 };
 
+// What one write did: the runs that changed bytes, and the id the journal recorded them under (none
+// when no run changed a byte, or no journal was named).
+struct PatchResult {
+    std::vector<PatchRun> Runs;
+    std::optional<int64_t> JournalId;
+};
+
 // Applies the writes as one write, all or nothing as far as the checks go, and returns the runs
-// that changed bytes (runs whose new bytes equal the old are neither journaled nor written; none
-// left: the file is not opened). Throws OptError:
+// that changed bytes with their journal id (runs whose new bytes equal the old are neither
+// journaled nor written; none left: the file is not opened). Throws OptError:
 // - "Cannot open file <path>" when the file cannot be opened for reading and writing, with the
 //   system's reason as OptError::Reason (nothing written);
 // - "<path> is being written by another program" when its lock was not free within LockWait, and a
@@ -63,6 +70,6 @@ struct PatchTarget {
 //   they share (nothing written);
 // - a message naming the journal when its record cannot be written (nothing written);
 // - a message naming the file and the block when a write or its read-back fails.
-std::vector<PatchRun> ApplyPatches(const PatchTarget& target, std::span<const PatchWrite> writes);
+PatchResult ApplyPatches(const PatchTarget& target, std::span<const PatchWrite> writes);
 
 }  // namespace opt

@@ -39,39 +39,62 @@ int64_t PixelPosition(const ModelStore& store, const TextureRecord& t, const std
     return position;
 }
 
-}  // namespace
-
-TextureImportDone ImportTexture(ModelStore& store, const TextureImportRequest& request) {
-    if (!store.ttx.Textures.InRange(request.Record))
-        throw OptError("No texture record " + std::to_string(request.Record) + " in " + request.ModelPath);
-    if (request.Level < 0 || request.Level >= kPalettesPerSlot)
-        throw OptError("The palette level must be 0 to " + std::to_string(kPalettesPerSlot - 1) + ".");
-    const TextureRecord& t = store.ttx.Textures[request.Record];
-    TextureImportDone done;
-    done.Texture = TextureName(t);
-    done.Model = request.ModelPath;
-    done.Position = PixelPosition(store, t, request.ModelPath);
-    done.LeftAfter = t.Size - int64_t{t.Width} * t.Height;
-    done.Palette = PaletteNumber(t.Palette_Set, request.Level);
-
-    try {
-        const std::vector<uint8_t> image = ReadWholeFile(request.ImagePath);
-        // The pixels as they are: a pixel whose colour did not change keeps its index.
-        const std::span<const uint8_t> current(store.File_Image.data() + done.Position,
-                                               static_cast<size_t>(t.Width) * static_cast<size_t>(t.Height));
-        done.Picture = PictureToIndices(image, request.ImagePath, t.Width, t.Height,
-                                        SetPalette(store, PreviewPaletteNumber(store, request.Record)),
-                                        SetPalette(store, done.Palette), current);
-    } catch (const OptError& e) {
-        throw OptError(std::string(e.what()) + " Nothing was written.");
-    }
-    const PatchWrite write{"texture " + done.Texture + " pixels", done.Position, done.Picture.Indices, 0};
-    done.Runs = ApplyPatches({request.ModelPath, store.File_Image, request.JournalPath, true, std::nullopt},
-                             {&write, 1});
-    return done;
+// Picture errors: the import stops before anything is written.
+[[noreturn]] void PictureRefused(const OptError& e) {
+    throw OptError(std::string(e.what()) + " Nothing was written.");
 }
 
-std::vector<std::string> ImportReport(const TextureImportDone& done) {
+}  // namespace
+
+int ImportableTexture(const ModelStore& model, const std::string& name, int level, const std::string& file) {
+    const int record = TextureRecordNamed(model, name);
+    if (record < 0) throw OptError("No texture named '" + name + "' in " + file + ". Nothing was written.");
+    if (level < 0 || level >= kPalettesPerSlot)
+        throw OptError("The palette level must be 0 to " + std::to_string(kPalettesPerSlot - 1) + ".");
+    PixelPosition(model, model.ttx.Textures[record], file);
+    return record;
+}
+
+TextureImportPlan PlanTextureImport(const ModelStore& model, const TextureImportEdit& edit,
+                                    const std::string& file) {
+    const int record = ImportableTexture(model, edit.Texture, edit.Level, file);
+    const TextureRecord& t = model.ttx.Textures[record];
+    TextureImportPlan plan;
+    plan.Texture = TextureName(t);
+    plan.Model = file;
+    plan.Position = PixelPosition(model, t, file);
+    plan.LeftAfter = t.Size - int64_t{t.Width} * t.Height;
+    plan.Palette = PaletteNumber(t.Palette_Set, edit.Level);
+    try {
+        // The pixels as they are: a pixel whose colour did not change keeps its index.
+        const std::span<const uint8_t> current(model.File_Image.data() + plan.Position,
+                                               static_cast<size_t>(t.Width) * static_cast<size_t>(t.Height));
+        plan.Picture = PictureToIndices(edit.Picture, t.Width, t.Height,
+                                        SetPalette(model, PreviewPaletteNumber(model, record)),
+                                        SetPalette(model, plan.Palette), current);
+    } catch (const OptError& e) {
+        PictureRefused(e);
+    }
+    plan.Edit.Writes.push_back(
+        {"texture " + plan.Texture + " pixels", plan.Position, plan.Picture.Indices, 0});
+    return plan;
+}
+
+DecodedPicture ReadPictureFile(const std::string& path) {
+    try {
+        return DecodePicture(ReadWholeFile(path), path);
+    } catch (const OptError& e) {
+        PictureRefused(e);
+    }
+}
+
+TextureImportEdit PictureFileImport(const ModelStore& model, const std::string& texture,
+                                    const std::string& picture, int level, const std::string& file) {
+    ImportableTexture(model, texture, level, file);
+    return {texture, ReadPictureFile(picture), level};
+}
+
+std::vector<std::string> ImportReport(const TextureImportPlan& done, std::span<const PatchRun> runs) {
     std::vector<std::string> lines;
     if (done.Picture.Exact) {
         lines.push_back("Indexed picture with the texture's own palette: indices taken as they are.");
@@ -84,10 +107,10 @@ std::vector<std::string> ImportReport(const TextureImportDone& done) {
                         std::to_string(done.Picture.Inexact) + " not held exactly, largest colour distance " +
                         distance + ".");
     }
-    if (done.Runs.empty())
+    if (runs.empty())
         lines.push_back("Nothing written: texture " + done.Texture + " in " + done.Model +
                         " already holds these pixels.");
-    for (const auto& r : done.Runs) {
+    for (const auto& r : runs) {
         const auto changed = std::inner_product(r.Old.begin(), r.Old.end(), r.New.begin(), size_t{0},
                                                 std::plus<>(), std::not_equal_to<>());
         lines.push_back("Wrote " + std::to_string(r.New.size()) + " bytes at position " +

@@ -19,11 +19,15 @@ constexpr int kRgb = 3;
 
 std::string SidesText(int64_t w, int64_t h) { return std::to_string(w) + " x " + std::to_string(h); }
 
-void CheckSides(const std::string& what, int64_t w, int64_t h, int32_t width, int32_t height) {
+void CheckSideLimit(const std::string& what, int64_t w, int64_t h) {
     if (w < 1 || h < 1 || w > kMaxTextureSide || h > kMaxTextureSide) {
         throw OptError(what + " is " + SidesText(w, h) + " pixels: a side must be 1 to " +
                        std::to_string(kMaxTextureSide) + ".");
     }
+}
+
+void CheckSides(const std::string& what, int64_t w, int64_t h, int32_t width, int32_t height) {
+    CheckSideLimit(what, w, h);
     if (w != width || h != height) {
         throw OptError(what + " is " + SidesText(w, h) + " pixels; the texture is " +
                        SidesText(width, height) + ". The picture must have the texture's size.");
@@ -78,7 +82,7 @@ private:
 
 // Whether the BMP's colour table holds the palette's 256 colours (the reserved byte is not compared:
 // painting programs write it as they like).
-bool SamePalette(const IndexedBmp& bmp, const ColourTable& palette) {
+bool SamePalette(const DecodedPicture& bmp, const ColourTable& palette) {
     if (bmp.Palette.size() != palette.BmpPalette.size()) return false;
     for (size_t i = 0; i < bmp.Palette.size(); ++i)
         if (i % 4 != 3 && bmp.Palette[i] != palette.BmpPalette[i]) return false;
@@ -86,7 +90,8 @@ bool SamePalette(const IndexedBmp& bmp, const ColourTable& palette) {
 }
 
 // The BMP's pixels as RGB through its own colour table.
-std::vector<uint8_t> BmpColours(const IndexedBmp& bmp, const std::string& what) {
+std::vector<uint8_t> BmpColours(const DecodedPicture& bmp) {
+    const std::string& what = bmp.Name;
     const size_t entries = bmp.Palette.size() / 4;
     std::vector<uint8_t> rgb(bmp.Indices.size() * kRgb);
     for (size_t i = 0; i < bmp.Indices.size(); ++i) {
@@ -103,18 +108,18 @@ std::vector<uint8_t> BmpColours(const IndexedBmp& bmp, const std::string& what) 
 }
 
 // Any other picture through stb_image: its size is checked from the header before it is decoded.
-std::vector<uint8_t> DecodedColours(std::span<const uint8_t> image, const std::string& what, int32_t width,
-                                    int32_t height) {
+std::vector<uint8_t> DecodedColours(std::span<const uint8_t> image, const std::string& what, int& w, int& h) {
     const auto length = static_cast<int>(std::min<size_t>(image.size(), std::numeric_limits<int>::max()));
-    int w = 0, h = 0, channels = 0;
+    int channels = 0;
     if (stbi_info_from_memory(image.data(), length, &w, &h, &channels) == 0) {
         throw OptError(what + " is not a picture that can be read (a BMP or PNG): " +
                        std::string(stbi_failure_reason()) + ".");
     }
-    CheckSides(what, w, h, width, height);
+    CheckSideLimit(what, w, h);
+    const int headerW = w, headerH = h;
     const std::unique_ptr<stbi_uc, void (*)(void*)> pixels(
         stbi_load_from_memory(image.data(), length, &w, &h, &channels, kRgb), stbi_image_free);
-    if (!pixels || w != width || h != height) {
+    if (!pixels || w != headerW || h != headerH) {
         throw OptError(what + " could not be decoded (truncated or damaged): " +
                        std::string(pixels ? "size changed" : stbi_failure_reason()) + ".");
     }
@@ -124,23 +129,48 @@ std::vector<uint8_t> DecodedColours(std::span<const uint8_t> image, const std::s
 
 }  // namespace
 
-PictureIndices PictureToIndices(std::span<const uint8_t> image, const std::string& what, int32_t width,
-                                int32_t height, const ColourTable& exact, const ColourTable& nearest,
+DecodedPicture DecodePicture(std::span<const uint8_t> image, const std::string& what) {
+    DecodedPicture picture;
+    picture.Name = what;
+    if (auto bmp = ReadIndexedBmp(image, what, kMaxTextureSide)) {
+        CheckSideLimit(what, bmp->Width, bmp->Height);
+        picture.Width = bmp->Width;
+        picture.Height = bmp->Height;
+        picture.Indexed = true;
+        picture.Indices = std::move(bmp->Indices);
+        picture.Palette = std::move(bmp->Palette);
+        return picture;
+    }
+    int w = 0, h = 0;
+    picture.Rgb = DecodedColours(image, what, w, h);
+    picture.Width = w;
+    picture.Height = h;
+    return picture;
+}
+
+PictureIndices PictureToIndices(const DecodedPicture& picture, int32_t width, int32_t height,
+                                const ColourTable& exact, const ColourTable& nearest,
                                 std::span<const uint8_t> current) {
+    CheckSides(picture.Name, picture.Width, picture.Height, width, height);
+    const size_t pixels = static_cast<size_t>(width) * static_cast<size_t>(height);
+    if ((picture.Indexed ? picture.Indices.size() : picture.Rgb.size() / kRgb) != pixels ||
+        (!picture.Indexed && picture.Rgb.size() % kRgb != 0)) {
+        throw OptError(picture.Name + " does not hold the " + SidesText(width, height) +
+                       " pixels its sides name.");
+    }
     PictureIndices out;
-    std::vector<uint8_t> rgb;
-    if (const auto bmp = ReadIndexedBmp(image, what, kMaxTextureSide)) {
-        CheckSides(what, bmp->Width, bmp->Height, width, height);
-        if (SamePalette(*bmp, exact)) {
-            out.Indices = bmp->Indices;
+    std::vector<uint8_t> colours;
+    const std::vector<uint8_t>* rgb = &picture.Rgb;
+    if (picture.Indexed) {
+        if (SamePalette(picture, exact)) {
+            out.Indices = picture.Indices;
             out.Exact = true;
             return out;
         }
-        rgb = BmpColours(*bmp, what);
-    } else {
-        rgb = DecodedColours(image, what, width, height);
+        colours = BmpColours(picture);
+        rgb = &colours;
     }
-    NearestColours(nearest).Map(rgb, current, out);
+    NearestColours(nearest).Map(*rgb, current, out);
     return out;
 }
 

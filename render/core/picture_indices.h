@@ -25,14 +25,31 @@ struct PictureIndices {
     int32_t LargestDistanceSquared = 0;
 };
 
-// The indices of the picture in `image` (the bytes of a picture file, named `what` in messages) for a
-// texture of width x height. `exact` is the palette whose indexed BMP is taken as it is, `nearest`
-// the palette other pictures are mapped to; `current` the texture's present indices (width x height,
-// or empty when there are none to keep). Throws OptError naming `what` when the picture cannot
-// be read, is truncated, has a side above kMaxTextureSide (refused before it is decoded) or is not
-// width x height.
-PictureIndices PictureToIndices(std::span<const uint8_t> image, const std::string& what, int32_t width,
-                                int32_t height, const ColourTable& exact, const ColourTable& nearest,
+// A picture as read from its file. An uncompressed 8-bit BMP keeps its indices and colour table, so
+// that one holding the texture's picture palette gives its indices as they are; any other picture is
+// decoded to its colours.
+struct DecodedPicture {
+    std::string Name;  // how messages name the picture (its file)
+    int32_t Width = 0;
+    int32_t Height = 0;
+    bool Indexed = false;          // an 8-bit BMP: Indices and Palette hold it; otherwise Rgb does
+    std::vector<uint8_t> Indices;  // an 8-bit BMP's indices, Width * Height, top row first
+    std::vector<uint8_t> Palette;  // its colour table as stored: blue, green, red, reserved per entry
+    std::vector<uint8_t> Rgb;      // any other picture's colours, Width * Height * 3, top row first
+};
+
+// Decodes the bytes of a picture file, named `what` in messages. Throws OptError naming it when the
+// picture cannot be read, is truncated, or has a side outside 1 .. kMaxTextureSide (refused from its
+// header, before it is decoded).
+DecodedPicture DecodePicture(std::span<const uint8_t> image, const std::string& what);
+
+// The indices of the picture for a texture of width x height. `exact` is the palette whose indexed
+// BMP is taken as it is, `nearest` the palette other pictures are mapped to; `current` the texture's
+// present indices (width x height, or empty when there are none to keep). Throws OptError naming the
+// picture when it is not width x height, its pixels are not as many as its sides say, or a BMP's
+// pixel names a colour its table lacks.
+PictureIndices PictureToIndices(const DecodedPicture& picture, int32_t width, int32_t height,
+                                const ColourTable& exact, const ColourTable& nearest,
                                 std::span<const uint8_t> current = {});
 
 }  // namespace opt

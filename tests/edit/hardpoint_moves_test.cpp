@@ -5,19 +5,20 @@
 
 #include <filesystem>
 
+#include "edit/core/edits.h"
 #include "edit/core/journal_history.h"
-#include "edit_fixture.h"
+#include "model_file_fixture.h"
 
 namespace edit_test {
 namespace {
 
-class HardpointMoves : public EditFixture {
+class HardpointMoves : public ModelFileFixture {
 protected:
     void SetUp() override { Open(TwoMeshModel()); }
 
-    opt::HardpointMovesDone Move(const std::string& json) {
-        const auto moves = opt::ParseHardpointMoves(json);
-        return opt::MoveHardpoints(*store, file.string(), journal, moves, warnings);
+    opt::AppliedEdit Move(const std::string& json) {
+        const opt::HardpointMovesEdit moves{opt::ParseHardpointMoves(json)};
+        return opt::ApplyEdit(*store, moves, {file.string(), journal, true, &warnings});
     }
     // The refusal's message; the file and the journal must be untouched.
     std::string Refusal(const std::string& json) {
@@ -64,13 +65,13 @@ TEST_F(HardpointMoves, TwoMovesAreOneJournaledWriteOfOnlyTheChangedBytes) {
     const auto writes = opt::ReadJournal(journal, file.string(), warnings);
     ASSERT_EQ(writes.size(), 1u);
     EXPECT_EQ(writes[0].Runs.size(), 2u);
-    ASSERT_TRUE(done.Write.has_value());
-    EXPECT_EQ(*done.Write, writes[0].Id);
+    ASSERT_TRUE(done.JournalId.has_value());
+    EXPECT_EQ(*done.JournalId, writes[0].Id);
 
     // The same list again changes nothing and records nothing.
     const auto again = Move(R"([{"index": 0, "x": 1, "y": 2.5, "z": 3}])");
     EXPECT_TRUE(again.Runs.empty());
-    EXPECT_FALSE(again.Write.has_value());
+    EXPECT_FALSE(again.JournalId.has_value());
     EXPECT_EQ(opt::ReadJournal(journal, file.string(), warnings).size(), 1u);
 
     opt::RevertWrite(file.string(), journal, std::nullopt, warnings);

@@ -26,7 +26,7 @@ protected:
         return PatchWrite{std::move(block), pos, std::move(bytes)};
     }
     std::vector<opt::PatchRun> Apply(const std::vector<PatchWrite>& writes, const std::filesystem::path& p) {
-        return opt::ApplyPatches({p.string(), image, "", true, std::nullopt}, writes);
+        return opt::ApplyPatches({p.string(), image, "", true, std::nullopt}, writes).Runs;
     }
     std::string Error(const std::vector<PatchWrite>& writes, const std::filesystem::path& p) {
         try {
@@ -143,7 +143,7 @@ TEST_F(Patcher, WaitsWhileAnotherProgramWritesTheFileAndGivesUpAfterItsWait) {
         std::this_thread::sleep_for(std::chrono::milliseconds{50});
         other.Close();
     });
-    EXPECT_EQ(opt::ApplyPatches(target, writes).size(), 1u);
+    EXPECT_EQ(opt::ApplyPatches(target, writes).Runs.size(), 1u);
     release.join();
     EXPECT_EQ(ReadFileBytes(path)[8], 1);
 }

@@ -8,8 +8,9 @@
 #include <algorithm>
 #include <iterator>
 
+#include "edit/core/edit_plan.h"
 #include "edit/core/journal_history.h"
-#include "edit_fixture.h"
+#include "model_file_fixture.h"
 #include "render/core/bmp_image.h"
 #include "render/core/texture_load.h"
 
@@ -26,7 +27,12 @@ optb::Texture Hull(std::optional<int32_t> size = std::nullopt) {
         .name = "HULL", .width = kW, .height = kH, .pixels = pixels, .size = size, .label = "tex"};
 }
 
-class TextureImport : public EditFixture {
+// An import planned and applied: what the report says of it, and the runs it wrote.
+struct TextureImportDone : opt::TextureImportPlan {
+    std::vector<opt::PatchRun> Runs;
+};
+
+class TextureImport : public ModelFileFixture {
 protected:
     // A model of the texture and a second record of the same block (a repeated name).
     void OpenWith(optb::Texture texture, optb::PaletteBlock palette = optb::PaletteBlock::ramp(0)) {
@@ -40,11 +46,13 @@ protected:
     void SetUp() override { OpenWith(Hull()); }
 
     int64_t Pixel(int row, int col) const { return Data("tex") + row * kW + col; }
-    opt::TextureImportDone Import(const std::vector<uint8_t>& picture,
-                                  int level = opt::kPreviewPaletteLevel) {
+    TextureImportDone Import(const std::vector<uint8_t>& picture, int level = opt::kPreviewPaletteLevel) {
         const auto image = dir.path() / "picture";
         opt::test::WriteBytes(image, picture);
-        return opt::ImportTexture(*store, {file.string(), journal, 0, image.string(), level});
+        const opt::TextureImportEdit edit{"HULL", opt::ReadPictureFile(image.string()), level};
+        TextureImportDone done{opt::PlanTextureImport(*store, edit, file.string()), {}};
+        done.Runs = opt::ApplyPlan(*store, done.Edit, {file.string(), journal, true, nullptr}).Runs;
+        return done;
     }
     std::string Refusal(const std::vector<uint8_t>& picture) {
         try {
@@ -144,7 +152,7 @@ TEST_F(TextureImport, PixelsOfUnchangedColourKeepTheirIndexOnlyChangedOnesAreMap
     const auto same = Import(PngOf(kW, kH, rgb), 6);
     EXPECT_TRUE(same.Runs.empty());
     EXPECT_EQ(Disk(), original);
-    EXPECT_EQ(opt::ImportReport(same).back(),
+    EXPECT_EQ(opt::ImportReport(same, same.Runs).back(),
               "Nothing written: texture HULL in " + file.string() + " already holds these pixels.");
 
     std::ranges::copy(colour(200), rgb.begin() + 3 * (kW + 1));  // pixel (1, 1)
@@ -170,6 +178,17 @@ TEST_F(TextureImport, WrongSizesAndUnreadablePicturesAreRefusedWithoutWriting) {
     auto png = Png(kW, kH, {1, 2, 3});
     png[16] = 0, png[17] = 0, png[18] = 0x30, png[19] = 0;  // PNG IHDR width 12288
     EXPECT_NE(Refusal(png).find("a side must be 1 to 8192"), std::string::npos);
+}
+
+TEST_F(TextureImport, APictureWhosePixelsAreNotAsManyAsItsSidesSayIsRefused) {
+    opt::DecodedPicture picture{"in memory", kW, kH, false, {}, {}, std::vector<uint8_t>(kW * kH * 3 - 3, 7)};
+    try {
+        opt::PlanTextureImport(*store, {"HULL", picture}, file.string());
+        ADD_FAILURE() << "planned";
+    } catch (const opt::OptError& e) {
+        EXPECT_EQ(std::string(e.what()),
+                  "in memory does not hold the 5 x 3 pixels its sides name. Nothing was written.");
+    }
 }
 
 TEST_F(TextureImport, ASizeBelowThePictureIsRefusedALargerOneKeepsItsTail) {

@@ -1,7 +1,7 @@
 // The control panel's edit area driven from its widgets: one flow per editor on a copy of the demo
 // ship written to the program folder, with the file compared byte by byte before and after; hit zones
 // computed on the click and written; the flag viewer; errors reaching the error box.
-#include "edit/core/edit_area.h"
+#include "ui/edit/edit_area.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

@@ -19,6 +19,7 @@
 
 #include "edit/core/texture_import.h"
 #include "edit/core/write_journal.h"
+#include "model/errors.h"
 #include "model/reader.h"
 #include "model/store.h"
 #include "render/core/bmp_image.h"
@@ -228,9 +229,15 @@ void TML::LoadBmpClick() {
     const auto image = TheDialogs().ChooseOpenFile(TheDirs().SaveDataDir,
                                                    "Pictures|*.bmp *.png|Bitmaps|*.bmp|PNG pictures|*.png");
     if (!image) return;
-    const TextureImportDone done = ImportTexture(
-        model_.Store, {viewer_->ModelPath(), JournalFilePath(TheDirs().SaveDataDir),
-                       TextureRecordOfEntry(model_.Store, entry), *image, kPreviewPaletteLevel});
+    const std::string model = viewer_->ModelPath();
+    const int record = TextureRecordOfEntry(model_.Store, entry);
+    if (!model_.Store.ttx.Textures.InRange(record))
+        throw OptError("No texture record " + std::to_string(record) + " in " + model);
+    const TextureImportEdit edit = PictureFileImport(
+        model_.Store, TextureName(model_.Store.ttx.Textures[record]), *image, kPreviewPaletteLevel, model);
+    const TextureImportPlan plan = PlanTextureImport(model_.Store, edit, model);
+    const AppliedEdit applied =
+        ApplyPlan(model_.Store, plan.Edit, {model, JournalFilePath(TheDirs().SaveDataDir), true, nullptr});
     viewer_->LoadWireTex();  // the view, the list and the textured display read the new pixels
     if (entry < LB_->count()) {
         {
@@ -240,7 +247,7 @@ void TML::LoadBmpClick() {
         LBClick(entry);
     }
     std::string text;
-    for (const auto& line : ImportReport(done)) text += (text.empty() ? "" : "\n") + line;
+    for (const auto& line : ImportReport(plan, applied.Runs)) text += (text.empty() ? "" : "\n") + line;
     TheDialogs().Message(text);
 }
 

@@ -16,7 +16,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "edit/core/edit_widgets.h"
+#include "ui/edit/edit_widgets.h"
 #include "ui/windows/control_panel.h"
 #include "ui/windows/edit_area_binding.h"  // TML owns it
 #include "ui/windows/pixel_preview.h"

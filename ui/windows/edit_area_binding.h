@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "edit/core/edit_area.h"
+#include "ui/edit/edit_area.h"
 
 namespace opt {
 

@@ -6,9 +6,8 @@
 #include <filesystem>
 #include <system_error>
 
-#include "edit/core/journal_history.h"
+#include "edit/core/journaled_load.h"
 #include "edit/core/write_journal.h"
-#include "model/reader.h"
 #include "render/gl/gl_view.h"
 #include "ui/windows/control_panel.h"
 #include "ui/windows/dialogs.h"
@@ -98,14 +97,11 @@ void TGLW::ReadAndShow() {
     loaded_.reset();
     const std::optional<FileIdentity> identity = IdentityOf(modelPath_);
     try {
-        Load(model_.Store, modelPath_);
+        LoadNotingInterruptedWrite(model_.Store, modelPath_, JournalFilePath(TheDirs().SaveDataDir));
     } catch (...) {
         ShowReaderLists();
         throw;
     }
-    if (auto note =
-            InterruptedWriteNote(modelPath_, model_.Store.File_Image, JournalFilePath(TheDirs().SaveDataDir)))
-        model_.Store.Warnings.push_back(*note);
     ShowReaderLists();
     loaded_ = identity;
     SB_->Flush();

@@ -1,4 +1,4 @@
-#include "edit/core/edit_widgets.h"
+#include "ui/edit/edit_widgets.h"
 
 namespace opt {
 

@@ -5,7 +5,7 @@
 #include <random>
 
 #include "model/bytes.h"
-#include "tests/edit/edit_fixture.h"
+#include "tests/ui_edit/edit_fixture.h"
 
 namespace edit_test {
 namespace {

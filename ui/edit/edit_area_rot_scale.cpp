@@ -1,10 +1,8 @@
 // Rotation/scale mode (SBRSH): the twelve floats of one TRSH entry, written as 72 bytes at
 // Data_Offset - 24 (OutRsh).
-#include "edit/core/block_runs.h"
-#include "edit/core/edit_area.h"
 #include "edit/core/edit_numbers.h"
-#include "edit/core/memo_lines.h"
-#include "edit/core/shared_blocks.h"
+#include "edit/core/record_texts.h"
+#include "ui/edit/edit_area.h"
 
 namespace opt {
 
@@ -20,13 +18,10 @@ void EditArea::ChooseRotScale(int index) {
     trshed_->Choose(store_.trsh[index]);
     selection_.Edit_Index = index;
     entryChosen_ = true;
-    MemoLines memo(w_.Memo);
-    memo.ClearMemo();
     w_.SetRG(kRGRotScale);
     rgParts_ = kRGRotScale;
     w_.SetETF();
-    trshed_->ShowSnapshot(memo, store_.Decimal_Separator);
-    trshed_->ShowNew(memo, store_.Decimal_Separator);
+    ShowSnapshotAndNew(*trshed_, ShowRotScale);
 }
 
 void EditArea::RotScalePart(int item) {
@@ -36,17 +31,15 @@ void EditArea::RotScalePart(int item) {
 
 void EditArea::UpdateRotScale() {
     const int k = w_.RG1Index;
-    if (k >= 0 && k < 12) trshed_->New.Float(k) = ParseReal(w_.EText, store_.Decimal_Separator);
-    ShowSnapshotAndNew(*trshed_);
-    StoreIntoBlock(store_.trsh, selection_.Edit_Index, trshed_->New);
+    if (k >= 0 && k < kRotScaleFloats) trshed_->New.Float(k) = ParseReal(w_.EText, store_.Decimal_Separator);
+    ShowSnapshotAndNew(*trshed_, ShowRotScale);
     OutRsh();
     w_.SetButF();
 }
 
 void EditArea::UndoRotScale() {
     trshed_->Restore();
-    ShowSnapshotAndNew(*trshed_);
-    StoreIntoBlock(store_.trsh, selection_.Edit_Index, trshed_->Snapshot);
+    ShowSnapshotAndNew(*trshed_, ShowRotScale);
     OutRsh();
 }
 
@@ -56,7 +49,7 @@ void EditArea::OutRsh() {
         NothingWritten("entry " + std::to_string(e) + " is not a rotation/scale block (type 23)");
         return;
     }
-    if (Patch({RotScalePatch(e, trshed_->New, MainOffset())})) host_.ShowMessage("File updated.. ");
+    WriteAndSay(RotScalePayloadEdit{e, RotScaleFloats(trshed_->New)});
 }
 
 }  // namespace opt

@@ -1,10 +1,9 @@
 // The edit area's common machinery: entering a mode, the dispatch of the four handlers in the order
 // SBHP, SBHZED, SBRes, SBRSH, the reset of a load, and the one way it writes.
-#include "edit/core/edit_area.h"
+#include "ui/edit/edit_area.h"
 
 #include <charconv>
 
-#include "edit/core/image_records.h"
 #include "model/errors.h"
 
 namespace opt {
@@ -99,20 +98,24 @@ std::optional<int> EditArea::EntryOfLine(int line) const {
     return value;
 }
 
-bool EditArea::Patch(const std::vector<PatchWrite>& writes) {
-    if (writes.empty()) return false;
-    std::vector<PatchRun> runs;
+bool EditArea::Write(const EditPlan& plan) {
+    AppliedEdit applied;
     try {
-        runs = ApplyPatches({FileName, store_.File_Image, JournalPath, SyncWrites, std::nullopt}, writes);
+        applied = ApplyPlan(store_, plan, Target());
     } catch (const OptError&) {
-        RestoreFromImage(store_, writes);
         MemoLines(w_.Memo).AddLine("Not written: the tables hold the values of the file again.");
         throw;
     }
-    for (const auto& r : runs)
+    for (const auto& r : applied.Runs)
         lastWrites_.push_back({r.What, r.Position, static_cast<int64_t>(r.New.size())});
-    if (runs.empty()) NothingWritten(FileName + " already holds these values");
-    return !runs.empty();
+    if (const auto nothing = NothingWrittenLine(plan, applied, FileName)) host_.ShowMessage(*nothing);
+    return !applied.Runs.empty();
+}
+
+bool EditArea::WriteAndSay(const Edit& edit) {
+    const bool wrote = Write(Plan(edit));
+    if (wrote) host_.ShowMessage(WrittenMessage(edit, FileName));
+    return wrote;
 }
 
 void EditArea::NothingWritten(const std::string& why) { host_.ShowMessage("Nothing written: " + why + "."); }

@@ -1,11 +1,9 @@
 // Hardpoint mode (SBHP): TTBH entries, the THP snapshot, and the 40-byte write at Data_Offset - 24.
-#include "edit/core/block_runs.h"
-#include "edit/core/edit_area.h"
 #include "edit/core/edit_numbers.h"
 #include "edit/core/hardpoint_types.h"
 #include "edit/core/lookup_file.h"
-#include "edit/core/memo_lines.h"
-#include "edit/core/shared_blocks.h"
+#include "edit/core/record_texts.h"
+#include "ui/edit/edit_area.h"
 
 namespace opt {
 
@@ -27,13 +25,10 @@ void EditArea::ChooseHardpoint(int index) {
     selection_.Edit_Index = index;
     thp_->Choose(store_.ttbh[index]);
     entryChosen_ = true;
-    MemoLines memo(w_.Memo);
-    memo.ClearMemo();
     w_.SetETF();
     w_.SetRG(kRGHardpoints);
     rgParts_ = kRGHardpoints;
-    thp_->ShowSnapshot(memo, store_.Decimal_Separator);
-    thp_->ShowNew(memo, store_.Decimal_Separator);
+    ShowSnapshotAndNew(*thp_, ShowHardpoint);
     w_.EHPTypeItems = ReadLookupFile(LookupFilePath(AppDataDir, TypeLookup::kHardpoint));
     w_.EHPTypeText = std::string(TypeName(thp_->Snapshot.HP_Type));
 }
@@ -55,20 +50,21 @@ void EditArea::UpdateHardpoint() {
     } else if (item == 3) {
         n.HP_Type = LookupTypeCode(w_.EHPTypeItems, w_.EHPTypeText, n.HP_Type);
     }
-    ShowSnapshotAndNew(*thp_);
-    StoreIntoBlock(store_.ttbh, selection_.Edit_Index, n);
+    ShowSnapshotAndNew(*thp_, ShowHardpoint);
     UpdateFile();
 }
 
 void EditArea::UndoHardpoint() {
     thp_->Restore();
-    ShowSnapshotAndNew(*thp_);
-    StoreIntoBlock(store_.ttbh, selection_.Edit_Index, thp_->Snapshot);
+    ShowSnapshotAndNew(*thp_, ShowHardpoint);
     UpdateFile();
     SBHPClick();
     KeepEntryChosen();
 }
 
-void EditArea::UpdateFile() { Patch({HardpointPatch(selection_.Edit_Index, thp_->New, MainOffset())}); }
+void EditArea::UpdateFile() {
+    const HardpointRecord& n = thp_->New;
+    Write(Plan(HardpointMovesEdit{{{selection_.Edit_Index, n.X, n.Y, n.Z, n.HP_Type}}}));
+}
 
 }  // namespace opt

@@ -1,6 +1,5 @@
-// Test support for the editors: a synthetic model written to a temporary file and loaded into a store
-// of the test's own, an edit area over it, and a host that records messages and redraws through
-// DrawModel, as the windows do.
+// Test support for the edits: a synthetic model written to a temporary file and loaded into a store
+// of the test's own, with helpers that compare the file's bytes before and after.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -12,40 +11,13 @@
 #include <utility>
 #include <vector>
 
-#include "edit/core/edit_area.h"
 #include "model/errors.h"
 #include "model/line_sink.h"
 #include "model/reader.h"
-#include "render/core/frame_builder.h"
 #include "tests/render/export_temp_dir.h"
 #include "tests/support/opt_builder.h"
 
 namespace edit_test {
-
-class RecordingHost : public opt::EditHost {
-public:
-    RecordingHost(opt::ModelStore& store, opt::SelectionState& selection)
-        : store_(store), selection_(selection) {}
-    void ShowMessage(const std::string& text) override { messages.push_back(text); }
-    void Redraw() override {
-        ++redraws;
-        if (store_.tcb[0].Type == opt::kMeshDescriptor) minXAtRedraw.push_back(store_.tcb[0].HZ_Min[0]);
-        opt::DrawModel(store_, selection_, frame_);
-    }
-    void FormHide() override { Redraw(); }
-    std::vector<std::string> ResBoxLines() const override { return opt::ResolutionLines(store_); }
-    void SetResBoxText(const std::string& text) override { resBoxText = text; }
-
-    std::vector<std::string> messages;
-    int redraws = 0;
-    std::vector<float> minXAtRedraw;  // HZ_Min x of descriptor 0 at each redraw
-    std::string resBoxText;
-
-private:
-    opt::ModelStore& store_;
-    opt::SelectionState& selection_;
-    opt::Frame frame_;
-};
 
 // A byte range [first, last] where two images of the same length differ; nothing when equal.
 inline std::optional<std::pair<size_t, size_t>> Changed(const std::vector<uint8_t>& a,
@@ -116,20 +88,14 @@ inline optb::Model TwoMeshModel() {
     return m;
 }
 
-class EditFixture : public ::testing::Test {
+class ModelFileFixture : public ::testing::Test {
 protected:
-    EditFixture() : host(*store, selection), edit(*store, selection, host) {}
-
     // Writes the model to model.opt in the test's directory and loads it as the viewer does.
     void Open(const optb::Model& model) {
         built = optb::build(model);
         file = dir.path() / "model.opt";
         optb::write_file(file, built.bytes);
         opt::Load(*store, file.string());
-        selection.ModelLoaded = true;
-        edit.FileName = file.string();
-        edit.AppDataDir = dir.WithSeparator();
-        edit.OnLoad();
     }
     std::vector<uint8_t> Disk() const { return opt::test::ReadFileBytes(file); }
     void WriteLookup(const char* name, const std::string& text) const {
@@ -138,25 +104,9 @@ protected:
     }
     int64_t Data(const char* label) const { return built.layout.at(label).data_pos; }
     int64_t Block(const char* label) const { return built.layout.at(label).pos; }
-    // The LBED line that shows the entry number.
-    int Line(int entry) const {
-        const auto& lines = edit.Widgets().LBED;
-        for (size_t i = 0; i < lines.size(); ++i)
-            if (lines[i] == std::to_string(entry)) return static_cast<int>(i);
-        ADD_FAILURE() << "entry " << entry << " not listed";
-        return -1;
-    }
-    // Chooses a part and types a value into E.
-    void Type(int item, const std::string& text) {
-        edit.RG1Click(item);
-        edit.Widgets().EText = text;
-    }
 
     opt::test::TempDir dir;
     std::unique_ptr<opt::ModelStore> store = std::make_unique<opt::ModelStore>();
-    opt::SelectionState selection;
-    RecordingHost host;
-    opt::EditArea edit;
     optb::Built built;
     std::filesystem::path file;
 };

@@ -1,11 +1,10 @@
 // Mesh-descriptor mode (SBHZED): target box, group, mesh type and the unknown word of one TCB entry;
 // the write-back is WriteHZ, which rewrites every descriptor.
-#include "edit/core/edit_area.h"
 #include "edit/core/edit_numbers.h"
 #include "edit/core/lookup_file.h"
-#include "edit/core/memo_lines.h"
-#include "edit/core/shared_blocks.h"
+#include "edit/core/record_texts.h"
 #include "listings/listings.h"
+#include "ui/edit/edit_area.h"
 
 namespace opt {
 
@@ -22,12 +21,9 @@ void EditArea::ChooseDescriptor(int index) {
     tedhz_->Choose(store_.tcb[index]);
     selection_.Edit_Index = index;
     entryChosen_ = true;
-    MemoLines memo(w_.Memo);
-    memo.ClearMemo();
     w_.SetRG(kRGDescriptors);
     rgParts_ = kRGDescriptors;
-    tedhz_->ShowSnapshot(memo, store_.Decimal_Separator);
-    tedhz_->ShowNew(memo, store_.Decimal_Separator);
+    ShowSnapshotAndNew(*tedhz_, ShowDescriptor);
     w_.EHPTypeItems = ReadLookupFile(AppDataDir + kMeshTypeFile);
     w_.EHPTypeText = std::string(MeshTypeName(tedhz_->Snapshot.Mesh_Type));
 }
@@ -65,16 +61,14 @@ void EditArea::UpdateDescriptor() {
         default:
             break;
     }
-    ShowSnapshotAndNew(*tedhz_);
-    StoreIntoBlock(store_.tcb, selection_.Edit_Index, n);
-    WriteHZ();
+    ShowSnapshotAndNew(*tedhz_, ShowDescriptor);
+    WriteHZ(DescriptorPayloadEdit{selection_.Edit_Index, n});
 }
 
 void EditArea::UndoDescriptor() {
     tedhz_->Restore();
-    ShowSnapshotAndNew(*tedhz_);
-    StoreIntoBlock(store_.tcb, selection_.Edit_Index, tedhz_->Snapshot);
-    WriteHZ();
+    ShowSnapshotAndNew(*tedhz_, ShowDescriptor);
+    WriteHZ(DescriptorPayloadEdit{selection_.Edit_Index, tedhz_->Snapshot});
     SBHZEDClick();
     KeepEntryChosen();
 }

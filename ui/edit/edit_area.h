@@ -1,7 +1,9 @@
 // The edit area of the control panel without its widgets: the four edit modes (SBHP hardpoints,
 // SBHZED mesh descriptors, SBRes LOD distances, SBRSH rotation/scale blocks), the hit-zone buttons
 // and "All Res". The windows forward each click to the handler of the same name and then mirror
-// Widgets(); every write goes to the opened file through the patcher.
+// Widgets(). Plain C++ over the core: each Update, Undo and write button turns the widgets' state
+// into an edit value (edit/core/edits.h) and applies it to the opened file; the memo shows the core's
+// texts of the records.
 //
 // Errors are thrown as OptError with the message to show; the handler stops where the error arose,
 // as the event loop's error box does (for example the snapshot and memo of an entry are made before
@@ -17,13 +19,13 @@
 #include <string>
 #include <vector>
 
-#include "edit/core/edit_widgets.h"
+#include "edit/core/edits.h"
 #include "edit/core/hit_zones.h"
-#include "edit/core/memo_lines.h"
-#include "edit/core/patcher.h"
-#include "edit/core/record_editors.h"
 #include "model/store.h"
 #include "state/selection_state.h"
+#include "ui/edit/edit_widgets.h"
+#include "ui/edit/memo_lines.h"
+#include "ui/edit/record_editors.h"
 
 namespace opt {
 
@@ -111,19 +113,23 @@ private:
     static RGMode PartsOf(Mode mode);
     // Update and Undo act only on an entry chosen in this mode, with RG1 holding this mode's parts.
     bool MayUpdate(Mode mode) const;
-    // Memo = the snapshot's text block, then the working copy's.
-    template <class Editor>
-    void ShowSnapshotAndNew(const Editor& editor) {
+    // Memo = the snapshot's text block, then the working copy's (Show: the core's texts of a record).
+    template <class Editor, class Show>
+    void ShowSnapshotAndNew(const Editor& editor, Show show) {
         MemoLines memo(w_.Memo);
         memo.ClearMemo();
-        editor.ShowSnapshot(memo, store_.Decimal_Separator);
-        editor.ShowNew(memo, store_.Decimal_Separator);
+        show(editor.Snapshot, editor.New, memo, store_.Decimal_Separator);
     }
     void EnterMode(ModeButton button, const char* title);
-    // Applies the writes to FileName and records the runs that changed bytes in LastWrites; false
-    // when none did (with a message saying so when there were writes). When the write fails, the
-    // tables take the file image's values again before the error goes on.
-    bool Patch(const std::vector<PatchWrite>& writes);
+    // The edit planned against the model, for FileName.
+    EditPlan Plan(const Edit& edit) const { return PlanEdit(store_, edit, Target()); }
+    // Writes the plan into FileName, recording the runs that changed bytes in LastWrites; false when
+    // none did (with a message saying so and why, when there was reason). When the write fails, the
+    // tables show the file's values again and the memo says so before the error goes on.
+    bool Write(const EditPlan& plan);
+    // Writes the edit, then says what the editors say once it wrote bytes.
+    bool WriteAndSay(const Edit& edit);
+    EditTarget Target() const { return {FileName, JournalPath, SyncWrites, nullptr}; }
     // Says in one line that a click wrote nothing, and why.
     void NothingWritten(const std::string& why);
     // After Undo re-entered the mode: the entry Edit_Index stays chosen, so Update acts on it.
@@ -131,14 +137,15 @@ private:
     // The table entry whose number LBED's line shows.
     std::optional<int> EntryOfLine(int line) const;
     int32_t MainOffset() const { return store_.txw.Main_Offset; }
-    bool WriteHZ();
-    // False, saying that nothing is written, when the table holds no mesh descriptor.
-    bool HasDescriptors();
+    // Writes every descriptor as the table holds it, with the edit made (the descriptor editor's
+    // write-back); hides WriteHZ.
+    bool WriteHZ(const Edit& edit);
 
     void ChooseHardpoint(int index);
     void HardpointPart(int item);
     void UpdateHardpoint();
     void UndoHardpoint();
+    // Writes the working copy of the hardpoint Edit_Index.
     void UpdateFile();
 
     void ChooseDescriptor(int index);
@@ -149,12 +156,12 @@ private:
     void ChooseDistances();
     void DistancePart(int item);
     void UpdateDistances();
-    void UpdateRes();
 
     void ChooseRotScale(int index);
     void RotScalePart(int item);
     void UpdateRotScale();
     void UndoRotScale();
+    // Writes the working copy of the rotation/scale block Edit_Index.
     void OutRsh();
 
     ModelStore& store_;

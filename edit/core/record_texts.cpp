@@ -1,4 +1,4 @@
-#include "edit/core/record_editors.h"
+#include "edit/core/record_texts.h"
 
 #include "edit/core/hardpoint_types.h"
 #include "listings/listings.h"
@@ -35,44 +35,34 @@ void RotScaleFloats(const RotScaleRecord& r, LineSink& memo, char separator) {
 
 }  // namespace
 
-THP::THP() {
-    for (HardpointRecord* r : {&Snapshot, &New}) r->X = r->Y = r->Z = 0.0f;
-}
-
-void THP::ShowSnapshot(LineSink& memo, char separator) const {
-    HardpointLines(Snapshot, "Orginal Hardpoint ********", memo, separator);
+void ShowHardpoint(const HardpointRecord& chosen, const HardpointRecord& edited, LineSink& memo,
+                   char separator) {
+    HardpointLines(chosen, "Orginal Hardpoint ********", memo, separator);
     memo.AddLine(" ");
+    HardpointLines(edited, "New Hardpoint ********", memo, separator);
 }
 
-void THP::ShowNew(LineSink& memo, char separator) const {
-    HardpointLines(New, "New Hardpoint ********", memo, separator);
-}
-
-void TEDHZ::ShowSnapshot(LineSink& memo, char separator) const {
-    DescriptorLines(Snapshot, "Orginal Target Box point ********", memo, separator);
+void ShowDescriptor(const DescriptorRecord& chosen, const DescriptorRecord& edited, LineSink& memo,
+                    char separator) {
+    DescriptorLines(chosen, "Orginal Target Box point ********", memo, separator);
     memo.AddLine(" ");
-}
-
-void TEDHZ::ShowNew(LineSink& memo, char separator) const {
-    DescriptorLines(New, "New Target Box point ********", memo, separator);
+    DescriptorLines(edited, "New Target Box point ********", memo, separator);
     memo.AddLine(" ");
     memo.AddLine(" ");
     memo.AddLine("RotTurrent`s and anything else that can be blown up.");
     memo.AddLine("GroupId should be \"0\" and target box coordinates left at \"0.0\"");
 }
 
-void TRSHED::ShowSnapshot(LineSink& memo, char separator) const {
+void ShowRotScale(const RotScaleRecord& chosen, const RotScaleRecord& edited, LineSink& memo,
+                  char separator) {
     memo.AddLine("Orginal Scales ********");
-    memo.AddLine(MeshOffset(Snapshot.Mesh, Snapshot.Data_Offset));
-    RotScaleFloats(Snapshot, memo, separator);
+    memo.AddLine(MeshOffset(chosen.Mesh, chosen.Data_Offset));
+    RotScaleFloats(chosen, memo, separator);
     memo.AddLine(" ");
-}
-
-void TRSHED::ShowNew(LineSink& memo, char separator) const {
     memo.AddLine("New Scales ********");
-    memo.AddLine(MeshOffset(New.Mesh, New.Data_Offset));
+    memo.AddLine(MeshOffset(edited.Mesh, edited.Data_Offset));
     memo.AddLine(" Added first 3 floats editing too ");
-    RotScaleFloats(New, memo, separator);
+    RotScaleFloats(edited, memo, separator);
     memo.AddLine(" ");
 }
 
