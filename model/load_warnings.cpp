@@ -10,25 +10,25 @@ constexpr const char* kReplacedText = "the view, the listings and the exports sk
 constexpr const char* kPaletteSlotsText = " palette blocks; textures of the others use palette set 0";
 
 struct TableText {
-    const char* name;
+    const char* name;  // as a user names the table: "the hardpoint table"
     const char* kind;
 };
 
 constexpr TableText kTables[] = {
-    {"TTMIH", "node blocks"},
-    {"TTMFH", "face lists"},
-    {"TTFD", "face-data blocks"},
-    {"TVX", "vertex blocks"},
-    {"TTVX", "texture-vertex blocks"},
-    {"TTVN", "vertex-normal blocks"},
-    {"TTX", "textures"},
-    {"TTX", "texture groups"},
-    {"TTX", "texture references"},
-    {"TTMDH", "LOD sets"},
-    {"TTBH", "hardpoints"},
-    {"TRSH", "rotation/scale blocks"},
-    {"TCB", "mesh descriptors"},
-    {"TTX", "unique texture names"},
+    {"node-block", "node blocks"},
+    {"face-list", "face lists"},
+    {"face-data", "face-data blocks"},
+    {"vertex-block", "vertex blocks"},
+    {"texture-vertex", "texture-vertex blocks"},
+    {"vertex-normal", "vertex-normal blocks"},
+    {"texture", "textures"},
+    {"texture", "texture groups"},
+    {"texture", "texture references"},
+    {"LOD-set", "LOD sets"},
+    {"hardpoint", "hardpoints"},
+    {"rotation/scale", "rotation/scale blocks"},
+    {"mesh-descriptor", "mesh descriptors"},
+    {"texture-name", "unique texture names"},
 };
 static_assert(std::size(kTables) == kTableKindCount);
 
@@ -83,8 +83,8 @@ std::vector<std::string> LoadWarnings::Lines() const {
     for (size_t t = 0; t < full_.size(); ++t) {
         if (!full_.test(t)) continue;
         const auto& tt = kTables[t];
-        lines.push_back("Warning: table " + std::string(tt.name) + " holds " + N(limits_.Records[t]) + " " +
-                        tt.kind + "; the file has more, and they were not read");
+        lines.push_back("Warning: the " + std::string(tt.name) + " table holds " + N(limits_.Records[t]) +
+                        " " + tt.kind + "; the file has more, and they were not read");
     }
     for (size_t p = 0; p < problems_.size(); ++p)
         if (problems_.test(p)) lines.push_back(ProblemText(static_cast<LoadProblem>(p), limits_));

@@ -94,7 +94,7 @@ std::string WordHelp(const std::string& name) {
         {"FILE", "the OPT file"},
         {"INDEX", "the record's number in its table (as 'zedaruz-cli info' shows it)"},
         {"PART", "the field to change (listed below)"},
-        {"VALUE", "the new value (a number, or a type name)"},
+        {"VALUE", "the new value: a number (for type, a type code or a type name)"},
         {"K", "the LOD distance: 0, 1 or 2"},
         {"FLOAT_NO", "the float of the block: 0 to 11 (centre, then the three scale rows)"},
         {"TEXTURE_NAME", "a name of the texture list"},
@@ -120,12 +120,6 @@ bool IsNumber(const std::string& word) {
 std::string& Argv0() {
     static std::string argv0;
     return argv0;
-}
-
-// The command this run chose, once its words are parsed (for UsageError without a name).
-std::string& ChosenCommand() {
-    static std::string chosen;
-    return chosen;
 }
 
 // The first word nobody took, named as the tool always named it.
@@ -261,8 +255,6 @@ int UsageError(const std::string& command, const std::string& what) {
     return 2;
 }
 
-int UsageError() { return UsageError(ChosenCommand(), "The words do not fit this command."); }
-
 std::vector<std::string> NumberWordsAsValues(std::vector<std::string> words) {
     for (size_t i = 0; i < words.size(); ++i) {
         std::string& word = words[i];
@@ -284,13 +276,9 @@ opt::ProgramFolders ProgramFolders() { return opt::FindProgramFolders(opt::Execu
 int RunCommandLine(int argc, const char* const* argv) {
     if (argc > 0) Argv0() = argv[0];
     ChosenTableLimits() = opt::TableLimits::Grown();
-    ChosenCommand().clear();
     CLI::App app;
     BuildCommandLine(app);
-    if (argc < 2) {
-        std::fputs(app.help().c_str(), stderr);
-        return 2;
-    }
+    if (argc < 2) return UsageError("", "A command is required.");
     // CLI11 takes the words last to first.
     std::vector<std::string> words = NumberWordsAsValues({argv + 1, argv + argc});
     std::reverse(words.begin(), words.end());
@@ -310,10 +298,7 @@ int RunCommandLine(int argc, const char* const* argv) {
                           extras ? UnexpectedWordMessage(app, e.what()) : e.what());
     }
     for (const CLI::App* chosen : app.get_subcommands())
-        if (const auto* command = dynamic_cast<const Command*>(chosen)) {
-            ChosenCommand() = command->get_name();
-            return command->Run();
-        }
+        if (const auto* command = dynamic_cast<const Command*>(chosen)) return command->Run();
     return 2;
 }
 

@@ -41,7 +41,7 @@ std::optional<opt::JournalRef> WriteId(const std::string& word) {
 }  // namespace
 
 int HistoryCommand(const Args& args) {
-    if (args.size() != 1) return UsageError();
+    if (args.size() != 1) return UsageError("history", "FILE is required.");
     try {
         const std::vector<uint8_t> disk = opt::ReadWholeFile(args[0]);
         const std::string journal = ProgramJournal();
@@ -63,7 +63,7 @@ int HistoryCommand(const Args& args) {
 }
 
 int RevertCommand(const Args& args) {
-    if (args.empty() || args.size() > 2) return UsageError();
+    if (args.empty() || args.size() > 2) return UsageError("revert", "FILE is required, and one ID at most.");
     std::optional<opt::JournalRef> id;
     if (args.size() == 2) {
         id = WriteId(args[1]);
@@ -83,7 +83,7 @@ int RevertCommand(const Args& args) {
         PrintRuns(applied.Runs);
         return 0;
     } catch (const opt::OptError& e) {
-        return Failure(e.what());
+        return Failure(e);
     }
 }
 

@@ -34,10 +34,6 @@ void PrintWarnings(const opt::ModelStore& store, std::FILE* stream);
 // load or the work prints its message (with the system's reason) on standard error and gives status 1.
 int RunOnModel(const std::string& file, const std::function<int(opt::ModelStore&)>& work);
 
-// The usage error of the command this run chose, without saying more than that its words do not fit
-// (usage.h: UsageError(command, what) says what is wrong); returns 2.
-int UsageError();
-
 // Flushes standard output, prints the message on standard error; returns 1.
 int Failure(const std::string& message);
 // The same for an error of the core: its message with the system's reason, when it has one.

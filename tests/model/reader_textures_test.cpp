@@ -106,7 +106,7 @@ TEST_F(ReaderTest, FaceDataAfterTexturesThatFoundNoRoomStillTakesItsOwnRecord) {
     LoadModel(m);
     EXPECT_EQ(store->Counters[kCountFaceData], 3);
     EXPECT_EQ(store->ttfd[2].Vertex(3)[0], 3);
-    EXPECT_TRUE(HasDamage("table TTX holds 150 textures"));
+    EXPECT_TRUE(HasDamage("texture table holds 150 textures"));
     EXPECT_FALSE(HasDamage("no texture before"));
 }
 
