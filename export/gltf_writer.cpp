@@ -14,7 +14,7 @@
 
 #include "export/gltf_values.h"
 #include "export/png_image.h"
-#include "model/program_version.h"
+#include "zedaruz/version.h"
 
 namespace opt {
 
@@ -81,7 +81,7 @@ public:
     tinygltf::Model Build() {
         buffer_.reserve(BufferEstimate(scene_));
         m_.asset.version = "2.0";
-        m_.asset.generator = std::string("Zedaruz ") + kProgramVersion;
+        m_.asset.generator = std::string("Zedaruz ") + zedaruz::kVersion;
         m_.extras = RootExtras(scene_);
         for (const ExportMaterial& material : scene_.Materials) AddMaterial(material);
         PlaceGeometry();

@@ -7,7 +7,7 @@
 #include <set>
 
 #include "export/png_image.h"
-#include "model/program_version.h"
+#include "zedaruz/version.h"
 #include "platform/utf8_path.h"
 #include "render/core/image_export_names.h"
 
@@ -56,7 +56,7 @@ public:
         : scene_(scene), names_(materialNames) {}
 
     std::string Level(const ExportLevel& level, const std::string& mtlName) {
-        text_ = "# Zedaruz " + std::string(kProgramVersion) + " export of " + scene_.SourceName + " (" +
+        text_ = "# Zedaruz " + std::string(zedaruz::kVersion) + " export of " + scene_.SourceName + " (" +
                 std::to_string(scene_.SourceBytes) + " bytes), LOD " + std::to_string(level.Lod) +
                 "; metres, y up\n";
         text_ += "mtllib " + mtlName + "\n";
@@ -122,7 +122,7 @@ std::vector<OutputFile> ObjFiles(const ExportScene& scene, const std::string& ob
 
     UniqueNames unique;
     std::vector<std::string> names;
-    std::string mtlText = "# Zedaruz " + std::string(kProgramVersion) + " materials\n";
+    std::string mtlText = "# Zedaruz " + std::string(zedaruz::kVersion) + " materials\n";
     std::vector<OutputFile> pngs;
     for (const ExportMaterial& m : scene.Materials) {
         names.push_back(unique.Take(m.Name));

@@ -10,12 +10,12 @@
 set -u
 nm_tool=$1
 shift
-core="model state platform listings render/core edit/core inspect export"
+core="model state platform listings render/core edit/core inspect export api include"
 found=$(mktemp)
 trap 'rm -f "$found"' EXIT
 status=0
 
-if grep -rnE '#include [<"](ui|app)/' model state platform listings render edit inspect export; then
+if grep -rnE '#include [<"](ui|app)/' model state platform listings render edit inspect export api include; then
     echo "The core includes windows or program code (above)." >&2
     status=1
 fi

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(cmake make g++ clang libclang-rt-14-dev libgtest-dev libgmock-dev libbenchmark-dev
           qt6-base-dev libqt6opengl6-dev qt6-qpa-plugins libqt6svg6 qt6-svg-dev libgl-dev
           libglu1-mesa-dev libgl1-mesa-dri xvfb xauth fonts-dejavu-core libcli11-dev
-          nlohmann-json3-dev desktop-file-utils dpkg-dev libtinygltf-dev libstb-dev nodejs
+          nlohmann-json3-dev desktop-file-utils dpkg-dev libtinygltf-dev libstb-dev nodejs pkgconf
           blender "$@")
 missing=()
 for p in "${packages[@]}"; do

@@ -52,6 +52,8 @@ DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --reinstal
 /usr/bin/zedaruz-cli --version
 /usr/bin/zedaruz-cli info "$root/build/models/demo.opt"
 desktop-file-validate /usr/share/applications/zedaruz.desktop
+# The library: found by pkg-config where the package put it.
+pkg-config --exists --print-errors zedaruz && echo "library: zedaruz $(pkg-config --modversion zedaruz)"
 ls /usr/share/zedaruz/blender/zedaruz_opt-*.zip
 echo "package ok: $(basename "$root"/build/zedaruz_*.deb)"
 

@@ -8,6 +8,7 @@
 #include "app/cli/commands.h"
 #include "app/cli/model_loading.h"
 #include "listings/registry.h"
+#include "zedaruz/version.h"
 
 namespace cli {
 
@@ -201,7 +202,7 @@ CLI::App& AddWordsCommand(CLI::App& app, const std::string& name, const std::str
 void BuildCommandLine(CLI::App& app) {
     app.name(kTool);
     app.description("Listings, exports, checks and in-place patches of OPT model files.");
-    app.set_version_flag("--version", std::string(kTool) + " " + ZEDARUZ_VERSION);
+    app.set_version_flag("--version", std::string(kTool) + " " + zedaruz::kVersion);
     app.allow_windows_style_options(false);
     app.formatter(std::make_shared<UsageFormatter>());
     app.require_subcommand(1);

@@ -50,7 +50,7 @@ void StoreHZ(DescriptorRecord& d, const TheHZ& hz) {
     }
 }
 
-std::vector<int> ComputeHitZones(const ModelStore& store, TCB& descriptors, int32_t lod) {
+std::map<int32_t, TheHZ> MeshHitZones(const ModelStore& store, int32_t lod) {
     std::map<int32_t, TheHZ> boxes;  // by mesh: the meshes whose faces reached a vertex
     WalkLevelFaces(StoreRecords(store), lod, [&](const FaceDataRecord& fd, int j, const MeshRecords& own) {
         if (own.Vertices == nullptr) return;
@@ -58,6 +58,11 @@ std::vector<int> ComputeHitZones(const ModelStore& store, TCB& descriptors, int3
         TheHZ box = found != boxes.end() ? found->second : TheHZ{};
         if (AccumulateHZ(box, *own.Vertices, fd, j)) boxes.insert_or_assign(fd.Mesh, box);
     });
+    return boxes;
+}
+
+std::vector<int> ComputeHitZones(const ModelStore& store, TCB& descriptors, int32_t lod) {
+    const std::map<int32_t, TheHZ> boxes = MeshHitZones(store, lod);
     std::vector<int> missed;
     for (int k = 0; k < descriptors.Size(); ++k) {
         DescriptorRecord& d = descriptors[k];

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,10 @@ public:
     // Minima 999999.0, maxima -999999.0.
     void Reset();
 };
+
+// The box of every mesh whose faces of level lod reach a vertex of its own vertex block, by mesh
+// number; nothing is stored.
+std::map<int32_t, TheHZ> MeshHitZones(const ModelStore& store, int32_t lod = 0);
 
 // Computes the box of every mesh from the model's faces of level lod and stores it into each mesh
 // descriptor (entry of Type 25) of that mesh in `descriptors` (the model's TCB or a copy of it).

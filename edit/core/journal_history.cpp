@@ -289,30 +289,38 @@ std::vector<JournalWrite> ReadJournal(const std::string& journal, const std::str
     return writes;
 }
 
-std::vector<std::string> HistoryLines(std::span<const JournalWrite> writes, std::span<const uint8_t> disk) {
+std::vector<HistoryEntry> HistoryOf(std::span<const JournalWrite> writes, std::span<const uint8_t> disk) {
     const UndoChain chain = UndoChainOf(writes, disk);
-    std::vector<std::string> lines;
+    std::vector<HistoryEntry> entries;
     for (size_t i = writes.size(); i-- > 0;) {
         const JournalWrite& w = writes[i];
-        size_t bytes = 0;
-        std::string blocks;
+        HistoryEntry e{w.Id, chain.Ref(writes, i),       w.Time,        w.Runs.size(), 0, {}, {},
+                       {},   chain.IdCount.at(w.Id) > 1, chain.State[i]};
         for (const auto& r : w.Runs) {
-            bytes += r.New.size();
-            blocks += (blocks.empty() ? "" : ", ") + r.What;
+            e.Bytes += r.New.size();
+            e.Blocks.push_back(r.What);
         }
-        std::string line = std::to_string(w.Id) + "  " + w.Time + "  " + std::to_string(w.Runs.size()) +
-                           (w.Runs.size() == 1 ? " run, " : " runs, ") + std::to_string(bytes) + " bytes  " +
-                           blocks;
         if (w.Reverts)
-            line +=
-                " (reverts " +
-                (chain.Reverts[i] ? chain.Ref(writes, *chain.Reverts[i]) : std::to_string(w.Reverts->Id)) +
-                ")";
-        if (chain.UndoneBy[i]) line += " (undone by " + chain.Ref(writes, *chain.UndoneBy[i]) + ")";
-        if (chain.IdCount.at(w.Id) > 1) {
-            line += " (id " + std::to_string(w.Id) + " repeats: revert it as " + chain.Ref(writes, i) + ")";
-        }
-        lines.push_back(line + "  " + StateName(chain.State[i]));
+            e.Reverts =
+                chain.Reverts[i] ? chain.Ref(writes, *chain.Reverts[i]) : std::to_string(w.Reverts->Id);
+        if (chain.UndoneBy[i]) e.UndoneBy = chain.Ref(writes, *chain.UndoneBy[i]);
+        entries.push_back(std::move(e));
+    }
+    return entries;
+}
+
+std::vector<std::string> HistoryLines(std::span<const JournalWrite> writes, std::span<const uint8_t> disk) {
+    std::vector<std::string> lines;
+    for (const HistoryEntry& e : HistoryOf(writes, disk)) {
+        std::string blocks;
+        for (const auto& b : e.Blocks) blocks += (blocks.empty() ? "" : ", ") + b;
+        std::string line = std::to_string(e.Id) + "  " + e.Time + "  " + std::to_string(e.Runs) +
+                           (e.Runs == 1 ? " run, " : " runs, ") + std::to_string(e.Bytes) + " bytes  " +
+                           blocks;
+        if (e.Reverts) line += " (reverts " + *e.Reverts + ")";
+        if (e.UndoneBy) line += " (undone by " + *e.UndoneBy + ")";
+        if (e.IdRepeats) line += " (id " + std::to_string(e.Id) + " repeats: revert it as " + e.Ref + ")";
+        lines.push_back(line + "  " + StateName(e.State));
     }
     return lines;
 }
@@ -423,7 +431,8 @@ RevertDone RevertWrite(const std::string& file, const std::string& journal,
                        const std::optional<JournalRef>& id, LineSink& warnings) {
     std::vector<uint8_t> disk = ReadWholeFile(file);
     const EditPlan plan = PlanRevertOf(disk, RevertEdit{id}, {file, journal, true, &warnings});
-    return {plan.Reverts->Id, ApplyPatches({file, disk, journal, true, plan.Reverts}, plan.Writes).Runs};
+    PatchResult done = ApplyPatches({file, disk, journal, true, plan.Reverts}, plan.Writes);
+    return {plan.Reverts->Id, std::move(done.Runs), done.JournalId};
 }
 
 }  // namespace opt

@@ -41,6 +41,23 @@ WriteState StateOf(const JournalWrite& write, std::span<const uint8_t> disk);
 std::vector<JournalWrite> ReadJournal(const std::string& journal, const std::string& file,
                                       LineSink& warnings);
 
+// What the history says of one write.
+struct HistoryEntry {
+    int64_t Id = 0;
+    std::string Ref;  // how to name it to revert: its id, with its journal line where the id repeats
+    std::string Time;
+    size_t Runs = 0;
+    size_t Bytes = 0;
+    std::vector<std::string> Blocks;      // what each run wrote
+    std::optional<std::string> Reverts;   // the write this revert undoes
+    std::optional<std::string> UndoneBy;  // the revert in force that undoes it
+    bool IdRepeats = false;               // a journal of an older version holds its id more than once
+    WriteState State = WriteState::Current;
+};
+
+// The writes, newest first.
+std::vector<HistoryEntry> HistoryOf(std::span<const JournalWrite> writes, std::span<const uint8_t> disk);
+
 // One line per write, newest first: id, time, runs and bytes, the blocks, the revert it is or that
 // undid it, an id the journal repeats, the state.
 std::vector<std::string> HistoryLines(std::span<const JournalWrite> writes, std::span<const uint8_t> disk);
@@ -76,6 +93,7 @@ bool IsInterruptedWriteNote(const std::string& line);
 struct RevertDone {
     int64_t Id = 0;
     std::vector<PatchRun> Runs;
+    std::optional<int64_t> JournalId;  // the revert's own id in the journal
 };
 RevertDone RevertWrite(const std::string& file, const std::string& journal,
                        const std::optional<JournalRef>& id, LineSink& warnings);

@@ -5,7 +5,7 @@
 #include "export/export_run.h"
 #include "export/gltf_writer.h"
 #include "model/errors.h"
-#include "model/program_version.h"
+#include "zedaruz/version.h"
 #include "render/core/palette_colours.h"
 #include "render/core/texture_load.h"
 #include "render/core/texture_pixels.h"
@@ -79,7 +79,7 @@ TEST(GltfExport, EveryExportPassesTheValidator) {
 TEST(GltfExport, ReadBackHoldsMeshesHardpointsAndTheModdersData) {
     const auto m = Load(optb::export_model());
     const tinygltf::Model g = ReadBack(Gltf(m, {0, 1}));
-    EXPECT_EQ(g.asset.generator, std::string("Zedaruz ") + opt::kProgramVersion);
+    EXPECT_EQ(g.asset.generator, std::string("Zedaruz ") + zedaruz::kVersion);
     EXPECT_EQ(g.extras.Get("source").Get<std::string>(), "model.opt");
     EXPECT_EQ(g.extras.Get("sourceBytes").GetNumberAsInt(), static_cast<int>(m.bytes.size()));
     ASSERT_EQ(g.scenes.size(), 2u);

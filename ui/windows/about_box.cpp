@@ -5,13 +5,15 @@
 #include <QPushButton>
 #include <algorithm>
 
-#include "model/program_version.h"
-
 namespace opt {
 
 namespace {
 
 const QColor kAqua(0, 255, 255);
+
+// The About box's own version text, as the box has always shown it; the program's files and
+// --version carry the project version (zedaruz/version.h).
+constexpr const char* kAboutVersion = "4.0a";
 
 QLabel* TextLabel(QWidget* parent, const QString& name, const QString& text, const QRect& place) {
     auto* label = new QLabel(text, parent);
@@ -111,7 +113,7 @@ void TAboutBox::FitTexts(QLabel* productName, QWidget* panel) {
 }
 
 void TAboutBox::FormCreate() {
-    Version_->setText(Version_->text() + QStringLiteral("  ") + QString::fromLatin1(kProgramVersion));
+    Version_->setText(Version_->text() + QStringLiteral("  ") + QString::fromLatin1(kAboutVersion));
 }
 
 void TAboutBox::OKButtonClick() { accept(); }
