@@ -32,7 +32,8 @@ TEST_F(Library, FailuresAreErrorsWithTheCommandLinesMessage) {
         zedaruz::Model::Open(missing, options_);
         FAIL() << "opened a missing file";
     } catch (const zedaruz::Error& e) {
-        EXPECT_EQ(std::string(e.what()), "Cannot open file " + missing.string());
+        EXPECT_EQ(std::string(e.what()),
+                  "Cannot open file " + missing.string() + ": no such file or directory");
     }
     const zedaruz::Model model = zedaruz::Model::Open(path_, options_);
     EXPECT_THROW(model.Listing("no-such-listing"), zedaruz::Error);
