@@ -60,7 +60,9 @@ std::filesystem::path ExportBmp(const Model& model, const std::string& texture,
         const int record = opt::TextureRecordNamed(s, texture);
         if (record < 0) throw Error("No texture named '" + texture + "' in " + file);
         const auto bmp = opt::PreviewBmp(file, s, record);
-        return opt::Utf8Path(opt::SaveBmp(opt::DirWithSeparator(CorePath(folder)), texture, file, bmp));
+        const std::string dir = opt::DirWithSeparator(CorePath(folder));
+        opt::SaveBmp(dir, texture, file, bmp);  // its text is the window's message, not the path
+        return opt::Utf8Path(dir + opt::BmpFileName(texture, file));
     });
 }
 

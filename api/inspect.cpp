@@ -12,6 +12,10 @@ static_assert(static_cast<int>(Verdict::Unreadable) == static_cast<int>(opt::Ver
 
 const char* VerdictName(Verdict verdict) { return opt::VerdictName(static_cast<opt::Verdict>(verdict)); }
 
+Verdict VerdictOf(const Model& model) {
+    return static_cast<Verdict>(opt::VerdictOfWarnings(model.Warnings()));
+}
+
 std::vector<CheckResult> Check(const std::vector<std::filesystem::path>& paths) {
     std::vector<std::string> words;
     for (const auto& p : paths) words.push_back(CorePath(p));

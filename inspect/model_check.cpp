@@ -74,6 +74,13 @@ const char* VerdictName(Verdict v) {
     return "";
 }
 
+Verdict VerdictOfWarnings(const std::vector<std::string>& lines) {
+    Verdict v = Verdict::kOk;
+    for (const auto& line : lines)
+        v = std::max(v, IsDamageWarning(line) ? Verdict::kDamaged : Verdict::kNotes);
+    return v;
+}
+
 FileCheck CheckModelFile(ModelStore& store, const std::string& path, const std::string& journal) {
     FileCheck check{path, Verdict::kOk, {}};
     try {
@@ -89,8 +96,7 @@ FileCheck CheckModelFile(ModelStore& store, const std::string& path, const std::
         check.Lines.insert(check.Lines.begin(), "holds no model (" + why + ")");
         return check;
     }
-    for (const auto& line : check.Lines)
-        check.Result = std::max(check.Result, IsDamageWarning(line) ? Verdict::kDamaged : Verdict::kNotes);
+    check.Result = VerdictOfWarnings(check.Lines);
     return check;
 }
 

@@ -35,6 +35,10 @@ std::vector<std::string> FilesToCheck(const std::vector<std::string>& paths);
 enum class Verdict { kOk, kNotes, kDamaged, kUnreadable };
 const char* VerdictName(Verdict v);
 
+// The verdict on a loaded file from the reader's lines: damaged when any reports damage to the
+// file's structure, notes when there are lines, else ok.
+Verdict VerdictOfWarnings(const std::vector<std::string>& lines);
+
 struct FileCheck {
     std::string File;
     Verdict Result = Verdict::kOk;

@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages that building and testing Zedaruz needs (skips what is there),
 # and the packages named as arguments (scripts/deps-windows.sh names those of the Windows build).
-# Blender runs the add-on's tests (blender.addon in CTest), headless.
+# Blender runs the add-on's tests (blender.addon in CTest), headless; the Python module needs
+# pybind11, Python's headers and NumPy, its tests pytest.
 set -euo pipefail
 packages=(cmake make g++ clang libclang-rt-14-dev libgtest-dev libgmock-dev libbenchmark-dev
           qt6-base-dev libqt6opengl6-dev qt6-qpa-plugins libqt6svg6 qt6-svg-dev libgl-dev
           libglu1-mesa-dev libgl1-mesa-dri xvfb xauth fonts-dejavu-core libcli11-dev
           nlohmann-json3-dev desktop-file-utils dpkg-dev libtinygltf-dev libstb-dev nodejs pkgconf
-          blender "$@")
+          python3-dev python3-numpy python3-pytest pybind11-dev blender "$@")
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

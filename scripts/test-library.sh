@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The library as an outside program sees it: installs the build into a temporary prefix, builds the
 # examples against the installed package (CMake's find_package, then pkg-config), and runs them on a
-# copy of the demo model: the printed hardpoints, one journaled move, and its revert.
+# copy of the demo model: the printed hardpoints, one journaled move, and its revert; the Python
+# package imported from the prefix.
 #   scripts/test-library.sh BUILD_DIR
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -39,4 +40,16 @@ export PKG_CONFIG_PATH=$(dirname "$(find "$prefix" -name zedaruz.pc)")
 c++ -std=c++17 -o "$work/print_pc" "$root/examples/print_hardpoints.cpp" $(pkg-config --cflags --libs zedaruz)
 LD_LIBRARY_PATH=$(pkg-config --variable=libdir zedaruz) "$work/print_pc" "$work/demo.opt" > "$work/printed-pc.txt"
 cmp "$work/printed.txt" "$work/printed-pc.txt"
+
+if [ -d "$build/python/zedaruz" ]; then
+  echo "-- import zedaruz"
+  # The Python package lies in the prefix's dist-packages and loads the library installed beside it.
+  PYTHONPATH=$(echo "$prefix"/lib/python3*/dist-packages) /usr/bin/python3 - "$prefix" "$work/demo.opt" "$hardpoints" <<'EOF'
+import sys, zedaruz
+prefix, model, hardpoints = sys.argv[1], sys.argv[2], int(sys.argv[3])
+loaded = {line.split()[-1] for line in open("/proc/self/maps") if "libzedaruz.so" in line}
+assert zedaruz.__file__.startswith(prefix) and loaded and all(p.startswith(prefix) for p in loaded), loaded
+assert len(zedaruz.open(model).hardpoints) == hardpoints
+EOF
+fi
 echo "library ok: $hardpoints hardpoints printed and moved, examples built against $prefix"

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs every test: the libFuzzer run, the core tests under
 # AddressSanitizer and UndefinedBehaviorSanitizer, the full build and its Debian package (built with
-# CPack, installed with apt-get and run from the installed path), the Windows cross build with its
-# tests under Wine (scripts/test-windows.sh), and last the full suite (core, command line and windows
-# under Xvfb), whose CTest summary ends the run.
+# CPack, installed with apt-get and run from the installed path, the Python module's tests run against
+# it), the Windows cross build with its tests under Wine (scripts/test-windows.sh), and last the full
+# suite (core, command line and windows under Xvfb), whose CTest summary ends the run.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/deps.sh"
@@ -56,6 +56,15 @@ desktop-file-validate /usr/share/applications/zedaruz.desktop
 pkg-config --exists --print-errors zedaruz && echo "library: zedaruz $(pkg-config --modversion zedaruz)"
 ls /usr/share/zedaruz/blender/zedaruz_opt-*.zip
 echo "package ok: $(basename "$root"/build/zedaruz_*.deb)"
+echo "-- the Python module's tests against the installed package"
+# From a folder of their own and without PYTHONPATH: the module and the library must be the ones the
+# package put into the system Python's dist-packages and the library folder.
+installed=$(dpkg -L zedaruz)
+module_dir=$(dirname "$(grep '/dist-packages/zedaruz/__init__.py$' <<<"$installed")")
+library_dir=$(dirname "$(grep '/libzedaruz.so.1$' <<<"$installed")")
+(cd "$(mktemp -d)" && env -u PYTHONPATH ZEDARUZ_CLI=/usr/bin/zedaruz-cli ZEDARUZ_MODELS="$root/build/models" \
+  ZEDARUZ_MODULE_DIR="$module_dir" ZEDARUZ_LIBRARY_DIR="$library_dir" PYTHONDONTWRITEBYTECODE=1 \
+  /usr/bin/python3 -m pytest -q -p no:cacheprovider "$root/tests/python")
 
 echo "== Windows: cross build, core tests under Wine, comparison with Linux, zip =="
 "$root/scripts/test-windows.sh" "$root/build"

@@ -26,6 +26,15 @@ std::vector<int> WrittenLodSets(const TTMDH& table) {
     return sets;
 }
 
+std::optional<float> LodDistanceOnFile(const ModelStore& model, int k) {
+    if (k < 0 || k >= kEditableLodDistances) return std::nullopt;
+    const float summary[kEditableLodDistances] = {model.Dist_1, model.Dist_2, model.Dist_3};
+    if (summary[k] != kUnsetReal) return summary[k];
+    for (int e : WrittenLodSets(model.ttmdh))
+        if (LodDistanceCount(model.ttmdh[e]) > k) return model.ttmdh[e].Distance[k];
+    return std::nullopt;
+}
+
 EditPlan PlanLodDistance(const ModelStore& model, const LodDistanceEdit& edit, const std::string& file) {
     if (edit.K < 0 || edit.K >= kEditableLodDistances) throw OptError("K must be 0, 1 or 2.");
     CheckLodDistance(model, edit.K, file);

@@ -21,6 +21,10 @@ struct CheckResult {
 // "ok", "notes", "damaged" or "unreadable".
 ZEDARUZ_API const char* VerdictName(Verdict verdict);
 
+// The verdict `zedaruz-cli check` gives the model's file as it was opened, from its warnings: Damaged
+// when one reports damage to the file's structure, Notes when there are others, else Ok. Never throws.
+ZEDARUZ_API Verdict VerdictOf(const Model& model);
+
 // Loads each file, and each model file found below each folder, and judges it as `zedaruz-cli check`.
 // Never throws for a file: an unreadable one gets its verdict.
 ZEDARUZ_API std::vector<CheckResult> Check(const std::vector<std::filesystem::path>& paths);

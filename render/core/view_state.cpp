@@ -45,6 +45,9 @@ void ResetTurnAndScale(ViewState& view) {
     view.AngleY = 0;
     view.AngleZ = 0;
     view.ViewScale = 1.0;
+    view.OffsetX = 0.0;
+    view.OffsetY = 0.0;
+    view.OffsetZ = 0.0;
 }
 
 void ResetViewAfterLoad(ViewState& view) {
@@ -54,7 +57,8 @@ void ResetViewAfterLoad(ViewState& view) {
 }
 
 ViewCamera CameraOf(const ViewState& view) {
-    return {view.AngleX, view.AngleY, view.AngleZ, view.ViewScale, view.PanX, view.PanY};
+    return {view.AngleX, view.AngleY,  view.AngleZ,  view.ViewScale, view.PanX,
+            view.PanY,   view.OffsetX, view.OffsetY, view.OffsetZ};
 }
 
 void SetCamera(ViewState& view, const ViewCamera& camera) {
@@ -64,30 +68,54 @@ void SetCamera(ViewState& view, const ViewCamera& camera) {
     view.ViewScale = camera.ViewScale;
     view.PanX = camera.PanX;
     view.PanY = camera.PanY;
+    view.OffsetX = camera.OffsetX;
+    view.OffsetY = camera.OffsetY;
+    view.OffsetZ = camera.OffsetZ;
 }
 
-OrthoRange ComputeOrtho(const ModelStore& store) {
-    float hi = kHiStart;
-    float lo = kLoStart;
+ModelBox BoxOf(const ModelStore& store) {
+    ModelBox box{{kLoStart, kLoStart, kLoStart}, {kHiStart, kHiStart, kHiStart}, true};
     for (int e = 0; e < store.tvx.Size(); ++e) {
         const VertexRecord& block = store.tvx[e];
         // The first unset block ends the scan; inside a block the first unset x ends that block.
         if (block.X[0] == kUnsetReal) break;
         for (int v = 0; v < block.Elements(); ++v) {
             if (block.X[v] == kUnsetReal) break;
-            for (float c : {block.X[v], block.Y[v], block.Z[v]}) {
-                if (c > hi) hi = c;
-                if (c < lo) lo = c;
+            box.Empty = false;
+            const float c[3] = {block.X[v], block.Y[v], block.Z[v]};
+            for (int a = 0; a < 3; ++a) {
+                if (c[a] > box.Max[a]) box.Max[a] = c[a];
+                if (c[a] < box.Min[a]) box.Min[a] = c[a];
             }
         }
     }
+    return box;
+}
+
+OrthoRange ComputeOrtho(const ModelStore& store) { return OrthoOfBox(BoxOf(store)); }
+
+OrthoRange OrthoOfBox(const ModelBox& box) {
+    // One cube for all three axes: the lowest and the highest coordinate of any axis.
+    const float lo = std::min({box.Min[0], box.Min[1], box.Min[2]});
+    const float hi = std::max({box.Max[0], box.Max[1], box.Max[2]});
     return {ExtendByThird(lo), ExtendByThird(hi)};
 }
 
 void FitOrtho(ViewState& view, const ModelStore& store) {
-    const OrthoRange r = ComputeOrtho(store);
+    const ModelBox box = BoxOf(store);
+    const OrthoRange r = OrthoOfBox(box);
     view.OrthoMin = r.Min;
     view.OrthoMax = r.Max;
+    const Point3 centre = CentreOf(box);
+    view.CentreX = centre.x;
+    view.CentreY = centre.y;
+    view.CentreZ = centre.z;
+}
+
+Point3 CentreOf(const ModelBox& box) {
+    if (box.Empty) return {};
+    const auto middle = [&box](int a) { return (double(box.Min[a]) + double(box.Max[a])) / 2.0; };
+    return {middle(0), middle(1), middle(2)};
 }
 
 std::string ModelSizeText(const ModelStore& store) {

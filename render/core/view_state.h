@@ -67,13 +67,20 @@ struct ViewState {
     int32_t TexUploads = 0;    // texture uploads since the window was created
     int32_t TexListLast = -1;  // last index of the texture list at the previous load; -1: none
     bool ResizeGuard = true;   // while set, a window resize only keeps the panel square
+    // Where the view has moved the model besides the keys' pan, in the cube's units: Frame Model,
+    // the wheel's zoom about the middle of the view and the mouse's turn about the model's centre
+    // set it. 0 after a load, so the keys' transform is the one they always had until then.
+    double OffsetX = 0.0, OffsetY = 0.0, OffsetZ = 0.0;
+    // The centre of the model's box, found with the cube: the point a mouse turn keeps in its place
+    // on the screen and Frame Model puts in the middle of the view.
+    double CentreX = 0.0, CentreY = 0.0, CentreZ = 0.0;
 };
 
 // Window creation: no context, no uploads, no pan, resize guarded.
 void ResetViewAtCreate(ViewState& view);
-// InitGL's first step: angles 0 and scale 1.0; the pan is kept.
+// InitGL's first step: angles 0 and scale 1.0 (and the offset that goes with them); the pan is kept.
 void ResetTurnAndScale(ViewState& view);
-// After a load: pan, angles and scale back to their start.
+// After a load: pan, offset, angles and scale back to their start.
 void ResetViewAfterLoad(ViewState& view);
 
 // What the user turned, zoomed and panned: kept across a resize, which is not a new file.
@@ -81,9 +88,27 @@ struct ViewCamera {
     int32_t AngleX = 0, AngleY = 0, AngleZ = 0;
     double ViewScale = 1.0;
     int32_t PanX = 0, PanY = 0;
+    double OffsetX = 0.0, OffsetY = 0.0, OffsetZ = 0.0;
+    bool operator==(const ViewCamera&) const = default;
 };
 ViewCamera CameraOf(const ViewState& view);
 void SetCamera(ViewState& view, const ViewCamera& camera);
+
+// The box of every stored vertex, per axis, scanned as the cube's fit scans them (the first unset
+// block ends the scan, the first unset x ends a block). Empty when no vertex was scanned.
+struct ModelBox {
+    float Min[3];
+    float Max[3];
+    bool Empty = true;
+};
+ModelBox BoxOf(const ModelStore& store);
+
+// A point of the model's or the view's space.
+struct Point3 {
+    double x = 0.0, y = 0.0, z = 0.0;
+};
+// The middle of the box; the origin for an empty box.
+Point3 CentreOf(const ModelBox& box);
 
 // The bounds of the cube from every stored vertex (hi and lo extended by a third, rounded half to
 // even, third taken toward zero). An empty store gives the inverted cube -1333332 .. 1333332.
@@ -92,7 +117,9 @@ struct OrthoRange {
     int32_t Max;
 };
 OrthoRange ComputeOrtho(const ModelStore& store);
-// Sets view.OrthoMin and view.OrthoMax from the store.
+OrthoRange OrthoOfBox(const ModelBox& box);
+// Sets view.OrthoMin and view.OrthoMax from the store, and the centre of the model's box (0 for an
+// empty store).
 void FitOrtho(ViewState& view, const ModelStore& store);
 
 // File units per meter: the size text's unit, and the unit of exported models.

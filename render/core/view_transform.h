@@ -30,7 +30,17 @@ struct ViewTransform {
 // a zero pan.
 ViewTransform SetViewTransform(const ViewState& view, double ax, double ay, double az, double px, double py,
                                double pz);
-// DrawMoved's transform: the full accumulated pan, angles and scale (not increments).
+// DrawMoved's transform: the full accumulated pan, angles and scale (not increments); the translation
+// is the pan plus the view's offset (0 until the mouse, the wheel or Frame Model moved the model).
 ViewTransform MovedTransform(const ViewState& view);
+
+// Where the rotations and the scale of a transform with these angles and this scale put a model
+// point (x, then y, then z applied last to first, as the painter's glRotated calls do).
+Point3 TurnAndScale(int32_t ax, int32_t ay, int32_t az, float scale, const Point3& p);
+// Where DrawMoved shows a model point, in the cube's units (x and y across the view, z its depth).
+Point3 ViewPointOf(const ViewState& view, const Point3& p);
+// The middle of the view in the cube's units: x and y halfway across, z halfway through the depth
+// glOrtho keeps (-OrthoMax .. -OrthoMin).
+Point3 ViewMiddle(const ViewState& view);
 
 }  // namespace opt

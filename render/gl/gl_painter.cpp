@@ -85,8 +85,8 @@ void SetViewProjection(const OrthoCube& c, const ViewTransform& t, bool textured
 namespace {
 
 // The state a primitive (or a run of them) draws with, set before its glBegin or array draw.
-void BindPrimitiveState(const Primitive& p, const std::vector<unsigned>& textures) {
-    if (p.PointSize != 0) glPointSize(p.PointSize);
+void BindPrimitiveState(const Primitive& p, const std::vector<unsigned>& textures, float pixelRatio) {
+    if (p.PointSize != 0) glPointSize(p.PointSize * pixelRatio);
     if (p.Textured) {
         const int entry = p.Texture.Entry;
         const bool known = entry >= 0 && static_cast<size_t>(entry) < textures.size();
@@ -96,9 +96,9 @@ void BindPrimitiveState(const Primitive& p, const std::vector<unsigned>& texture
     }
 }
 
-void ReplayPerPrimitive(const Frame& frame, const std::vector<unsigned>& textures) {
+void ReplayPerPrimitive(const Frame& frame, const std::vector<unsigned>& textures, float pixelRatio) {
     for (const Primitive& p : frame.Primitives()) {
-        BindPrimitiveState(p, textures);
+        BindPrimitiveState(p, textures, pixelRatio);
         glBegin(ToGL(p.Kind));
         if (!p.Textured) glColor3f(p.Colour.r, p.Colour.g, p.Colour.b);
         const auto vertices = frame.Vertices(p);
@@ -143,7 +143,7 @@ private:
 // GL_LINES through glDrawRangeElements with a colour per vertex; afterwards the current colour is
 // the one the run's last primitive set, as after its glEnd.
 void ReplayBatched(const Frame& frame, const FrameBatches& batches, const std::vector<unsigned>& textures,
-                   bool outlines) {
+                   bool outlines, float pixelRatio) {
     const auto primitives = frame.Primitives();
     const FrameVertex* vertices = frame.AllVertices().data();
     const TexCoord* uv = frame.AllTexCoords().data();
@@ -151,7 +151,7 @@ void ReplayBatched(const Frame& frame, const FrameBatches& batches, const std::v
     if (outlines) glColorPointer(3, GL_FLOAT, sizeof(Rgb), batches.Colours().data());
     for (const DrawBatch& b : batches.Batches()) {
         const Primitive& p = primitives[b.FirstPrimitive];
-        BindPrimitiveState(p, textures);
+        BindPrimitiveState(p, textures, pixelRatio);
         if (b.Outlines()) {
             arrays.TexCoords(false);
             arrays.Colours(true);
@@ -174,17 +174,18 @@ void ReplayBatched(const Frame& frame, const FrameBatches& batches, const std::v
 }  // namespace
 
 void DrawFrame(const Frame& frame, const ViewTransform* moved, const std::vector<unsigned>& textures,
-               bool textured, FrameReplay& replay) {
+               bool textured, FrameReplay& replay, float pixelRatio) {
     DisplayModeState(textured);
+    glLineWidth(pixelRatio);
     glMatrixMode(GL_PROJECTION);
     if (moved != nullptr) glPushMatrix();
     ClearBlack();
     if (moved != nullptr) ApplyTransform(*moved, true);
     if (ReplaysInBatches(replay.Path, frame.Primitives().size())) {
         replay.Batches.Build(frame, !textured);
-        ReplayBatched(frame, replay.Batches, textures, !textured);
+        ReplayBatched(frame, replay.Batches, textures, !textured, pixelRatio);
     } else {
-        ReplayPerPrimitive(frame, textures);
+        ReplayPerPrimitive(frame, textures, pixelRatio);
     }
     if (moved != nullptr) glPopMatrix();
     glFlush();

@@ -40,9 +40,10 @@ struct FrameReplay {
 // replay.Path forces); both give the same pixels. With moved, the keyboard transform is multiplied
 // onto the projection between glPushMatrix and glPopMatrix. Textured primitives bind
 // textures[Entry]; coloured ones bind no texture object, so their colour shows even while texturing
-// stays enabled.
+// stays enabled. Points and lines are drawn pixelRatio times as wide (the screen's device pixels
+// per window pixel), so markers keep their size on the screen.
 void DrawFrame(const Frame& frame, const ViewTransform* moved, const std::vector<unsigned>& textures,
-               bool textured, FrameReplay& replay);
+               bool textured, FrameReplay& replay, float pixelRatio = 1.0f);
 // One texture object: clamp, nearest, decal, unpack alignment 1; colour-index image with its colour
 // table where colorTable is given, else the indices expanded to RGB8. Returns 0 (no object) for an
 // empty image, or for sides that are not powers of two on a context that cannot draw them.

@@ -10,6 +10,7 @@
 #include "listings/listings.h"
 #include "render/core/frame_builder.h"
 #include "render/core/texture_load.h"
+#include "render/core/view_framing.h"
 #include "render/gl/gl_painter.h"
 
 namespace opt {
@@ -51,6 +52,9 @@ GLView::GLView(const ModelStore& store, SelectionState& selection, ViewState& vi
     setFormat(f);
     // The picture stays as the last sequence drew it; repaints of the widget only show it again.
     setUpdateBehavior(QOpenGLWidget::PartialUpdate);
+    // A click (or Tab) gives the view the keyboard: the view's keys then turn the model, while the
+    // list box beside it keeps its arrow keys when it has the keyboard.
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 GLView::~GLView() {
@@ -87,7 +91,7 @@ void GLView::paintGL() {
     if (!blank_) return;
     if (showOnFirstPaint_) {
         ApplyViewport();
-        gl::DrawFrame(frame_, nullptr, textures_, Textured(), replay_);
+        gl::DrawFrame(frame_, nullptr, textures_, Textured(), replay_, PixelRatio());
     } else {
         gl::ClearBlack();
     }
@@ -146,7 +150,7 @@ void GLView::Draw(const ViewTransform* moved) {
     if (initialized_) {
         CurrentContext current(*this);
         ApplyViewport();
-        gl::DrawFrame(frame_, moved, textures_, Textured(), replay_);
+        gl::DrawFrame(frame_, moved, textures_, Textured(), replay_, PixelRatio());
         blank_ = false;
         update();
     }
@@ -201,9 +205,20 @@ void GLView::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
 }
 
+void GLView::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() != Qt::MiddleButton || !selection_.ModelLoaded) return mousePressEvent(event);
+    dragButton_ = Qt::NoButton;
+    FrameModel();
+    event->accept();
+}
+
+void GLView::FrameModel() {
+    if (selection_.ModelLoaded && opt::FrameModel(view_, store_)) CameraMoved();
+}
+
 void GLView::wheelEvent(QWheelEvent* event) {
     if (!selection_.ModelLoaded) return QOpenGLWidget::wheelEvent(event);
-    // One notch (120 eighths of a degree) is one key step.
+    // One notch is 120 eighths of a degree; finer wheels and touch pads add up to whole notches.
     wheelRest_ += event->angleDelta().y();
     const int steps = wheelRest_ / 120;
     wheelRest_ -= steps * 120;

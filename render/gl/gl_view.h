@@ -62,6 +62,9 @@ public:
     KeyOutcome KeyDown(ViewKey key, KeyModifiers mods);
     // Window resize while not guarded: the context is remade (textures lost) and left black.
     void ContextResize();
+    // View › Frame Model (also a double-click with the middle button): the model's box in the middle
+    // of the view, fitted whichever way it is turned; drawn at once. Nothing without a model.
+    void FrameModel();
 
     // Called after the mouse changed the camera, in place of the view's own DrawMoved: the window
     // redraws inside its error guard and refreshes its scale text.
@@ -89,6 +92,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
 
 private:
@@ -105,6 +109,8 @@ private:
     void DeleteTextures();
     void Draw(const ViewTransform* moved);
     void ApplyViewport();
+    // Device pixels per window pixel: points and lines are drawn that much wider.
+    float PixelRatio() const { return static_cast<float>(devicePixelRatioF()); }
     bool Textured() const;
     void CameraMoved();
 

@@ -1,6 +1,7 @@
 // The public API as another program uses it: only <zedaruz/zedaruz.h>, and what it adds to the core
 // (errors as zedaruz::Error, models as values, computed hit zones that write nothing, one journaled
-// write per edit that leaves the model equal to the disk).
+// write per edit that leaves the model equal to the disk, the file a texture export wrote, the verdict
+// on an opened model).
 #include <gtest/gtest.h>
 #include <zedaruz/zedaruz.h>
 
@@ -136,6 +137,27 @@ TEST_F(Library, EveryKindOfEditReachesTheFileUnderItsOwnIdAndNonNumbersAreRefuse
     for (const char* listing :
          {"hardpoint", "collision-box", "distances", "rotation-point", "mesh-data-header"})
         EXPECT_EQ(model.Listing(listing), fresh.Listing(listing)) << listing;
+}
+
+TEST_F(Library, ExportBmpReturnsTheFileItWrote) {
+    const zedaruz::Model model = zedaruz::Model::Open(path_, options_);
+    const fs::path written = zedaruz::ExportBmp(model, "Hull", dir_.path());
+    EXPECT_EQ(written.parent_path(), dir_.path());
+    const std::vector<uint8_t> bytes = opt::test::ReadFileBytes(written);
+    ASSERT_GE(bytes.size(), 2u);
+    EXPECT_EQ(bytes[0], 'B');
+    EXPECT_EQ(bytes[1], 'M');
+}
+
+TEST_F(Library, TheVerdictOfAnOpenedModelIsTheChecks) {
+    EXPECT_EQ(zedaruz::VerdictOf(zedaruz::Model::Open(path_, options_)), zedaruz::Verdict::Ok);
+    std::vector<uint8_t> bytes = opt::test::ReadFileBytes(path_);
+    bytes.resize(bytes.size() / 2);  // a file that ends inside its blocks
+    const fs::path cut = dir_.path() / "cut.opt";
+    opt::test::WriteBytes(cut, bytes);
+    const zedaruz::Model damaged = zedaruz::Model::Open(cut, options_);
+    EXPECT_EQ(zedaruz::VerdictOf(damaged), zedaruz::Verdict::Damaged);
+    EXPECT_EQ(zedaruz::Check({cut}).at(0).verdict, zedaruz::Verdict::Damaged);
 }
 
 }  // namespace

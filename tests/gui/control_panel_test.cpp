@@ -236,6 +236,15 @@ private slots:
         QCOMPARE(panel.LB()->currentRow(), 1);
         QCOMPARE(panel.Image()->pixmap().toImage().pixelColor(0, 1), PaletteColour(app.store(), 23, 41));
         QVERIFY(app.viewer().Item(QStringLiteral("RevertLastWrite1"))->isEnabled());
+        // Reverted: the file holds its old pixels again, and so does the picture.
+        app.viewer().Item(QStringLiteral("RevertLastWrite1"))->trigger();
+        QCOMPARE(panel.LB()->currentRow(), 1);
+        QCOMPARE(panel.Image()->pixmap().toImage().pixelColor(0, 1), PaletteColour(app.store(), 23, 30));
+        QCOMPARE(panel.Bar().Text(2), QStringLiteral("Width= 2 Height= 2"));
+        // Another file: no picture of this one's texture.
+        app.OpenModel(GapModel(), "other.opt");
+        QVERIFY(panel.Image()->pixmap().isNull());
+        QVERIFY(!panel.LoadBmp()->isEnabled());
     }
 
     void texturePictureOfARepeatedNameShowsTheRecordOfThatName() {
@@ -322,6 +331,16 @@ private slots:
         QVERIFY(app.selection().ModelLoaded);
         PressMode(panel, SBMESH);
         QVERIFY(app.selection().DisplayMode.IsDown(SBMESH));
+
+        // Leaving the textured display, a mode's click draws its picture at once: the wireframe's blue
+        // outlines, no texture colours.
+        PressMode(panel, SBWire);
+        GLView& view = app.viewer().View();
+        const QRgb quadBlue = qRgb(0, 26, 230);  // glColor3f(0, 0.1, 0.9)
+        QCOMPARE(CountColour(view.grabFramebuffer(), quadBlue), 0);
+        QTest::mouseClick(panel.ModeButtonWidget(SBVx), Qt::LeftButton);
+        QVERIFY(app.selection().DisplayMode.IsDown(SBVx));
+        QVERIFY(CountColour(view.grabFramebuffer(), quadBlue) > 0);
 
         // An edit mode's button runs what the editors installed.
         int edits = 0;

@@ -184,7 +184,11 @@ private slots:
         QCOMPARE(ValueAt<float>(s.Now(), payload + 4), -3.0f);
         s.edit().SBUndo->click();
         QVERIFY(s.Now() == s.original);
-        QCOMPARE(s.edit().RG1->ItemIndex(), -1);  // the mode entered again
+        // The part stays chosen and the box shows the restored value, not the undone one.
+        QCOMPARE(s.edit().RG1->ItemIndex(), 0);
+        QCOMPARE(s.edit().E->text(), QString::number(double(ValueAt<float>(s.original, payload + 4))));
+        s.edit().SBUpdate->click();  // writes what the box shows: nothing changes
+        QVERIFY(s.Now() == s.original);
 
         // The type: the line number of the name chosen in the drop-down.
         s.Choose(0);
@@ -320,6 +324,22 @@ private slots:
         QVERIFY(s.edit().SBUpdate->isHidden());
     }
 
+    void lodDistanceBoxOffersTheDistanceTheFileHoldsNotTheUnsetMark() {
+        EditSession s;  // every LOD set of the demo ship has two levels: no one-level set sets Dist_1
+        QCOMPARE(s.app.store().Dist_1, kUnsetReal);
+        s.Press(SBRes);
+        s.Choose(0);
+        s.Part(0);
+        const auto sets = s.built.layout.all(optb::Kind::LodSet);
+        const QString first =
+            QString::asprintf("%.10f", double(ValueAt<float>(s.original, sets.front()->data_pos)));
+        QCOMPARE(s.edit().E->text(), first);
+        QVERIFY(s.panel().Memo()->toPlainText().contains(QStringLiteral("Distance  0   ") + first));
+        s.edit().SBUpdate->click();  // what the box shows is what the file holds: nothing changes
+        QVERIFY(s.Now() == s.original);
+        QVERIFY(s.app.dialogs.errors.empty());
+    }
+
     void rotScaleUpdateAndUndoRewriteTheBlock() {
         EditSession s;
         s.Press(SBRSH);
@@ -372,14 +392,15 @@ private slots:
         s.Press(SBHZ);
         QCOMPARE(
             s.app.dialogs.messages,
-            (std::vector<std::string>{
-                " Make sure you have a copy of file before writing there is no undo feature for hitzones"}));
+            (std::vector<std::string>{" Make sure you have a copy of file before writing there is no undo "
+                                      "feature for hitzones\nFile > Revert Last Write undoes a write."}));
         QVERIFY(s.panel().ModeButtonWidget(SBShoHZ)->isChecked());
         QVERIFY(!s.edit().SBHZWrite->isHidden());
         QVERIFY(s.panel().HitZonesComputed());
         QVERIFY(s.Now() == s.original);  // computed in memory only
 
-        s.edit().SBHZWrite->click();
+        s.edit().SBHZWrite->click();  // in the computation's own mode: no question
+        QVERIFY(s.app.dialogs.questions.empty());
         QCOMPARE(s.app.dialogs.messages.back(), s.path + " Updated with new HitZone(s)");
         QVERIFY(s.edit().SBHZWrite->isHidden());
         const auto now = s.Now();
@@ -398,12 +419,23 @@ private slots:
             QVERIFY(at >= rotScale.data_pos && at < rotScale.data_pos + 12);
     }
 
-    void writeZeroCornersFromTheDescriptorMode() {
+    void writeZeroCornersAsksOutsideTheDescriptorModeAndSoDoesWriteHZ() {
         EditSession s;
         s.Press(SBHZED);
         s.Press(SBMESH);  // the button stays offered after leaving the mode
         QVERIFY(!s.edit().SBHZ0->isHidden());
+        // Outside its mode a click asks first; No writes nothing and keeps the button.
+        const std::string question =
+            "Zero the hit-zone corners of 4 mesh descriptors in ship.opt? File > Revert Last Write undoes "
+            "it.";
         s.edit().SBHZ0->click();
+        QCOMPARE(s.app.dialogs.questions, std::vector<std::string>{question});
+        QVERIFY(s.Now() == s.original);
+        QVERIFY(!s.edit().SBHZ0->isHidden());
+        QVERIFY(s.app.dialogs.messages.empty());
+        s.app.dialogs.askAnswers.push_back(true);
+        s.edit().SBHZ0->click();
+        QCOMPARE(s.app.dialogs.questions.size(), size_t{2});
         QCOMPARE(s.app.dialogs.messages,
                  (std::vector<std::string>{s.path + " Updated HitZone(s) with zero`s"}));
         QVERIFY(s.edit().SBHZ0->isHidden());
@@ -413,6 +445,22 @@ private slots:
             QCOMPARE(ValueAt<float>(now, block->data_pos + 8),
                      ValueAt<float>(s.original, block->data_pos + 8));
         }
+        // In its own mode the click writes without a question.
+        s.Press(SBHZED);
+        s.edit().SBHZ0->click();
+        QCOMPARE(s.app.dialogs.questions.size(), size_t{2});
+        QVERIFY(s.edit().SBHZ0->isHidden());
+
+        // WriteHZ stays offered after the computation; clicked from another mode it asks the same way.
+        s.Press(SBHZ);
+        QVERIFY(!s.edit().SBHZWrite->isHidden());
+        s.Press(SBVx);
+        s.edit().SBHZWrite->click();
+        QCOMPARE(s.app.dialogs.questions.back(),
+                 std::string("Write the computed hit zones of 4 mesh descriptors "
+                             "into ship.opt? File > Revert Last Write undoes it."));
+        QVERIFY(s.Now() == now);
+        QVERIFY(!s.edit().SBHZWrite->isHidden());
     }
 
     void allResEnablesTheSpinBoxAndHidesTheEditArea() {

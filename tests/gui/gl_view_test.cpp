@@ -1,5 +1,5 @@
-// The GL view on a real context (Mesa under Xvfb): the demo model as a wireframe, turned by keys,
-// and textured with the palette-6 colours of its textures.
+// The GL view on a real context (Mesa under Xvfb): the demo model as a wireframe, turned by keys and
+// the mouse, and textured with the palette-6 colours of its textures.
 #include "render/gl/gl_view.h"
 
 #include <QImage>
@@ -133,7 +133,7 @@ private slots:
         QVERIFY(CountNotBlack(view_->grabFramebuffer()) != before);
     }
 
-    void mouseDragsTurnAndPanAndTheWheelZoomsInKeySteps() {
+    void mouseDragsTurnAndPanAndTheWheelZoomsByAFactor() {
         LoadDemo(SBMESH);
         const QImage start = view_->grabFramebuffer();
         // Left drag: right turns about y, down about x, one degree per two pixels.
@@ -151,18 +151,18 @@ private slots:
         QCOMPARE(viewState_.PanX, int(std::lround(40 * unitsPerPixel)));
         QCOMPARE(viewState_.PanY, int(std::lround(20 * unitsPerPixel)));
         QCOMPARE(viewState_.AngleY, 30);  // panning leaves the turn alone
-        // The wheel: a notch away zooms as "=" does, a notch back as "-".
+        // The wheel: a notch away zooms in by 1.1, a notch back out by as much.
         auto wheel = [this](int delta) {
             QWheelEvent e(QPointF(200, 200), view_->mapToGlobal(QPointF(200, 200)), {}, {0, delta},
                           Qt::NoButton, {}, Qt::NoScrollPhase, false);
             QApplication::sendEvent(view_, &e);
         };
         wheel(120);
-        QCOMPARE(viewState_.ViewScale, 2.0);
+        QCOMPARE(viewState_.ViewScale, 1.1);
         wheel(-120);
-        QCOMPARE(viewState_.ViewScale, 2.0 - 0.1 - 0.01);
+        QCOMPARE(viewState_.ViewScale, 1.0);
         wheel(60);  // half a notch: no step yet
-        QCOMPARE(viewState_.ViewScale, 2.0 - 0.1 - 0.01);
+        QCOMPARE(viewState_.ViewScale, 1.0);
     }
 
     void texturedDisplayShowsThePalette6ColoursOfTheTextures() {

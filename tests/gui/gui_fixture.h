@@ -27,7 +27,8 @@ namespace opt::guitest {
 // Records every modal interaction and answers the open dialog from a queue.
 class ScriptedDialogs : public Dialogs {
 public:
-    std::vector<std::string> messages, errors;
+    std::vector<std::string> messages, errors, questions;
+    std::deque<bool> askAnswers;                         // nothing left: No
     std::deque<std::optional<std::string>> openAnswers;  // nothing left: cancel
     std::vector<std::string> openStartDirs, openFilters;
     std::vector<std::pair<std::string, int>> helpCalls;
@@ -37,6 +38,13 @@ public:
 
     void Message(const std::string& text) override { messages.push_back(text); }
     void Error(const std::string& text) override { errors.push_back(text); }
+    bool Ask(const std::string& question) override {
+        questions.push_back(question);
+        if (askAnswers.empty()) return false;
+        const bool answer = askAnswers.front();
+        askAnswers.pop_front();
+        return answer;
+    }
     std::optional<std::string> ChooseOpenFile(const std::string& startDir,
                                               const std::string& filter) override {
         openStartDirs.push_back(startDir);

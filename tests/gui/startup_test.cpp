@@ -1,15 +1,24 @@
 // Start-up: the windows in their order, the working folders and their one-time notice, the counters,
-// the About box, the help page and the small conversions the windows rely on.
+// the first start's places on the screen, the About box, the help page and the small conversions the
+// windows rely on.
+#include <QCheckBox>
 #include <QLabel>
-#include <QPushButton>
+#include <QListWidget>
+#include <QPlainTextEdit>
 #include <QProcess>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QToolButton>
 
 #include "gui_fixture.h"
 #include "render/core/view_state.h"
 #include "state/selection_state.h"
 #include "ui/windows/about_box.h"
 #include "ui/windows/control_panel.h"
+#include "ui/windows/edit_controls.h"
 #include "ui/windows/flag_edit.h"
 #include "ui/windows/help_window.h"
 #include "ui/windows/palette_panel.h"
@@ -129,13 +138,63 @@ private slots:
                                                           app.windows.flagEdit.get(), app.windows.pa.get()})
             QVERIFY(!w->isVisible());
         QVERIFY(app.viewer().isVisible());
-        QCOMPARE(app.viewer().size(), QSize(623, 324));
         // The control panel is at least its designed size, and as large as its lists need.
         QVERIFY(app.windows.ml->width() >= 511 && app.windows.ml->height() >= 437);
         QCOMPARE(app.windows.ml->size(),
                  app.windows.ml->size().expandedTo(app.windows.ml->minimumSizeHint()));
         // The open dialog starts at home while the designed folder does not exist.
         QCOMPARE(app.viewer().OpenDialogStartDir(), Local(QDir::homePath()));
+    }
+
+    void theFirstStartFitsTheScreenAndTheMemoShowsItsLinesWhole() {
+        RunningApp app;  // no remembered places: a first start
+        TGLW& viewer = app.viewer();
+        TML& panel = app.panel();
+        const QRect area = viewer.screen()->availableGeometry();
+        QTest::qWait(20);
+        // The view a third to half the screen's height (half where the panel leaves room), the list
+        // pane beside it at least half as wide, and the empty list box saying what comes there.
+        const int side = viewer.p()->height();
+        QVERIFY2(side >= area.height() / 3 && side <= area.height() / 2, qPrintable(QString::number(side)));
+        QCOMPARE(viewer.p()->width(), side);
+        QVERIFY(viewer.SB().width() >= side / 2);
+        QVERIFY(CountNotBlack(viewer.SB().viewport()->grab().toImage()) > 0);
+        panel.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&panel));
+        for (QWidget* w : {static_cast<QWidget*>(&viewer), static_cast<QWidget*>(&panel)})
+            QVERIFY(area.contains(w->frameGeometry()));
+        QVERIFY(!panel.frameGeometry().intersects(viewer.frameGeometry()));
+
+        // The memo shows the vertex, the descriptor and the distance lines whole, beside the edit area
+        // where an edit mode shows it.
+        viewer.OpenModelFile(DEMO_MODEL_PATH);
+        panel.CBTop()->click();  // the panel stays while the choices redraw
+        auto memoWhole = [&panel](const char* what) {
+            QPlainTextEdit* memo = panel.Memo();
+            QTest::qWait(20);
+            QVERIFY2(memo->document()->blockCount() > 2, what);
+            for (QTextBlock b = memo->document()->begin(); b.isValid(); b = b.next())
+                QVERIFY2(memo->fontMetrics().horizontalAdvance(b.text()) <= memo->viewport()->width(),
+                         qPrintable(QString::fromLatin1(what) + QStringLiteral(": ") + b.text()));
+        };
+        auto click = [](QListWidget* list, int row) {
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                              list->visualItemRect(list->item(row)).center());
+        };
+        QTest::mouseClick(panel.ModeButtonWidget(SBVx), Qt::LeftButton);
+        click(panel.LBMESH(), 0);
+        click(panel.LBVx(), 2);
+        memoWhole("vertex");
+        for (ModeButton mode : {SBHZED, SBRes}) {
+            QTest::mouseClick(panel.ModeButtonWidget(mode), Qt::LeftButton);
+            click(panel.Edit().LBED, 0);
+            QVERIFY(panel.Edit().RP->isVisible());
+            memoWhole(ModeButtonName(mode));
+        }
+        // Made narrow, the memo scrolls sideways to its lines' ends.
+        panel.resize(panel.minimumSizeHint().width(), panel.height());
+        QTest::qWait(20);
+        QVERIFY(panel.Memo()->horizontalScrollBar()->maximum() > 0);
     }
 
     void aboutBoxComposesItsVersionOnce() {
@@ -180,7 +239,12 @@ private slots:
         // The page tells what surprises users: the wireframe's colour and the reload a resize makes.
         QVERIFY(help.Browser()->toPlainText().contains(QStringLiteral("blue wireframe")));
         QVERIFY(help.Browser()->toPlainText().contains(QStringLiteral("Resizing the window")));
+        // What the start shows, the state a cancelled open leaves, and where the keys go.
+        QVERIFY(help.Browser()->toPlainText().contains(QStringLiteral("mesh 0 drawn in red")));
+        QVERIFY(help.Browser()->toPlainText().contains(QStringLiteral("No model open")));
+        QVERIFY(help.Browser()->toPlainText().contains(QStringLiteral("Click into the view")));
         QVERIFY(help.isVisible());
+        QVERIFY(help.screen()->availableGeometry().contains(help.frameGeometry()));
     }
 
     void aScreenshotRunInAFreshFolderWritesItsNoticeToStandardErrorAndGoesOn() {

@@ -1,6 +1,7 @@
 // The viewer as a user meets it: listings that read whole, a splitter that follows the mouse, a
 // square view at start, the control panel beside the viewer and in front when asked for, texts that
-// fit their panels, the first-screen hint, and settings and recent files that stay for the next run.
+// fit their panels, the first-screen hint, a model framed and zoomed about the middle of the view,
+// and settings and recent files that stay for the next run.
 #include <QAction>
 #include <QCheckBox>
 #include <QDir>
@@ -23,6 +24,25 @@ using namespace opt;
 using namespace opt::guitest;
 
 namespace {
+
+// The mean place of the lit pixels lies within a tenth of the view's side of its middle.
+bool Centred(const QImage& picture) {
+    const QPointF off = LitAreaOf(picture).Centre - QRectF(picture.rect()).center();
+    return std::abs(off.x()) < picture.width() / 10.0 && std::abs(off.y()) < picture.height() / 10.0;
+}
+
+// A notch of the mouse wheel on the middle of the view, away from the user (positive) or back.
+void Wheel(QWidget& view, int notches) {
+    const QPointF at = QRectF(view.rect()).center();
+    QWheelEvent e(at, view.mapToGlobal(at), {}, {0, 120 * notches}, Qt::NoButton, {}, Qt::NoScrollPhase,
+                  false);
+    QApplication::sendEvent(&view, &e);
+}
+
+bool Activated(QWidget& w) {
+    w.activateWindow();
+    return QTest::qWaitForWindowActive(&w, 20000);
+}
 
 int TextWidth(const QWidget* w, const QString& text) {
     return QFontMetrics(w->font()).horizontalAdvance(text);
@@ -113,11 +133,11 @@ private slots:
         RunningApp app;
         app.OpenModel(GapModel(), "ship.opt");
         TGLW& viewer = app.viewer();
-        // The wheel zooms as the keys do, and the scale text follows.
+        // A notch of the wheel zooms out by 1.1, and the scale text follows.
         QWheelEvent notch(QPointF(20, 20), viewer.View().mapToGlobal(QPointF(20, 20)), {}, {0, -120},
                           Qt::NoButton, {}, Qt::NoScrollPhase, false);
         QApplication::sendEvent(&viewer.View(), &notch);
-        QCOMPARE(viewer.Bar().Text(0), QStringLiteral("Scale= 0.889999985694885"));
+        QCOMPARE(viewer.Bar().Text(0), QStringLiteral("Scale= 0.909090936183929"));
         TML& panel = app.panel();
         panel.show();
         panel.LBClick(1);
@@ -128,6 +148,49 @@ private slots:
                      qPrintable(label->text()));
         QLabel* last = panel.Bar().Panel(3);
         QVERIFY(last->geometry().right() >= panel.Bar().Bar()->width() - 8);
+    }
+
+    void frameModelCentresAModelAwayFromTheOriginAndTheWheelZoomsAboutTheMiddle() {
+        RunningApp app;
+        TGLW& viewer = app.viewer();
+        GLView& view = viewer.View();
+        viewer.OpenModelFile(MAXCAP_MODEL_PATH);
+        // The load's fit leaves the board of meshes in the lower left corner.
+        const LitArea loaded = LitAreaOf(view.grabFramebuffer());
+        QVERIFY(loaded.Centre.x() < view.width() / 2.0 && loaded.Centre.y() > view.height() / 2.0);
+        QVERIFY(Activated(viewer));
+        QTest::mouseClick(&view, Qt::LeftButton, {}, view.rect().center());
+        QTest::keyClick(&view, Qt::Key_Home);  // View > Frame Model
+        QImage framed = view.grabFramebuffer();
+        QVERIFY(Centred(framed));
+        // Whole, with a margin on every side: no row cut off.
+        QVERIFY(QRect(1, 1, view.width() - 2, view.height() - 2).contains(LitAreaOf(framed).Box));
+        // A left drag turns it about its centre: it stays in the middle.
+        QTest::mousePress(&view, Qt::LeftButton, {}, QPoint(50, 50));
+        QTest::mouseMove(&view, QPoint(150, 110));
+        QTest::mouseRelease(&view, Qt::LeftButton, {}, QPoint(150, 110));
+        QCOMPARE(app.view().AngleY, 50);
+        QVERIFY(Centred(view.grabFramebuffer()));
+        // Moved aside, a double-click with the middle button frames it again.
+        QTest::mousePress(&view, Qt::RightButton, {}, QPoint(50, 50));
+        QTest::mouseMove(&view, QPoint(10, 10));
+        QTest::mouseRelease(&view, Qt::RightButton, {}, QPoint(10, 10));
+        QVERIFY(!Centred(view.grabFramebuffer()));
+        QTest::mouseDClick(&view, Qt::MiddleButton, {}, view.rect().center());
+        framed = view.grabFramebuffer();
+        QVERIFY(Centred(framed));
+
+        // The wheel zooms by a factor about the middle: the model grows and stays in the middle.
+        const double scale = app.view().ViewScale;
+        Wheel(view, 3);
+        QCOMPARE(app.view().ViewScale, scale * 1.1 * 1.1 * 1.1);
+        QCOMPARE(viewer.Bar().Text(0), QString::fromStdString(ScaleStatusText(app.view())));
+        QVERIFY(Centred(view.grabFramebuffer()));
+        QVERIFY(LitAreaOf(view.grabFramebuffer()).Box.width() > LitAreaOf(framed).Box.width());
+        // Back out as far as it goes: never to 0, the model still drawn.
+        Wheel(view, -200);
+        QCOMPARE(viewer.Bar().Text(0), QStringLiteral("Scale= 0.00999999977648258"));
+        QVERIFY(CountNotBlack(view.grabFramebuffer()) > 0);
     }
 
     void relativeModelPathBecomesTheFullPath() {

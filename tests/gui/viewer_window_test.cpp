@@ -1,5 +1,6 @@
-// The viewer window: menus and their enabling, the open and reload sequences, listings in the list
-// box, saving it, and the commands that reach the other windows.
+// The viewer window: menus and their enabling, the open and reload sequences and what the window shows
+// after them, listings in the list box, saving it, where keys go, and the commands that reach the
+// other windows.
 #include <QAction>
 #include <QComboBox>
 #include <QListWidget>
@@ -17,11 +18,11 @@
 #include "render/core/view_keys.h"
 #include "render/core/view_state.h"
 #include "state/selection_state.h"
+#include "tests/support/board_model.h"
 #include "ui/windows/control_panel.h"
 #include "ui/windows/list_file.h"
 #include "ui/windows/palette_panel.h"
 #include "ui/windows/settings.h"
-#include "tests/support/board_model.h"
 
 using namespace opt;
 using namespace opt::guitest;
@@ -43,6 +44,24 @@ void CheckMenus(TGLW& w, bool loaded) {
     for (const char* name : kModelItems) QVERIFY2(Enabled(w, name) == loaded, name);
     for (const char* name : kAlwaysItems) QVERIFY2(Enabled(w, name), name);
 }
+
+// The window in front with the keyboard, as after the user's click on it.
+bool Activated(QWidget& w) {
+    w.activateWindow();
+    return QTest::qWaitForWindowActive(&w, 20000);
+}
+
+// A user's click on an entry of a control-panel list, the panel shown first.
+void ClickRow(QListWidget* list, int row) {
+    list->window()->show();
+    QVERIFY(QTest::qWaitForWindowExposed(list->window()));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+}
+
+QPoint Middle(const QWidget& w) { return w.rect().center(); }
+
+// glColor3f(1, 0, 0) as the framebuffer stores it: the selected mesh's quads.
+constexpr QRgb kRed = qRgb(255, 0, 0);
 
 }  // namespace
 
@@ -147,6 +166,80 @@ private slots:
         app.OpenModel(GapModel(), "ship2.opt");
         QVERIFY(app.selection().ModelLoaded);
         QCOMPARE(app.dialogs.errors.size(), size_t{1});
+    }
+
+    void aCancelledOpenSaysThatNoModelIsOpenAndF5BringsItBack() {
+        RunningApp app;
+        TGLW& viewer = app.viewer();
+        const std::string path = app.OpenModel(GapModel(), "ship.opt");
+        QVERIFY(Activated(viewer));
+        QTest::keyClick(&viewer, Qt::Key_O, Qt::ControlModifier);  // the dialog, cancelled
+        QCOMPARE(app.dialogs.openStartDirs.size(), size_t{2});
+        QVERIFY(!app.selection().ModelLoaded);
+        // Nothing of the model is left to mislead: no caption, picture, scale or size of it, and the
+        // free panel says how to get it back.
+        QCOMPARE(viewer.windowTitle(), QStringLiteral("OPT_Zedaruz_V4a"));
+        QCOMPARE(CountNotBlack(viewer.View().grabFramebuffer()), 0);
+        QCOMPARE(viewer.Bar().Text(2), QStringLiteral(u"No model open \u2014 F5 opens ship.opt again"));
+        QVERIFY(viewer.Bar().Text(0).isEmpty() && viewer.Bar().Text(1).isEmpty());
+        QTest::keyClick(&viewer, Qt::Key_F5);
+        QVERIFY(app.selection().ModelLoaded);
+        QCOMPARE(viewer.windowTitle(), QString::fromStdString(path));
+        QVERIFY(CountNotBlack(viewer.View().grabFramebuffer()) > 0);
+        QCOMPARE(viewer.Bar().Text(1), QStringLiteral("Size=     20   Meters"));
+        QVERIFY(!viewer.Bar().Text(2).contains(QStringLiteral("No model")));
+    }
+
+    void aReloadAndAnOpenShowTheCameraAndTheSelectionTheyLeave() {
+        RunningApp app;
+        TGLW& viewer = app.viewer();
+        app.OpenModel(GapModel(), "ship.opt");
+        const QImage fresh = viewer.View().grabFramebuffer();
+        QVERIFY(Activated(viewer));
+        QTest::mouseClick(&viewer.View(), Qt::LeftButton, {}, Middle(viewer.View()));  // the view's keys
+        QTest::keyClick(&viewer.View(), Qt::Key_Up);
+        QTest::keyClick(&viewer.View(), Qt::Key_Equal);
+        QCOMPARE(viewer.Bar().Text(0), QStringLiteral("Scale= 2"));
+        QVERIFY(viewer.View().grabFramebuffer() != fresh);
+        // F5 resets the camera: the picture and the scale text show the reset one at once, and the
+        // next key takes one step from it.
+        QTest::keyClick(&viewer.View(), Qt::Key_F5);
+        QCOMPARE(viewer.Bar().Text(0), QStringLiteral("Scale= 1"));
+        QCOMPARE(viewer.View().grabFramebuffer(), fresh);
+        QTest::keyClick(&viewer.View(), Qt::Key_Up);
+        QCOMPARE(app.view().AngleX, 10);
+
+        // Another file keeps the selected mesh (the user's click decides), and its list shows it.
+        ClickRow(app.panel().LBMESH(), 1);
+        QCOMPARE(app.selection().SelectedMesh, 1);
+        optb::Model threeMeshes = GapModel();
+        threeMeshes.entries[1] = QuadMesh(10, "HULL");
+        app.OpenModel(threeMeshes, "other.opt");
+        QCOMPARE(app.panel().LBMESH()->currentRow(), 1);
+        QVERIFY(CountColour(viewer.View().grabFramebuffer(), kRed) > 0);
+    }
+
+    void aKeyGoesToTheListBoxOrToTheViewNotToBoth() {
+        RunningApp app;
+        TGLW& viewer = app.viewer();
+        app.OpenModel(GapModel(), "ship.opt");
+        viewer.Item(QStringLiteral("ListTextures1"))->trigger();
+        ListBox& sb = viewer.SB();
+        QVERIFY(Activated(viewer));
+        QTest::mouseClick(sb.viewport(), Qt::LeftButton, {}, sb.visualRect(sb.model()->index(0, 0)).center());
+        QVERIFY(sb.hasFocus());
+        QTest::keyClick(&sb, Qt::Key_Down);  // the list's line, not the model's turn
+        QCOMPARE(sb.currentIndex().row(), 1);
+        QCOMPARE(app.view().AngleX, 0);
+        QTest::keyClick(&sb, Qt::Key_Minus);  // a key the list has no use for still zooms
+        QCOMPARE(viewer.Bar().Text(0), QStringLiteral("Scale= 0.889999985694885"));
+        QCOMPARE(sb.currentIndex().row(), 1);
+        // A click into the view gives it the keys.
+        QTest::mouseClick(&viewer.View(), Qt::LeftButton, {}, Middle(viewer.View()));
+        QVERIFY(viewer.View().hasFocus());
+        QTest::keyClick(&viewer.View(), Qt::Key_Down);
+        QCOMPARE(app.view().AngleX, -10);
+        QCOMPARE(sb.currentIndex().row(), 1);
     }
 
     void listingsAppendInOrderAndClearEmpties() {

@@ -14,6 +14,11 @@ public:
     RecordingHost(opt::ModelStore& store, opt::SelectionState& selection)
         : store_(store), selection_(selection) {}
     void ShowMessage(const std::string& text) override { messages.push_back(text); }
+    // Every question is answered Yes, as by a user who means the click.
+    bool Ask(const std::string& question) override {
+        questions.push_back(question);
+        return true;
+    }
     void Redraw() override {
         ++redraws;
         if (store_.tcb[0].Type == opt::kMeshDescriptor) minXAtRedraw.push_back(store_.tcb[0].HZ_Min[0]);
@@ -23,7 +28,7 @@ public:
     std::vector<std::string> ResBoxLines() const override { return opt::ResolutionLines(store_); }
     void SetResBoxText(const std::string& text) override { resBoxText = text; }
 
-    std::vector<std::string> messages;
+    std::vector<std::string> messages, questions;
     int redraws = 0;
     std::vector<float> minXAtRedraw;  // HZ_Min x of descriptor 0 at each redraw
     std::string resBoxText;

@@ -103,10 +103,10 @@ TEST_F(HardpointEditor, UndoAfterTwoUpdatesRestoresTheOriginalBytes) {
     EXPECT_EQ(Disk(), original);
     EXPECT_EQ(store->ttbh[0].X, 1.0f);
     EXPECT_EQ(store->ttbh[0].Z, 3.0f);
-    // The mode is entered again: no part chosen, type box empty; the entry stays chosen, so the next
-    // Update acts on it.
-    EXPECT_EQ(edit.Widgets().RG1Index, -1);
-    EXPECT_TRUE(edit.Widgets().EHPTypeItems.empty());
+    // The mode is entered again with the entry and the part still chosen, the box showing the
+    // restored value, so the next Update acts on what the user sees.
+    EXPECT_EQ(edit.Widgets().RG1Index, 2);
+    EXPECT_EQ(edit.Widgets().EText, "3");
     EXPECT_EQ(edit.Widgets().LBEDIndex, Line(0));
     Type(1, "7");
     edit.SBUpdateClick();

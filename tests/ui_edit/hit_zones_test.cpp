@@ -33,9 +33,9 @@ TEST_F(HitZones, TriangleGivesTheBoxAroundItsThreeVertices) {
     ExpectTriple(d.HZ_Max, 2, 4, 0, "HZ_Max");
     ExpectTriple(d.HZ_Span, 2, 4, 6, "HZ_Span");
     ExpectTriple(d.HZ_Centre, 1, 2, -3, "HZ_Centre");
-    EXPECT_EQ(host.messages,
-              std::vector<std::string>{" Make sure you have a copy of file before writing there is no "
-                                       "undo feature for hitzones"});
+    EXPECT_EQ(host.messages, std::vector<std::string>{
+                                 " Make sure you have a copy of file before writing there is no "
+                                 "undo feature for hitzones\nFile > Revert Last Write undoes a write."});
     EXPECT_TRUE(selection.DisplayMode.IsDown(opt::SBShoHZ));
     EXPECT_EQ(host.resBoxText, "0");
     EXPECT_TRUE(edit.Widgets().SBHZWrite);

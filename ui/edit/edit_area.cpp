@@ -200,6 +200,10 @@ void EditArea::SBUndoClick() {
     lastWrites_.clear();
     const Mode mode = ActiveMode();
     if (!MayUpdate(mode)) return;
+    // The part stays chosen and its box shows the restored value: an Update right after writes what
+    // the user sees. (Entering the hardpoint and descriptor modes again empties the type list.)
+    const int part = w_.RG1Index;
+    const std::vector<std::string> types = w_.EHPTypeItems;
     switch (mode) {
         case Mode::Hardpoints:
             UndoHardpoint();
@@ -214,6 +218,8 @@ void EditArea::SBUndoClick() {
         case Mode::None:
             return;
     }
+    w_.EHPTypeItems = types;
+    if (part >= 0 && part < static_cast<int>(w_.RG1.size())) RG1Click(part);
     host_.Redraw();
 }
 

@@ -35,6 +35,8 @@ public:
     virtual ~EditHost() = default;
     // A modal notice with an OK button.
     virtual void ShowMessage(const std::string& text) = 0;
+    // A modal question with Yes and No; true for Yes.
+    virtual bool Ask(const std::string& question) = 0;
     // ShowHZ: clear the view and run DrawModel.
     virtual void Redraw() = 0;
     // FormHide: hide the control panel unless "Keep On Top" is checked, then Redraw.
@@ -137,6 +139,9 @@ private:
     // The table entry whose number LBED's line shows.
     std::optional<int> EntryOfLine(int line) const;
     int32_t MainOffset() const { return store_.txw.Main_Offset; }
+    // True in the writer's own mode; elsewhere the answer to "<question>? File > Revert Last Write
+    // undoes it." (Yes: write).
+    bool AskedOutsideMode(bool inOwnMode, const std::string& question);
     // Writes every descriptor as the table holds it, with the edit made (the descriptor editor's
     // write-back); hides WriteHZ.
     bool WriteHZ(const Edit& edit);

@@ -71,6 +71,7 @@ void EditArea::UndoDescriptor() {
     WriteHZ(DescriptorPayloadEdit{selection_.Edit_Index, tedhz_->Snapshot});
     SBHZEDClick();
     KeepEntryChosen();
+    w_.EHPTypeText = std::string(MeshTypeName(tedhz_->New.Mesh_Type));
 }
 
 }  // namespace opt

@@ -1,5 +1,6 @@
 // LOD-distance mode (SBRes): distance k of every LOD set, written at each set's Data_Offset.
 #include "edit/core/edit_numbers.h"
+#include "edit/core/lod_distance_edit.h"
 #include "listings/listings.h"
 #include "ui/edit/edit_area.h"
 
@@ -21,10 +22,12 @@ void EditArea::ChooseDistances() {
 }
 
 void EditArea::DistancePart(int item) {
-    const float dist[kEditableLodDistances] = {store_.Dist_1, store_.Dist_2, store_.Dist_3};
     if (item < kEditableLodDistances) {
         w_.SetE();
-        w_.EText = TenDecimalsText(dist[item], store_.Decimal_Separator);
+        // The box offers only what the file holds (the memo lists it): where no set gives distance k,
+        // it stays empty and Update writes nothing until a number is typed.
+        const std::optional<float> onFile = LodDistanceOnFile(store_, item);
+        w_.EText = onFile ? TenDecimalsText(*onFile, store_.Decimal_Separator) : std::string();
     }
     w_.SetButU();
 }

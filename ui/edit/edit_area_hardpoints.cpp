@@ -60,6 +60,7 @@ void EditArea::UndoHardpoint() {
     UpdateFile();
     SBHPClick();
     KeepEntryChosen();
+    w_.EHPTypeText = std::string(TypeName(thp_->New.HP_Type));
 }
 
 void EditArea::UpdateFile() {

@@ -20,6 +20,8 @@ inline constexpr const char* kSBUndoHint = "Restores  selected hardpoint";
 inline constexpr const char* kSBHZWriteCaption = "WriteHZ";
 inline constexpr const char* kSBHZWriteHint = "Writes auto computed Hitzone info to file";
 inline constexpr const char* kSBHZ0Caption = "Write HZ  0`s";
+// The second line of the hit-zone warning: the write journal undoes what the warning says cannot be.
+inline constexpr const char* kRevertLastWriteNote = "File > Revert Last Write undoes a write.";
 inline constexpr const char* kRLabelCaption = "Select any item,does not make a difference";
 inline constexpr const char* kFE1Text = "Flags Longint";
 inline constexpr const char* kFE1Hint = "enter number then dbl click";

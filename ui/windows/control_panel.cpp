@@ -13,7 +13,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShortcut>
-#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QToolButton>
 
@@ -128,7 +127,23 @@ void TML::EmptyLoadLists() {
     ResBox_->clear();
     ResBox_->setEditText(QString());
     LB_->clear();
+    // The picture, its size and palette texts belong to the list's entry: none while the list is
+    // empty. shownEntry_ stays, for the load to show it again.
+    Image_->clear();
+    preview_.clear();
+    Bar_->SetText(2, std::string());
+    Bar_->SetText(3, std::string());
     LoadBmp_->setEnabled(false);
+}
+
+void TML::ShowTextureAgain() {
+    const std::string file = viewer_ != nullptr ? viewer_->ModelPath() : std::string();
+    if (shownEntry_ < 0 || shownEntry_ >= LB_->count() || file != shownFile_) {
+        shownEntry_ = -1;
+        return;
+    }
+    MarkRow(LB_, shownEntry_);
+    LBClick(shownEntry_);
 }
 
 void TML::ShowReaderLists(const ModelStore& store) {
@@ -163,6 +178,10 @@ void TML::OnLoad() {
         if (store.ttfd[b].Type != 0) faceData.append(QString::number(b));
     LBMESH_->addItems(meshes);
     LBFACE_->addItems(faceData);
+    // A load keeps the selection's numbers: the lists mark the entries the picture highlights.
+    MarkRow(LBMESH_, model_.Selection.SelectedMesh);
+    MarkRow(LBFACE_, model_.Selection.SelectedFaceData);
+    ShowTextureAgain();
 
     ResBox_->setEditText(QStringLiteral("0"));
     if (!model_.Selection.DisplayMode.IsDown(SBWire)) PutDown(SBMESH);
@@ -203,6 +222,8 @@ void TML::LBClick(int i) {
     const ModelStore& store = model_.Store;
     const int record = TextureRecordOfEntry(store, i);
     model_.Selection.SelectedTexture = record;
+    shownEntry_ = i;
+    shownFile_ = viewer_ != nullptr ? viewer_->ModelPath() : std::string();
     const int p = PreviewPaletteNumber(store, record);
     ShowTexture(record);
     ++ImageShown();
@@ -238,14 +259,8 @@ void TML::LoadBmpClick() {
     const TextureImportPlan plan = PlanTextureImport(model_.Store, edit, model);
     const AppliedEdit applied =
         ApplyPlan(model_.Store, plan.Edit, {model, JournalFilePath(TheDirs().SaveDataDir), true, nullptr});
-    viewer_->LoadWireTex();  // the view, the list and the textured display read the new pixels
-    if (entry < LB_->count()) {
-        {
-            const QSignalBlocker quiet(LB_);  // one click below, whether or not the row changes
-            LB_->setCurrentRow(entry);
-        }
-        LBClick(entry);
-    }
+    // The view, the list, the textured display and the picture read the new pixels.
+    viewer_->LoadWireTex();
     std::string text;
     for (const auto& line : ImportReport(plan, applied.Runs)) text += (text.empty() ? "" : "\n") + line;
     TheDialogs().Message(text);
@@ -267,6 +282,9 @@ void TML::ModeButtonClick(ModeButton b) {
         case SBFace:
         case SBVx:
             HideRP();
+            // The mode's picture at once (leaving the textured display among others); the panel
+            // stays, as these modes wait for a choice in its lists.
+            if (viewer_ != nullptr) viewer_->ShowHZ(0);
             break;
         case SBSHoHP:
         case SBShoHZ:
@@ -281,6 +299,7 @@ void TML::ModeButtonClick(ModeButton b) {
             break;
         default:
             if (modeHooks_[static_cast<size_t>(b)]) modeHooks_[static_cast<size_t>(b)]();
+            if (viewer_ != nullptr) viewer_->ShowHZ(0);  // the edit mode's picture at once
             break;
     }
 }

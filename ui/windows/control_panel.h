@@ -56,7 +56,8 @@ public:
     void OnLoad();
     // The redraw request: hide the panel unless "Keep On Top" is checked, then redraw the view.
     void FormHide();
-    // Open and reload, step 3: empty the resolution box (entries and text) and the texture list.
+    // Open and reload, step 3: empty the resolution box (entries and text) and the texture list;
+    // the texture picture goes with the list (a load of the same file shows it again).
     void EmptyLoadLists();
     // After the read: the LOD numbers the reader met into the resolution box, the texture names
     // into the texture list, in reading order.
@@ -98,6 +99,9 @@ public:
     const EditControls& Edit() const { return edit_; }
     // Cleared by every load; set by the hit-zone computation.
     bool& HitZonesComputed() { return hitZonesComputed_; }
+    // The size the panel starts with: wide enough for the memo's record lines beside the edit area,
+    // tall enough for a few rows in each list (PlaceAtStart keeps it within the screen).
+    QSize StartSize() const;
 
     // ---- Click handlers ----
     void LBMESHClick(int i);
@@ -127,6 +131,9 @@ private:
     void ConnectHandlers();
     void HideRP();
     void ShowTexture(int record);
+    // The picture of texture-list entry shownEntry_ again, read from the file as it now is, when the
+    // load read the file it was shown from and the list still has that entry; else no picture.
+    void ShowTextureAgain();
 
     WindowModel& model_;
     TGLW* viewer_ = nullptr;
@@ -157,6 +164,8 @@ private:
 
     std::function<void()> fe1DblClick_;
     std::vector<uint8_t> preview_;
+    int shownEntry_ = -1;    // the texture-list entry whose picture Image shows (-1: none)
+    std::string shownFile_;  // the model file that picture was read from
     bool hitZonesComputed_ = false;
     bool hidingItself_ = false;  // FormHide is hiding the panel: its own hide is not a new request
 };

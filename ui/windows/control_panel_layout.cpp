@@ -11,10 +11,13 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QStatusBar>
+#include <QTextDocument>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "ui/edit/edit_widgets.h"
 #include "ui/windows/control_panel.h"
@@ -30,6 +33,15 @@ constexpr int kToolBarHeight = 24;
 constexpr int kSpeedButtonSize = 22;
 constexpr int kLeftPanelWidth = 89;
 constexpr int kRightPanelWidth = 148;
+constexpr int kDesignedWidth = 511;
+constexpr int kDesignedHeight = 437;
+// Rows a list keeps when the panel is made small (a screen at twice the scale): it scrolls instead.
+constexpr int kSmallListRows = 2;
+// Rows each list on the left shows at the panel's start size, where the screen has the room.
+constexpr int kStartListRows = 5;
+// Columns of digits the memo shows whole at the panel's start size, beside the edit area: as wide as
+// the widest record and distance lines of the edit modes (about 60 characters of text).
+constexpr int kMemoColumns = 56;
 
 // Short texts of the mode buttons, in tool-bar order: the start of each tooltip, before the hint.
 constexpr const char* kModeGlyphs[kModeButtonCount] = {"Ms", "Fc", "Vx", "sHP", "HP",  "sHZ", "HZ",
@@ -65,6 +77,7 @@ QListWidget* ListBoxNamed(QWidget* parent, const QString& name) {
     auto* list = new QListWidget(parent);
     list->setObjectName(name);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setMinimumHeight(kSmallListRows * list->fontMetrics().height() + 2 * list->frameWidth());
     return list;
 }
 
@@ -216,6 +229,8 @@ QWidget* TML::BuildCentrePanel() {
     col->addLayout(imageRow, 1);
     Memo_ = new QPlainTextEdit(CP);
     Memo_->setObjectName(QStringLiteral("Memo"));
+    Memo_->setMinimumHeight(kSmallListRows * Memo_->fontMetrics().height() +
+                            Memo_->horizontalScrollBar()->sizeHint().height() + 2 * Memo_->frameWidth());
     Memo_->setLineWrapMode(QPlainTextEdit::NoWrap);
     Memo_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -258,11 +273,25 @@ QWidget* TML::BuildRightPanel() {
     return RP;
 }
 
+QSize TML::StartSize() const {
+    // The designed width, or wider where the memo needs it to show kMemoColumns columns beside the
+    // lists and the edit area (the text, its margins, the scroll bar and the frames around it).
+    const int text = Memo_->fontMetrics().horizontalAdvance(QString(kMemoColumns, QLatin1Char('0')));
+    const int memo = text + 2 * static_cast<int>(Memo_->document()->documentMargin()) +
+                     Memo_->verticalScrollBar()->sizeHint().width() + 2 * Memo_->frameWidth();
+    constexpr int kCentreMargins = 4;
+    const int width = std::max(kDesignedWidth, kLeftPanelWidth + memo + kCentreMargins + kRightPanelWidth);
+    // The designed height, or taller where the four lists on the left need it for kStartListRows rows.
+    constexpr int kLeftLists = 4;
+    const int moreRows =
+        kLeftLists * (kStartListRows - kSmallListRows) * LBMESH_->fontMetrics().lineSpacing();
+    return {width, std::max(kDesignedHeight, minimumSizeHint().height() + moreRows)};
+}
+
 TML::TML(WindowModel& model, QWidget* parent) : QWidget(parent, Qt::Window), model_(model) {
     setObjectName(QStringLiteral("TML"));
     setWindowTitle(QStringLiteral("Opt_Zedaruz"));
     setAttribute(Qt::WA_QuitOnClose, false);
-    resize(511, 437);
 
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
@@ -281,6 +310,7 @@ TML::TML(WindowModel& model, QWidget* parent) : QWidget(parent, Qt::Window), mod
     Bar_ = std::make_unique<StatusPanels>(bar, std::initializer_list<int>{100, 74, 150, 50});
 
     memoSink_ = MemoWidgetSink(Memo_);
+    resize(StartSize());
     PutDown(SBMESH);
     ConnectHandlers();
 }

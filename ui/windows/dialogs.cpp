@@ -25,6 +25,11 @@ public:
     void Error(const std::string& text) override {
         QMessageBox::critical(QApplication::activeWindow(), QApplication::applicationName(), Local8(text));
     }
+    bool Ask(const std::string& question) override {
+        return QMessageBox::question(QApplication::activeWindow(), QApplication::applicationName(),
+                                     Local8(question), QMessageBox::Yes | QMessageBox::No,
+                                     QMessageBox::No) == QMessageBox::Yes;
+    }
     std::optional<std::string> ChooseOpenFile(const std::string& startDir,
                                               const std::string& filter) override {
         const QString path = QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(),
@@ -43,6 +48,10 @@ class StandardErrorOnly : public Dialogs {
 public:
     void Message(const std::string& text) override { std::fprintf(stderr, "%s\n", text.c_str()); }
     void Error(const std::string& text) override { std::fprintf(stderr, "%s\n", text.c_str()); }
+    bool Ask(const std::string& question) override {
+        std::fprintf(stderr, "%s No\n", question.c_str());
+        return false;
+    }
     std::optional<std::string> ChooseOpenFile(const std::string&, const std::string&) override {
         return std::nullopt;
     }

@@ -18,6 +18,8 @@ public:
     virtual void Message(const std::string& text) = 0;
     // The error box: the message of an error that stopped an event handler.
     virtual void Error(const std::string& text) = 0;
+    // A question with Yes and No buttons, No the default; true for Yes.
+    virtual bool Ask(const std::string& question) = 0;
     // The open dialog: a filter in the "text|pattern|text|pattern" form and the folder it starts
     // in. Returns the chosen full path, or nothing when the user cancels.
     virtual std::optional<std::string> ChooseOpenFile(const std::string& startDir,
@@ -36,8 +38,9 @@ public:
 Dialogs& TheDialogs();
 // Installs `dialogs` (not owned); nullptr restores the Qt boxes.
 void SetDialogs(Dialogs* dialogs);
-// For runs nobody watches (the screenshot mode): notices and errors go to standard error and the
-// program goes on; no dialog or modal window is shown, and the open dialog gives nothing.
+// For runs nobody watches (the screenshot mode): notices, errors and questions go to standard error
+// and the program goes on; no dialog or modal window is shown, the open dialog gives nothing and
+// every question is answered No.
 Dialogs& StandardErrorDialogs();
 
 // "*.opt|*.opt|*.op1|*.op1" in Qt's form: "*.opt (*.opt);;*.op1 (*.op1)".

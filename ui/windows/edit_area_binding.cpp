@@ -106,6 +106,8 @@ void EditAreaBinding::Mirror() {
 
 void EditAreaBinding::ShowMessage(const std::string& text) { TheDialogs().Message(text); }
 
+bool EditAreaBinding::Ask(const std::string& question) { return TheDialogs().Ask(question); }
+
 void EditAreaBinding::Redraw() {
     if (panel_.Viewer() != nullptr) panel_.Viewer()->ShowHZ(0);
 }

@@ -33,6 +33,7 @@ public:
 
     // EditHost.
     void ShowMessage(const std::string& text) override;
+    bool Ask(const std::string& question) override;
     void Redraw() override;
     void FormHide() override;
     std::vector<std::string> ResBoxLines() const override;

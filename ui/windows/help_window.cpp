@@ -4,6 +4,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "ui/windows/startup.h"
+
 namespace opt {
 
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), browser_(new QTextBrowser(this)) {
@@ -26,6 +28,7 @@ void HelpWindow::ShowContext(const std::string& helpFile, int context) {
     page.setFragment(QStringLiteral("section%1").arg(context));
     browser_->setSource(page);
     setWindowTitle(browser_->documentTitle());
+    if (!isVisible()) FitOnScreen(*this);  // where the user moved it, it stays
     show();
     raise();
     activateWindow();

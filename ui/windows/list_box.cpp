@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QFontMetrics>
+#include <QPainter>
 #include <QPalette>
 #include <QScrollBar>
 #include <QStyle>
@@ -102,6 +103,21 @@ void ListBox::Replace(LineStore lines) {
     flushQueued_ = false;
     model_->Replace(std::move(lines));
     RemeasureRows();
+}
+
+void ListBox::SetEmptyHint(const QString& hint) {
+    emptyHint_ = hint;
+    viewport()->update();
+}
+
+void ListBox::paintEvent(QPaintEvent* event) {
+    QListView::paintEvent(event);
+    if (emptyHint_.isEmpty() || model_->rowCount() > 0) return;
+    QPainter painter(viewport());
+    painter.setPen(palette().color(QPalette::Text).darker(130));
+    painter.drawText(viewport()->rect().adjusted(4, 2, -4, -2),
+                     Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+                     emptyHint_);  // whole, on more lines where the pane is narrow
 }
 
 void ListBox::changeEvent(QEvent* event) {

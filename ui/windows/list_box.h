@@ -58,9 +58,13 @@ public:
     std::vector<std::string> Lines() const { return model_->Lines().Copy(); }
     // The width every row gets: the widest line shown, in pixels of the box's font.
     int RowWidth() const { return rowWidth_; }
+    // One line drawn in the empty box, saying what comes there; it is no line of the box.
+    void SetEmptyHint(const QString& hint);
+    const QString& EmptyHint() const { return emptyHint_; }
 
 protected:
     void changeEvent(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     // Widens the rows to the widest line the store has found, measured whole.
@@ -74,6 +78,7 @@ private:
     int rowWidth_ = 0;
     size_t measuredLine_ = LineStore::kNone;  // the line WidenRows measured last
     bool flushQueued_ = false;
+    QString emptyHint_;
 };
 
 }  // namespace opt

@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QListWidget>
+#include <QSignalBlocker>
 #include <memory>
 
 #include "ui/windows/error_guard.h"
@@ -41,6 +42,12 @@ void OnListClick(QListWidget* list, std::function<void(int)> handler) {
         if (!index.isValid()) return;
         RunGuarded([&] { (*run)(index.row()); });
     });
+}
+
+void MarkRow(QListWidget* list, int row) {
+    if (row < 0 || row >= list->count()) return;
+    const QSignalBlocker quiet(list);  // a mark, not a click
+    list->setCurrentRow(row);
 }
 
 }  // namespace opt

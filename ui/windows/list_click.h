@@ -11,5 +11,8 @@ namespace opt {
 
 // Runs handler(position of the entry) through the error guard on each click of the list.
 void OnListClick(QListWidget* list, std::function<void(int)> handler);
+// Marks entry `row` as the list's current one without a click (nothing where the list has no such
+// entry).
+void MarkRow(QListWidget* list, int row);
 
 }  // namespace opt

@@ -4,7 +4,10 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenuBar>
 #include <QScreen>
+#include <QSplitter>
+#include <QStatusBar>
 #include <algorithm>
 
 #include "edit/core/write_journal.h"
@@ -78,11 +81,21 @@ void AppWindows::Reset() {
     model.reset();
 }
 
-void CentreOnScreen(QWidget& window) {
+namespace {
+
+// The area of the screen the window is on that windows may take.
+QRect AvailableArea(const QWidget& window) {
     const QScreen* screen = window.screen() != nullptr ? window.screen() : QGuiApplication::primaryScreen();
-    if (screen == nullptr) return;
+    return screen != nullptr ? screen->availableGeometry() : QRect();
+}
+
+}  // namespace
+
+void CentreOnScreen(QWidget& window) {
+    const QRect area = AvailableArea(window);
+    if (area.isEmpty()) return;
     QRect frame = window.frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
+    frame.moveCenter(area.center());
     window.move(frame.topLeft());
 }
 
@@ -92,26 +105,51 @@ void BringToFront(QWidget& window) {
     window.activateWindow();
 }
 
-void PlaceBeside(QWidget& viewer, QWidget& panel) {
+void FitOnScreen(QWidget& window) {
+    const QRect area = AvailableArea(window);
+    if (area.isEmpty()) return;
+    window.resize(window.size().boundedTo(area.size()));
+    CentreOnScreen(window);
+}
+
+void PlaceAtStart(TGLW& viewer, QWidget& panel) {
     // The panel's lists can make it larger than designed: lay it out before measuring it.
     panel.ensurePolished();
     if (panel.layout() != nullptr) panel.layout()->activate();
-    panel.resize(panel.size().expandedTo(panel.minimumSizeHint()));
-    const QScreen* screen = viewer.screen() != nullptr ? viewer.screen() : QGuiApplication::primaryScreen();
-    if (screen == nullptr) return;
-    const QRect area = screen->availableGeometry();
+    const QRect area = AvailableArea(viewer);
+    if (area.isEmpty()) return;
     constexpr int kGap = 8;
-    const QSize v = viewer.frameGeometry().size();
-    const QSize p = panel.frameGeometry().size().expandedTo(panel.size());
-    if (v.width() + kGap + p.width() > area.width()) {
-        CentreOnScreen(viewer);
-        CentreOnScreen(panel);
-        return;
+    const int splitter = viewer.Splitter1()->handleWidth();
+    const int bars = viewer.menuBar()->sizeHint().height() + viewer.statusBar()->sizeHint().height();
+    const int panelMin = panel.minimumSizeHint().width();
+    QSize p = panel.size().expandedTo(panel.minimumSizeHint()).boundedTo(area.size());
+
+    // The view about half the screen's height, and a list pane beside it about as wide, at least two
+    // thirds of the view's width; the view smaller (down to a third of the screen's height) where the
+    // panel needs the room.
+    const int room = area.width() - kGap - p.width() - splitter;  // for the view and the list pane
+    int side = std::min(area.height() / 2, room * 3 / 5);
+    const bool beside = side >= area.height() / 3;
+    int width = 0;
+    if (beside) {
+        width = side + splitter + std::min(room - side, 2 * side);
+    } else {
+        side = area.height() / 2;
+        width = std::min(area.width(), 2 * side + splitter);
+        // The panel as narrow as it can be, where that keeps the view clear of it.
+        p.setWidth(std::max(panelMin, std::min(p.width(), area.width() - side - splitter - kGap)));
     }
-    const int left = area.left() + (area.width() - v.width() - kGap - p.width()) / 2;
-    const int top = area.top() + std::max(0, (area.height() - std::max(v.height(), p.height())) / 2);
-    viewer.move(left, top);
-    panel.move(left + v.width() + kGap, top);
+    viewer.resize(width, side + bars);
+    panel.resize(p);
+    const int top = area.top() + std::max(0, (area.height() - std::max(side + bars, p.height())) / 2);
+    if (beside) {
+        const int left = area.left() + (area.width() - width - kGap - p.width()) / 2;
+        viewer.move(left, top);
+        panel.move(left + width + kGap, top);
+    } else {
+        viewer.move(area.left(), top);
+        panel.move(area.right() + 1 - p.width(), top);
+    }
 }
 
 namespace {
@@ -143,7 +181,7 @@ AppWindows CreateWindows(const ProgramFolders& folders) {
     w.ml->SetViewer(w.glw.get());
     w.ml->SetPalettePanel(w.pa.get());
     ConnectEditors(w);
-    PlaceBeside(*w.glw, *w.ml);
+    PlaceAtStart(*w.glw, *w.ml);
     CentreOnScreen(*w.about);
     w.glw->RestoreSettings();
     return w;

@@ -56,8 +56,13 @@ AppWindows CreateWindows(const ProgramFolders& folders);
 void CentreOnScreen(QWidget& window);
 // Shows a window, raises it above the others and gives it the keyboard.
 void BringToFront(QWidget& window);
-// Places the control panel from its real size beside the viewer, the pair centred on the screen,
-// where the screen is wide enough for both; otherwise each is centred.
-void PlaceBeside(QWidget& viewer, QWidget& panel);
+// The first start's places (remembered ones replace them): the viewer sized to the screen, its
+// view about half the screen's height and the list pane beside it, and the control panel at its start
+// size, no larger than the screen (its lists shrink or scroll). The pair stands side by side, centred,
+// where the screen is wide enough; otherwise the viewer goes to the screen's left edge and the panel
+// to its right edge, over the list pane rather than the view.
+void PlaceAtStart(TGLW& viewer, QWidget& panel);
+// Makes a window no larger than the available area of its screen and centres it there.
+void FitOnScreen(QWidget& window);
 
 }  // namespace opt

@@ -1,6 +1,7 @@
 #include "ui/windows/status_panels.h"
 
 #include <QLabel>
+#include <QScreen>
 #include <QStatusBar>
 #include <algorithm>
 
@@ -28,9 +29,12 @@ QLabel* StatusPanels::Panel(int panel) const {
 }
 
 void StatusPanels::SetText(int panel, const std::string& text) {
+    SetText(panel, QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+void StatusPanels::SetText(int panel, const QString& shown) {
     QLabel* label = Panel(panel);
     if (label == nullptr) return;
-    const QString shown = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
     label->setText(shown);
     // A text wider than the designed width widens its panel instead of being cut.
     const int needed =
@@ -38,6 +42,19 @@ void StatusPanels::SetText(int panel, const std::string& text) {
     const int width = std::max(widths_[static_cast<size_t>(panel)], needed);
     label->setMinimumWidth(width);
     if (static_cast<size_t>(panel) + 1 < panels_.size()) label->setMaximumWidth(width);
+    HoldPanels();
+}
+
+void StatusPanels::HoldPanels() {
+    // A narrow window (a screen at twice the scale) would let the panels overlap: the window grows
+    // to hold them all, as far as its screen allows.
+    QWidget* window = bar_->window();
+    if (window == nullptr || window->width() >= bar_->minimumSizeHint().width()) return;
+    int width = bar_->minimumSizeHint().width();
+    if (const QScreen* screen = window->screen())
+        width = std::min(
+            width, screen->availableGeometry().width() - (window->frameGeometry().width() - window->width()));
+    if (width > window->width()) window->resize(width, window->height());
 }
 
 QString StatusPanels::Text(int panel) const {

@@ -7,6 +7,7 @@
 #include "listings/registry.h"
 #include "model/store.h"
 #include "render/core/image_export.h"
+#include "render/gl/gl_view.h"
 #include "ui/windows/about_box.h"
 #include "ui/windows/control_panel.h"
 #include "ui/windows/dialogs.h"
@@ -68,8 +69,10 @@ void TGLW::Panel1Click() {
 void TGLW::ShowControlPanel() {
     if (ml_ == nullptr) return;
     BringToFront(*ml_);
-    if (std::exchange(startHint_, false)) Bar_->SetText(2, std::string());
+    if (std::exchange(startHint_, false)) ShowFreePanel();
 }
+
+void TGLW::FrameModel1Click() { view_->FrameModel(); }
 
 void TGLW::ReloadClick() {
     if (!modelPath_.empty()) LoadWireTex();

@@ -8,6 +8,7 @@
 
 #include "edit/core/journaled_load.h"
 #include "edit/core/write_journal.h"
+#include "render/core/view_state.h"
 #include "render/gl/gl_view.h"
 #include "ui/windows/control_panel.h"
 #include "ui/windows/dialogs.h"
@@ -59,7 +60,13 @@ void TGLW::ReadVxfromOPt1Click() {
     BeginLoad();
     model_.View.ResizeGuard = false;
     const auto path = TheDialogs().ChooseOpenFile(OpenDialogStartDir(), kOpenFilter);
-    if (!path) return;  // stays in the no-model state
+    if (!path) {
+        // The no-model state stays, and the window says so: no caption, picture or size of a model
+        // it no longer holds.
+        setWindowTitle(QString::fromLatin1(kViewerCaption));
+        ShowNoModel();
+        return;
+    }
     ReadChosenFile(*path);
 }
 
@@ -100,12 +107,15 @@ void TGLW::ReadAndShow() {
         LoadNotingInterruptedWrite(model_.Store, modelPath_, JournalFilePath(TheDirs().SaveDataDir));
     } catch (...) {
         ShowReaderLists();
+        ShowNoModel();
         throw;
     }
     ShowReaderLists();
     loaded_ = identity;
     SB_->Flush();
     ShowInView(true);
+    // F5 after a cancelled open brings the model back under its own name.
+    setWindowTitle(QString::fromLocal8Bit(modelPath_.data(), static_cast<qsizetype>(modelPath_.size())));
 }
 
 void TGLW::ShowReaderLists() {
@@ -122,7 +132,12 @@ void TGLW::ShowInView(bool afterRead) {
     };
     if (afterRead) {
         hooks.OnLoad = [this] { ml_->OnLoad(); };
+        const ViewCamera before = CameraOf(model_.View);
         view_->LoadOrtho(modelPath_, hooks);
+        // The load draws its first frame with the camera of before and then resets the camera: the
+        // picture and the scale text show the reset one at once.
+        if (CameraOf(model_.View) != before) view_->ShowHZ();
+        ShowScaleText();
     } else {
         view_->RedrawFromTables(hooks);
     }

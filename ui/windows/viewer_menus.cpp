@@ -100,13 +100,22 @@ void TGLW::BuildMenus() {
     QMenu* view = AddMenu(bar, "View1", "View   ");
     on(AddItem(view, {"Panel1", "Panel     &SpaceBar", "Press Spacebar when model loaded"}),
        &TGLW::Panel1Click);
+    QAction* frame = AddItem(view, {"FrameModel1", "Frame Model",
+                                    "Centres the model in the view and fits it (Home on the view, or "
+                                    "a double-click with the middle button)"});
+    // Home frames while the view has the keyboard; the list box keeps its own Home.
+    frame->setShortcut(QKeySequence(Qt::Key_Home));
+    frame->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    p_->addAction(frame);
+    on(frame, &TGLW::FrameModel1Click);
     QAction* classic = AddItem(view, {"ClassicTables1", "Classic Table Sizes",
                                       "Loads models with the classic table capacities; the rest of a "
                                       "larger model is not read"});
     classic->setCheckable(true);
     classic->setChecked(AppSettings().value(QString::fromLatin1(setting::kClassicTables), false).toBool());
     model_.Store.Limits = classic->isChecked() ? TableLimits::ClassicSizes() : TableLimits::Grown();
-    connect(classic, &QAction::toggled, this, Guarded([this, classic] { ClassicTables1Click(classic->isChecked()); }));
+    connect(classic, &QAction::toggled, this,
+            Guarded([this, classic] { ClassicTables1Click(classic->isChecked()); }));
 
     QMenu* help = AddMenu(bar, "Help", "Help");
     QAction* contents = AddItem(help, {"Contents1", "Contents", ""});
@@ -125,6 +134,7 @@ void TGLW::SetMenu() {
     if (QAction* revert = Item(QStringLiteral("RevertLastWrite1")))
         revert->setEnabled(loaded && HasWriteToRevert(modelPath_, JournalFilePath(TheDirs().SaveDataDir)));
     if (QAction* reload = Item(QStringLiteral("Reload1"))) reload->setEnabled(!modelPath_.empty());
+    ShowFreePanel();
 }
 
 }  // namespace opt

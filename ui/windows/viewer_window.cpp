@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QFrame>
 #include <QKeyEvent>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QScrollBar>
 #include <QSplitter>
@@ -15,6 +16,7 @@
 #include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <filesystem>
 #include <utility>
 
 #include "render/core/image_export.h"
@@ -34,8 +36,36 @@ namespace {
 constexpr int kSplitterWidth = 8;
 constexpr int kDesignedPanelWidth = 169;
 // Says where to go on the first screen, until the control panel is first shown.
-constexpr const char* kStartHint = "Space: control panel \xB7 F1: help \xB7 drag to turn";
+constexpr const char16_t* kStartHint = u"Space: control panel \u00B7 F1: help \u00B7 drag to turn";
+
+// What the empty list box says comes there.
+constexpr const char* kListBoxHint =
+    "The Lists menu writes the model's blocks here, with their file positions";
+
+// The keys a list box moves through its lines with.
+bool MovesThroughLines(int qtKey) {
+    switch (qtKey) {
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool Inside(const QWidget* outer, const QWidget* w) { return w == outer || outer->isAncestorOf(w); }
+
 }  // namespace
+
+QString NoModelNote(const std::string& modelPath) {
+    const std::string name = std::filesystem::path(modelPath).filename().string();
+    return QStringLiteral("No model open \u2014 F5 opens %1 again")
+        .arg(QString::fromLocal8Bit(name.data(), static_cast<qsizetype>(name.size())));
+}
 
 bool IsModelFileName(const QString& fileName) {
     const QString suffix = QFileInfo(fileName).suffix().toLower();
@@ -45,7 +75,7 @@ bool IsModelFileName(const QString& fileName) {
 TGLW::TGLW(const ProgramFolders& folders, WindowModel& model, QWidget* parent)
     : QMainWindow(parent), model_(model) {
     setObjectName(QStringLiteral("TGLW"));
-    setWindowTitle(QStringLiteral("OPT_Zedaruz_V4a"));
+    setWindowTitle(QString::fromLatin1(kViewerCaption));
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPixelSize(11);
     setFont(font);
@@ -79,6 +109,7 @@ void TGLW::BuildLayout() {
     p_->installEventFilter(this);
 
     SB_ = new ListBox(Splitter1_);
+    SB_->SetEmptyHint(QString::fromLatin1(kListBoxHint));
     Splitter1_->addWidget(p_);
     Splitter1_->addWidget(SB_);
     Splitter1_->handle(1)->installEventFilter(this);
@@ -97,7 +128,8 @@ void TGLW::BuildLayout() {
     auto* bar = statusBar();
     bar->setObjectName(QStringLiteral("Bar"));
     Bar_ = std::make_unique<StatusPanels>(bar, std::initializer_list<int>{100, 150, 150, 50});
-    Bar_->SetText(2, kStartHint);
+    // The view has the keyboard at start: the arrows turn the model until the list box is clicked.
+    view_->setFocus();
     view_->SetCameraMoved([this] {
         RunGuarded([this] {
             view_->DrawMoved();
@@ -133,11 +165,32 @@ void TGLW::ShowHZ(int) { view_->ShowHZ(); }
 
 void TGLW::WP(int palette, const std::string& fileName) { opt::WP(fileName, model_.Store, palette); }
 
-void TGLW::FormKeyDown(const QKeyEvent& key) {
+void TGLW::ShowFreePanel() {
+    if (Bar_ == nullptr) return;
+    if (!model_.Selection.ModelLoaded && !modelPath_.empty())
+        Bar_->SetText(2, NoModelNote(modelPath_));
+    else
+        Bar_->SetText(2, startHint_ ? QString::fromUtf16(kStartHint) : QString());
+}
+
+void TGLW::ShowNoModel() {
+    view_->ShowHZ();  // nothing is loaded: the view clears to black
+    Bar_->SetText(0, std::string());
+    Bar_->SetText(1, std::string());
+    ShowFreePanel();
+}
+
+bool TGLW::KeyOfItsOwn(const QWidget* receiver, int qtKey) const {
+    if (Inside(menuBar(), receiver)) return true;
+    return Inside(SB_, receiver) && MovesThroughLines(qtKey);
+}
+
+bool TGLW::FormKeyDown(const QKeyEvent& key) {
     const KeyOutcome outcome =
         view_->KeyDown(ToViewKey(key.key(), key.modifiers()), ToKeyModifiers(key.modifiers()));
     if (outcome.ShowControlPanel) ShowControlPanel();
     if (outcome.ScaleText) ShowScaleText();
+    return outcome.DrawMoved || outcome.ShowControlPanel;
 }
 
 bool TGLW::FirstDelivery(const QEvent* event, QWidget* receiver) {
@@ -155,9 +208,17 @@ bool TGLW::eventFilter(QObject* watched, QEvent* event) {
     } else if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
                static_cast<QWidget*>(watched)->window() == this &&
                FirstDelivery(event, static_cast<QWidget*>(watched))) {
+        // A key goes to one place: the list box (or the menu bar) keeps the keys it moves with, and
+        // the view takes the others. The view's keys are not consumed otherwise, as they always were
+        // (a control that ignores them passes them on to its parents, which handle them once).
         const auto* key = static_cast<QKeyEvent*>(event);
-        RunGuarded([&] { FormKeyDown(*key); });
-        // Not consumed: the focused control receives the key as well.
+        const auto* receiver = static_cast<QWidget*>(watched);
+        if (!KeyOfItsOwn(receiver, key->key())) {
+            bool used = false;
+            RunGuarded([&] { used = FormKeyDown(*key); });
+            // Not also the list box's own use of the key (its search by the first letter).
+            if (used && Inside(SB_, receiver)) return true;
+        }
     } else if (watched == p_ && event->type() == QEvent::Resize) {
         RunGuarded([this] { pResize(); });
     } else if (watched == Splitter1_->handle(1) && event->type() == QEvent::MouseButtonPress) {

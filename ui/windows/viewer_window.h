@@ -32,6 +32,8 @@ class TPa;
 struct ListingEntry;
 struct WindowModel;
 
+// The viewer's caption while no file was chosen.
+inline constexpr const char* kViewerCaption = "OPT_Zedaruz_V4a";
 // The open dialog's filter and the folder it was designed to start in.
 inline constexpr const char* kOpenFilter = "*.opt|*.opt|*.op1|*.op1";
 inline constexpr const char* kDesignedOpenDir = "d:\\rora\\ivfiles";
@@ -88,6 +90,9 @@ public:
     void ClearListBox1Click();
     void ListClick(const ListingEntry& listing);
     void Panel1Click();
+    // View › Frame Model (Home while the view has the keyboard): the model's box in the middle of the
+    // view, fitted whichever way it is turned.
+    void FrameModel1Click();
     // View › Classic Table Sizes: loads with the classic capacities (checked) or grows the tables to
     // the model (the default); remembered, and the open model is read again at once.
     void ClassicTables1Click(bool classic);
@@ -134,7 +139,8 @@ private:
     void BeginLoad();
     void ReadChosenFile(const std::string& path);
     void ReadAndShow();
-    void FormKeyDown(const class QKeyEvent& key);
+    // Returns whether the view used the key.
+    bool FormKeyDown(const class QKeyEvent& key);
     void pResize();
     // A resize is not a new file: the reload it causes keeps the list box and the camera and draws
     // at once. Resizes coalesce into one reload at the next turn of the event loop, and a splitter
@@ -148,6 +154,16 @@ private:
     void ShowWithCamera(const ViewCamera& camera);
     // Status panel 0: the view's scale, with the model's decimal separator.
     void ShowScaleText();
+    // Status panel 2, the free one: in the no-model state after a model was chosen, how to get it
+    // back; else the first-screen hint until the control panel is first shown; else nothing.
+    void ShowFreePanel();
+    // A cancelled open or a read that failed leaves no model: the view black, no scale and no size
+    // in the status bar, and the free panel says so.
+    void ShowNoModel();
+    // Whether a key pressed on `receiver` is the receiver's own: a list box moves through its lines
+    // with the arrows and Page keys, the menu bar through its menus. Such a key does not reach the
+    // view.
+    bool KeyOfItsOwn(const QWidget* receiver, int qtKey) const;
     // After a read, also a failed one: the reader's lines in the list box, the LOD numbers in the
     // resolution box and the texture names in the texture list, as the store holds them.
     void ShowReaderLists();
@@ -187,5 +203,9 @@ bool PanelWasOpen();
 
 // Whether a dropped file is a model the open dialog would offer (.opt or .op1).
 bool IsModelFileName(const QString& fileName);
+
+// The free status panel's text in the no-model state: "No model open — F5 opens NAME again", NAME
+// the file's name without its folder.
+QString NoModelNote(const std::string& modelPath);
 
 }  // namespace opt
