@@ -5,7 +5,6 @@
 #include "export/export_run.h"
 #include "export/gltf_writer.h"
 #include "model/errors.h"
-#include "zedaruz/version.h"
 #include "render/core/palette_colours.h"
 #include "render/core/texture_load.h"
 #include "render/core/texture_pixels.h"
@@ -13,6 +12,7 @@
 #include "tests/render/export_temp_dir.h"
 #include "tests/support/export_models.h"
 #include "tests/support/sample_models.h"
+#include "zedaruz/version.h"
 
 namespace {
 
