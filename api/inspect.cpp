@@ -13,6 +13,8 @@ static_assert(static_cast<int>(Verdict::Unreadable) == static_cast<int>(opt::Ver
 const char* VerdictName(Verdict verdict) { return opt::VerdictName(static_cast<opt::Verdict>(verdict)); }
 
 Verdict VerdictOf(const Model& model) {
+    // As check says it: a file that holds no model is unreadable, whatever its warnings.
+    if (!opt::WhyNoModel(*model.Internal().store).empty()) return Verdict::Unreadable;
     return static_cast<Verdict>(opt::VerdictOfWarnings(model.Warnings()));
 }
 

@@ -24,13 +24,14 @@ struct Model::Data {
 // The model file's path as the core takes it (UTF-8).
 std::string CorePath(const std::filesystem::path& path);
 
-// Runs the work and turns the core's OptError into zedaruz::Error with the same message.
+// Runs the work and turns the core's OptError into zedaruz::Error with the same message and, where
+// the system refused a file, its reason.
 template <class Work>
 auto Translated(Work&& work) -> decltype(work()) {
     try {
         return work();
     } catch (const opt::OptError& e) {
-        throw Error(e.what());
+        throw Error(e.WithReason());
     }
 }
 

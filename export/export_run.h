@@ -13,8 +13,10 @@
 namespace opt {
 
 struct ExportResult {
-    // "Wrote OUT: M meshes, T triangles, I textures, S skipped faces".
+    // "Wrote OUT: M meshes, T triangles, I textures, S skipped faces", as the window shows it.
     std::string Summary;
+    // The same with one of a kind said as one ("1 mesh", "1 PNG file"), as the command line prints it.
+    std::string ExactSummary;
     // "Warning: no faces at level N: the export holds no meshes", or empty.
     std::string Warning;
 };
@@ -29,7 +31,8 @@ ExportResult ExportGltf(const ModelStore& store, std::span<const uint8_t> file, 
 ExportResult ExportObj(const ModelStore& store, std::span<const uint8_t> file, const ExportOptions& options,
                        const std::string& outPath);
 
-// The lines of the hardpoint lookup file in appDataDir, or none when it cannot be read.
+// The lines of the hardpoint lookup file in appDataDir (HardPoints.txt, else Hardpoint.txt), or none
+// when it cannot be read.
 std::vector<std::string> HardpointTypeNames(const std::string& appDataDir);
 
 }  // namespace opt

@@ -288,7 +288,7 @@ int ExportScene::Images() const {
 std::vector<int32_t> LevelsInStore(const ModelStore& store) {
     std::set<int32_t> levels;
     WalkLevelFaces(
-        StoreRecords(store), 0, [&](const FaceDataRecord& fd) { levels.insert(fd.LOD); },
+        StoreRecords(store), 0, [&](const FaceDataRecord& fd) { levels.insert(fd.Lod_Position); },
         [](const FaceDataRecord&, int, const MeshRecords&) {});
     if (levels.empty()) return {0};
     return {levels.begin(), levels.end()};

@@ -108,7 +108,8 @@ struct ExportOptions {
     std::string SourcePath;                       // the model file; only its name is kept
 };
 
-// The levels that face-data records of the store hold, ascending (just 0 when none does).
+// The levels that face-data records of the store hold (each face list's position in its LOD set),
+// ascending (just 0 when none does).
 std::vector<int32_t> LevelsInStore(const ModelStore& store);
 
 // Builds the scene. file: the model file's bytes, for the texture pixels (never read past Size or

@@ -19,6 +19,20 @@ LoadedModel LoadModelFile(ModelStore& store, const std::string& path, const std:
     return {store.File_Image, store.Warnings};
 }
 
+std::string WhyNoModel(const ModelStore& store) {
+    const auto size = static_cast<int64_t>(store.File_Image.size());
+    if (size < kFileHeaderBytes)
+        return "it is " + std::to_string(size) + (size == 1 ? " byte" : " bytes") +
+               " long, too short for the " + std::to_string(kFileHeaderBytes) + "-byte header";
+    const TXW& txw = store.txw;
+    if (txw.Num_Jumps <= 0) return "its top-level jump list holds no entry";
+    if (txw.Jump_List_Offset < 0 || txw.Jump_List_Offset >= size)
+        return "its top-level jump list lies outside the file";
+    for (const MeshRecord& m : txw.Meshes)
+        if (m.Read_As_Mesh) return {};
+    return "none of its top-level entries could be read as a mesh";
+}
+
 bool IsModelFileName(const std::string& path) {
     std::string ext = Utf8Text(Utf8Path(path).extension());
     std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
@@ -74,7 +88,12 @@ FileCheck CheckModelFile(ModelStore& store, const std::string& path, const std::
         check.Lines = store.Warnings;
     } catch (const OptError& e) {
         check.Result = Verdict::kUnreadable;
-        check.Lines = {e.what()};
+        check.Lines = {e.WithReason()};
+        return check;
+    }
+    if (const std::string why = WhyNoModel(store); !why.empty()) {
+        check.Result = Verdict::kUnreadable;
+        check.Lines.insert(check.Lines.begin(), "holds no model (" + why + ")");
         return check;
     }
     check.Result = VerdictOfWarnings(check.Lines);

@@ -19,6 +19,11 @@ struct LoadedModel {
 // Throws OptError("Cannot open file <path>") when the file cannot be read.
 LoadedModel LoadModelFile(ModelStore& store, const std::string& path, const std::string& journal = {});
 
+// Why a loaded store holds no model, or empty when it holds one: the file is too short for its
+// header, its top-level jump list holds no entry or lies outside the file, or none of its top-level
+// entries could be read as a mesh.
+std::string WhyNoModel(const ModelStore& store);
+
 // Whether the name ends in .opt or .op1, in any case.
 bool IsModelFileName(const std::string& path);
 
@@ -37,9 +42,11 @@ Verdict VerdictOfWarnings(const std::vector<std::string>& lines);
 struct FileCheck {
     std::string File;
     Verdict Result = Verdict::kOk;
-    std::vector<std::string> Lines;  // the reader's warnings and notes, or the open error
+    std::vector<std::string> Lines;  // the reader's warnings and notes, or why it is unreadable
 };
 
+// A file that cannot be read, or that holds no model ("holds no model (REASON)" first, then the
+// reader's lines), is unreadable; one with damage warnings is damaged; one with other lines has notes.
 FileCheck CheckModelFile(ModelStore& store, const std::string& path, const std::string& journal = {});
 
 }  // namespace opt

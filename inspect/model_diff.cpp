@@ -302,7 +302,9 @@ std::vector<std::string> DiffLines(const ModelDiff& diff) {
                             " changed " + PositionsText(r));
     }
     if (diff.OtherBytes > 0)
-        lines.push_back(std::to_string(diff.OtherBytes) + " other bytes differ, the first at position " +
+        lines.push_back(std::to_string(diff.OtherBytes) +
+                        (diff.OtherBytes == 1 ? " other byte differs, at position "
+                                              : " other bytes differ, the first at position ") +
                         std::to_string(diff.FirstOtherByte));
     return lines;
 }

@@ -63,7 +63,7 @@ ModelDiff DiffModels(const ModelStore& a, std::span<const uint8_t> fileA, const 
 // One line per change: "hardpoint 3 x: 1.00 -> 2.00 (A 4711, B 4711)", "hardpoint 6 only in B
 // (B 4711)", "texture 0 pixels: 12 changed (A 100, B 100)", "vertex-block 2 vertices: 1 changed (...)",
 // "palette Hull, level 7 colours: 1 changed (A 9000, B 9000)", and last "N other bytes differ, the
-// first at position P".
+// first at position P" ("1 other byte differs, at position P").
 std::vector<std::string> DiffLines(const ModelDiff& diff);
 
 // A change's two values as text; reals that print alike with two decimals get nine digits.

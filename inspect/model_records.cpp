@@ -42,15 +42,17 @@ private:
 void DescribeMeshes(const ModelStore& s, std::vector<Record>& out) {
     const int top = Clamped(s.txw.Num_Jumps, s.txw.Size());
     for (int m = 0; m < top; ++m) {
-        if (s.txw.Meshes[static_cast<size_t>(m)].Type == kTexture || s.txw.Jumps[m] == 0) continue;
+        if (!s.txw.Meshes[static_cast<size_t>(m)].Read_As_Mesh) continue;  // a texture, or not followed
         int64_t vertices = 0;
         for (const VertexRecord& v : s.tvx.Entries)
             if (v.Type == kVertices && v.Mesh == m) vertices += Clamped(v.Count, v.Elements());
+        // Faces per level: each face list counts at its own position in its LOD set.
         std::vector<int64_t> faces;
         for (const FaceDataRecord& f : s.ttfd.Entries) {
-            if (f.Mesh != m || f.Type != kFaceData || f.LOD < 0 || f.LOD >= kMaxLods) continue;
-            if (faces.size() <= static_cast<size_t>(f.LOD)) faces.resize(static_cast<size_t>(f.LOD) + 1);
-            faces[static_cast<size_t>(f.LOD)] += f.StoredFaces();
+            const int level = f.Lod_Position;
+            if (f.Mesh != m || f.Type != kFaceData || level < 0 || level >= kMaxLods) continue;
+            if (faces.size() <= static_cast<size_t>(level)) faces.resize(static_cast<size_t>(level) + 1);
+            faces[static_cast<size_t>(level)] += f.StoredFaces();
         }
         RecordWriter w(out, "mesh", m, s.txw.Jumps[m]);
         w.Int("vertices", vertices).Int("levels", static_cast<int64_t>(faces.size()));

@@ -1,7 +1,9 @@
 #include "inspect/model_summary.h"
 
+#include <algorithm>
 #include <map>
 
+#include "model/load_warnings.h"
 #include "render/core/view_state.h"
 
 namespace opt {
@@ -16,6 +18,15 @@ int64_t IntField(const Record& r, const std::string& name) {
 std::string Trimmed(std::string s) {
     s.erase(0, s.find_first_not_of(' '));
     return s;
+}
+
+// The length the status bar shows, in whole metres; unknown without a mesh descriptor to measure.
+std::string SizeLine(const ModelStore& store) {
+    const bool measured = std::any_of(store.tcb.Entries.begin(), store.tcb.Entries.end(),
+                                      [](const DescriptorRecord& d) { return d.Data_Offset != 0; });
+    if (!measured) return "Size: unknown (no mesh descriptor gives a hit zone)";
+    const std::string metres = Trimmed(ModelSizeText(store));
+    return "Size: " + metres + (metres == "1" ? " metre" : " metres");
 }
 
 }  // namespace
@@ -42,8 +53,8 @@ std::vector<std::string> SummaryLines(const ModelStore& store, const ModelRecord
         "Textures: " + std::to_string(count["texture"]) +
             (textures.empty() ? "" : " (" + textures.substr(1) + ")"),
         "Hardpoints: " + std::to_string(count["hardpoint"]),
-        "Size: " + Trimmed(ModelSizeText(store)) + " metres",
-        "Warnings: " + (warnings.empty() ? std::string("none") : std::to_string(warnings.size())),
+        SizeLine(store),
+        "Warnings: " + (warnings.empty() ? std::string("none") : std::to_string(CountWarnings(warnings))),
     };
     for (const auto& w : warnings) lines.push_back("  " + w);
     return lines;

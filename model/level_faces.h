@@ -16,7 +16,9 @@ inline int FaceCorners(const FaceDataRecord& fd, int j) { return fd.Quad[kGroupV
 
 // Visits the face-data records that hold a face, in reading order: onRecord(record) once for each,
 // whatever its level (a face's texture depends on the records before it), then, when the record is
-// of level lod, onFace(record, j, own) for each face j it holds, own being its mesh's records.
+// of level lod, onFace(record, j, own) for each face j it holds, own being its mesh's records. A
+// record's level is its face list's own position in its LOD set (Lod_Position), so a fifth face list
+// is level 4, not the view's level 3.
 template <class OnRecord, class OnFace>
 void WalkLevelFaces(const StoreRecords& records, int32_t lod, OnRecord&& onRecord, OnFace&& onFace) {
     for (const FaceDataRecord& fd : records.FaceData()) {
@@ -26,7 +28,7 @@ void WalkLevelFaces(const StoreRecords& records, int32_t lod, OnRecord&& onRecor
         while (j < faces && !fd.Holds(j)) ++j;
         if (j == faces) continue;
         onRecord(fd);
-        if (fd.LOD != lod) continue;
+        if (fd.Lod_Position != lod) continue;
         const MeshRecords own = records.Records(fd.Mesh);
         for (; j < faces; ++j)
             if (fd.Holds(j)) onFace(fd, j, own);

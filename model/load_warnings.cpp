@@ -6,29 +6,29 @@ namespace opt {
 
 namespace {
 
-constexpr const char* kReplacedText = " replaced by the next face-data block; ";
+constexpr const char* kReplacedText = "the view, the listings and the exports skip ";
 constexpr const char* kPaletteSlotsText = " palette blocks; textures of the others use palette set 0";
 
 struct TableText {
-    const char* name;
+    const char* name;  // as a user names the table: "the hardpoint table"
     const char* kind;
 };
 
 constexpr TableText kTables[] = {
-    {"TTMIH", "node blocks"},
-    {"TTMFH", "face lists"},
-    {"TTFD", "face-data blocks"},
-    {"TVX", "vertex blocks"},
-    {"TTVX", "texture-vertex blocks"},
-    {"TTVN", "vertex-normal blocks"},
-    {"TTX", "textures"},
-    {"TTX", "texture groups"},
-    {"TTX", "texture references"},
-    {"TTMDH", "LOD sets"},
-    {"TTBH", "hardpoints"},
-    {"TRSH", "rotation/scale blocks"},
-    {"TCB", "mesh descriptors"},
-    {"TTX", "unique texture names"},
+    {"node-block", "node blocks"},
+    {"face-list", "face lists"},
+    {"face-data", "face-data blocks"},
+    {"vertex-block", "vertex blocks"},
+    {"texture-vertex", "texture-vertex blocks"},
+    {"vertex-normal", "vertex-normal blocks"},
+    {"texture", "textures"},
+    {"texture", "texture groups"},
+    {"texture", "texture references"},
+    {"LOD-set", "LOD sets"},
+    {"hardpoint", "hardpoints"},
+    {"rotation/scale", "rotation/scale blocks"},
+    {"mesh-descriptor", "mesh descriptors"},
+    {"texture-name", "unique texture names"},
 };
 static_assert(std::size(kTables) == kTableKindCount);
 
@@ -83,18 +83,23 @@ std::vector<std::string> LoadWarnings::Lines() const {
     for (size_t t = 0; t < full_.size(); ++t) {
         if (!full_.test(t)) continue;
         const auto& tt = kTables[t];
-        lines.push_back("Warning: table " + std::string(tt.name) + " holds " +
-                        N(limits_.Records[t]) + " " + tt.kind + "; the file has more, and they were not read");
+        lines.push_back("Warning: the " + std::string(tt.name) + " table holds " + N(limits_.Records[t]) +
+                        " " + tt.kind + "; the file has more, and they were not read");
     }
     for (size_t p = 0; p < problems_.size(); ++p)
         if (problems_.test(p)) lines.push_back(ProblemText(static_cast<LoadProblem>(p), limits_));
     if (replaced_ > 0) {
+        // The next face-data block of the file fills the same record, so these blocks' faces are in no
+        // table: what the user sees is that they are missing.
         const bool one = replaced_ == 1;
-        lines.push_back("Warning: " + std::to_string(replaced_) +
-                        (one ? " face-data block" : " face-data blocks") + " (the first at file position " +
-                        std::to_string(first_replaced_) + ")" +
-                        (one ? " had no texture before it and was" : " had no texture before them and were") +
-                        kReplacedText + (one ? "its" : "their") + " faces are not shown or listed");
+        lines.push_back(
+            "Warning: " + std::to_string(replaced_) +
+            (one ? " face-data block (at position " : " face-data blocks (the first at position ") +
+            std::to_string(first_replaced_) +
+            (one ? ") has no texture before it; the next face-data block takes its place, so "
+                 : ") have no texture before them; the next face-data block takes the place of "
+                   "each, so ") +
+            kReplacedText + (one ? "its" : "their") + " faces");
     }
     if (limits_.Classic && CutByCapacity()) lines.emplace_back(kClassicCutHint);
     return lines;
@@ -110,6 +115,17 @@ bool LoadWarnings::CutByCapacity() const {
 const char* const kClassicCutHint =
     "Note: the classic table sizes are on; turn off View > Classic Table Sizes (or leave out "
     "--tables classic) to load the whole model";
+
+int CountWarnings(const std::vector<std::string>& lines) {
+    int n = 0;
+    for (size_t i = 0; i < lines.size(); ++i) {
+        ++n;
+        if (lines[i] == kTopLevelTextureLines[0] && i + 1 < lines.size() &&
+            lines[i + 1] == kTopLevelTextureLines[1])
+            ++i;
+    }
+    return n;
+}
 
 bool IsDamageWarning(const std::string& line) {
     return line.starts_with("Warning: ") && line.find(kPaletteSlotsText) == std::string::npos &&

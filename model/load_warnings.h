@@ -35,7 +35,8 @@ public:
     explicit LoadWarnings(const TableLimits& limits) : limits_(limits) {}
     void Note(LoadProblem p) { problems_.set(static_cast<size_t>(p)); }
     void NoteFull(FullTable t) { full_.set(static_cast<size_t>(t)); }
-    // A face-data block read with nothing pending, at file position pos, was replaced by the next one.
+    // A face-data block read with nothing pending, at file position pos, was replaced by the next one
+    // (its record taken by the next face-data block, so its faces show nowhere).
     void NoteReplacedFaceData(int32_t pos) {
         if (replaced_++ == 0) first_replaced_ = pos;
     }
@@ -52,6 +53,13 @@ private:
     int replaced_ = 0;
     int32_t first_replaced_ = 0;
 };
+
+// The two lines the reader sends for a top-level texture: one warning.
+inline constexpr const char* kTopLevelTextureLines[2] = {"Warning ***", "HiLites may Not be Correct"};
+
+// How many warnings the reader's lines hold: one a line, the two lines of the top-level texture
+// warning counting as one.
+int CountWarnings(const std::vector<std::string>& lines);
 
 // The line a load with the classic table sizes adds when it cut a table: how to read the whole model.
 extern const char* const kClassicCutHint;

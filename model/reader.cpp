@@ -8,9 +8,11 @@
 // skipped, and each kind of damage met is reported once in the store's warnings (the listing box).
 #include "model/reader.h"
 
+#include <cerrno>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <system_error>
 #include <vector>
 
 #include "model/errors.h"
@@ -23,23 +25,26 @@ std::vector<uint8_t> ReadWholeFile(const std::string& path) {
     const std::string message = "Cannot open file " + path;
     const std::filesystem::path file = Utf8Path(path);
     std::error_code ec;
-    if (std::filesystem::is_directory(file, ec)) throw OptError(message);
+    if (std::filesystem::is_directory(file, ec))
+        throw OptError(message, SystemReason(std::make_error_code(std::errc::is_a_directory)));
     // Positions in the file are 32-bit: a longer file cannot be addressed whole, so it is refused
     // before a byte of it is read (its length is all that is looked at).
     const std::uintmax_t length = std::filesystem::file_size(file, ec);
     if (!ec && length > static_cast<std::uintmax_t>(INT32_MAX))
         throw OptError(message + ": it is " + std::to_string(length) +
                        " bytes long, and an OPT file's 32-bit positions reach only 2147483647 bytes (2 GiB)");
+    errno = 0;
     std::ifstream in(file, std::ios::binary);
-    if (!in) throw OptError(message);
+    if (!in) throw OptError(message, SystemReason(errno));
     in.seekg(0, std::ios::end);
     const std::streamoff size = in.tellg();
     if (size < 0 || size > INT32_MAX) throw OptError(message);
     in.seekg(0, std::ios::beg);
     const auto keep = static_cast<size_t>(size);
     std::vector<uint8_t> bytes(keep);
+    errno = 0;
     if (keep > 0 && !in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(keep)))
-        throw OptError(message);
+        throw OptError(message, SystemReason(errno));
     return bytes;
 }
 

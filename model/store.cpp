@@ -63,6 +63,7 @@ void FaceDataRecord::Clear() {
     for (auto& a : Quad) ClassicSlots(a, kMaxFaces, uint8_t{1});
     Mesh = kUnsetFaceMesh;
     LOD = 0;
+    Lod_Position = 0;
     Faces_Read = 0;
     for (auto& s : Tex_Names) s.clear();
 }

@@ -74,6 +74,9 @@ inline NameField UnsetName() {
 struct MeshRecord : BlockHeader {  // Jump_List_Offset converted, Data_Offset as stored
     int32_t Spare = 0;
     std::vector<int32_t> Jumps = ClassicJumps();  // child positions, 0 = no child
+    // Whether the walk read this top-level entry as a mesh (not a texture, not an entry it could not
+    // follow).
+    bool Read_As_Mesh = false;
     void Clear() { *this = MeshRecord{}; }
 };
 
@@ -81,8 +84,8 @@ struct TXW {
     int32_t Main_Offset = 0;
     int32_t Num_Jumps = 0;  // as read; entries past capacity are ignored
     int32_t Jump_List_Offset = 0;
-    std::vector<int32_t> Jumps;  // kMaxTopLevel after Clear, more when the file has more
-    int32_t Peek[4] = {};  // Lead, Type, Num_Jumps of the block at the cursor, then 0
+    std::vector<int32_t> Jumps;      // kMaxTopLevel after Clear, more when the file has more
+    int32_t Peek[4] = {};            // Lead, Type, Num_Jumps of the block at the cursor, then 0
     std::vector<MeshRecord> Meshes;  // one per entry of Jumps
     int Size() const { return static_cast<int>(Jumps.size()); }
     TXW() { Clear(); }
@@ -196,10 +199,12 @@ struct FaceDataRecord : BlockHeader {  // Count = faces as read; Data_Offset con
     // Every array holds Faces() slots: the classic 50, or what the load grew the block to.
     std::vector<int32_t> Indices[16];
     std::vector<float> Normal_I, Normal_J, Normal_K;
-    std::vector<float> F[6];              // f0 .. f5
-    std::vector<uint8_t> Quad[4];         // per group: 1 = quadrilateral, 0 = triangle
+    std::vector<float> F[6];       // f0 .. f5
+    std::vector<uint8_t> Quad[4];  // per group: 1 = quadrilateral, 0 = triangle
     int32_t Mesh = kUnsetFaceMesh;
-    int32_t LOD = 0;
+    int32_t LOD = 0;  // the view's level: the face list's position in its LOD set, 3 past the fourth
+    // The face list's own position in its LOD set (0, 1, ...): the level `info` and the exports count.
+    int32_t Lod_Position = 0;
     // Faces whose first vertex index lies wholly inside the file (the rest of the slots, if any,
     // hold the unset index because the file ended first).
     int32_t Faces_Read = 0;

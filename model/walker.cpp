@@ -140,8 +140,7 @@ void Walker::Run() {
         cur_.Seek(txw.Jumps[i]);
         Peek();
         if (txw.IsBlock(kTexture)) {
-            s_.Warnings.emplace_back("Warning ***");
-            s_.Warnings.emplace_back("HiLites may Not be Correct");
+            for (const char* line : kTopLevelTextureLines) s_.Warnings.emplace_back(line);
             ReadTextureCounted();
             s_.Top_Textures = 1;
         } else {
@@ -157,6 +156,7 @@ void Walker::Run() {
 void Walker::ReadMesh(int m) {
     auto& rec = s_.txw.Meshes[static_cast<size_t>(m)];
     const int32_t start = static_cast<int32_t>(cur_.Pos());
+    rec.Read_As_Mesh = true;
     ReadHeader(rec);
     rec.Jump_List_Offset = Convert(rec.Jump_List_Offset);
     cur_.Seek(rec.Jump_List_Offset);

@@ -118,8 +118,9 @@ private:
     bool pending_flag_ = false;
     int32_t waiting_block_ = -1;  // position of the face-data block whose record waits to be replaced
     int current_lod_ = 0;
+    int current_lod_position_ = 0;
     int lod_seen_[4] = {};
-    std::vector<int32_t> active_;  // block positions of the mesh and nodes being read
+    std::vector<int32_t> active_;             // block positions of the mesh and nodes being read
     std::unordered_set<std::string> listed_;  // the names of the store's texture list
 };
 
@@ -147,6 +148,5 @@ int Walker::NextRecord(Counter c, Table& table, FullTable kind) {
     warn_.NoteFull(kind);
     return -1;
 }
-
 
 }  // namespace opt::walk

@@ -28,6 +28,7 @@ void Walker::ReadLodSet(int mesh) {
     for (int j = 0; j < n; ++j) {
         if (!Followable(raw[j], lod.Jumps[j])) continue;
         if (NextRecord(kCountFaceLists, s_.ttmfh, FullTable::TTMFH) < 0) return;
+        current_lod_position_ = j;
         if (j <= 3) {
             current_lod_ = j;
             if (lod_seen_[j] == 0) s_.Lod_Numbers.push_back(j);
@@ -116,6 +117,7 @@ void Walker::SetQuad(FaceDataRecord& d, int group, int face) {
 void Walker::ReadFaceData(FaceDataRecord& d, int mesh) {
     d.Mesh = mesh;
     d.LOD = current_lod_;
+    d.Lod_Position = current_lod_position_;
     ReadHeader(d);
     d.Data_Offset = Convert(d.Data_Offset);
     cur_.Seek(d.Data_Offset);
@@ -133,7 +135,8 @@ void Walker::ReadFaceData(FaceDataRecord& d, int mesh) {
     }
     // The file ends inside the block: field by field, keeping what is not in the file.
     const int64_t whole = (cur_.Size() - base - 4) / 64 + 1;  // faces whose first index is in the file
-    d.Faces_Read = static_cast<int32_t>(std::clamp<int64_t>(base >= 0 && cur_.Size() - base >= 4 ? whole : 0, 0, n));
+    d.Faces_Read =
+        static_cast<int32_t>(std::clamp<int64_t>(base >= 0 && cur_.Size() - base >= 4 ? whole : 0, 0, n));
     for (int i = 0; i < n; ++i) {
         for (int g = 0; g < 4; ++g) {
             for (int k = 0; k < 4; ++k) cur_.Read(d.Index(g, k)[i]);

@@ -90,7 +90,9 @@ int CloseNative(int fd) { return ::close(fd); }
 
 }  // namespace
 
-NativeFile::NativeFile(const std::string& utf8Path, Mode mode) : fd_(OpenNative(utf8Path, mode)) {}
+NativeFile::NativeFile(const std::string& utf8Path, Mode mode) : fd_(OpenNative(utf8Path, mode)) {
+    if (fd_ < 0) open_error_ = errno;
+}
 
 NativeFile::~NativeFile() { Close(); }
 

@@ -24,6 +24,8 @@ public:
     NativeFile& operator=(const NativeFile&) = delete;
 
     bool IsOpen() const { return fd_ >= 0; }
+    // The errno value of a failed open (0 when the file is open).
+    int OpenError() const { return open_error_; }
     // The length in bytes, -1 on failure.
     int64_t Length() const;
     // Reads up to n bytes at pos; returns how many it read (fewer at the end of the file or on a
@@ -43,6 +45,7 @@ public:
 
 private:
     int fd_ = -1;
+    int open_error_ = 0;
     bool locked_ = false;
 };
 

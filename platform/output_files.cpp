@@ -1,5 +1,6 @@
 #include "platform/output_files.h"
 
+#include <cerrno>
 #include <fstream>
 
 #include "model/errors.h"
@@ -31,6 +32,17 @@ bool WriteWhole(const fs::path& path, const OutputFile& f) {
     }
     out.close();
     return static_cast<bool>(out);
+}
+
+// Why a file could not be made in its folder: the folder is missing or is no folder, else the
+// system's reason for the failed call.
+std::string CreateReason(const fs::path& file, int errorNumber) {
+    const fs::path folder = file.parent_path();
+    std::error_code ec;
+    if (!folder.empty() && !fs::exists(folder, ec))
+        return "the folder " + Utf8Text(folder) + " does not exist";
+    if (!folder.empty() && !fs::is_directory(folder, ec)) return Utf8Text(folder) + " is not a folder";
+    return SystemReason(errorNumber);
 }
 
 void RemoveTemps(const std::vector<fs::path>& targets) {
@@ -70,11 +82,13 @@ void WriteOutputFiles(const std::vector<OutputFile>& files) {
     for (const OutputFile& f : files) {
         const OutputTarget t = ResolveOutputTarget(Utf8Path(f.Path));
         if (t.What == OutputTarget::Kind::kOther) throw OptError(f.Path + " is not a regular file");
-        if (t.What == OutputTarget::Kind::kFolder) throw OptError("Cannot create file " + f.Path);
+        if (t.What == OutputTarget::Kind::kFolder)
+            throw OptError("Cannot create file " + f.Path, "it is a folder");
         targets.push_back(t.File);
     }
     for (size_t i = 0; i < files.size(); ++i) {
         bool written = false;
+        errno = 0;
         try {
             written = WriteWhole(TempName(targets[i]), files[i]);
         } catch (...) {  // the content could not be made: nothing is left behind either
@@ -82,8 +96,9 @@ void WriteOutputFiles(const std::vector<OutputFile>& files) {
             throw;
         }
         if (!written) {
+            const std::string reason = CreateReason(targets[i], errno);
             RemoveTemps(targets);
-            throw OptError("Cannot create file " + files[i].Path);
+            throw OptError("Cannot create file " + files[i].Path, reason);
         }
         // A replaced file keeps its permissions.
         std::error_code ec;
@@ -94,9 +109,10 @@ void WriteOutputFiles(const std::vector<OutputFile>& files) {
         std::error_code ec;
         fs::rename(TempName(targets[i]), targets[i], ec);
         if (!ec) continue;
+        const std::string reason = SystemReason(ec);
         for (size_t k = 0; k < i; ++k) fs::remove(targets[k], ec);  // all or none
         RemoveTemps(targets);
-        throw OptError("Cannot create file " + files[i].Path);
+        throw OptError("Cannot create file " + files[i].Path, reason);
     }
 }
 

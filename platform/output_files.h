@@ -35,8 +35,8 @@ OutputTarget ResolveOutputTarget(const std::filesystem::path& name);
 
 // Writes the files. Throws OptError("PATH is not a regular file") for a name that is refused, before
 // anything is written, and OptError("Cannot create file PATH") naming the first file that could not
-// be written or renamed (a folder in its place, a missing folder); the temporary files are removed
-// then, and the files already renamed too.
+// be written or renamed, with the reason beside it ("it is a folder", "the folder F does not exist",
+// the system's reason); the temporary files are removed then, and the files already renamed too.
 void WriteOutputFiles(const std::vector<OutputFile>& files);
 
 // One file of bytes, the same way.

@@ -39,6 +39,8 @@ for side in linux windows; do
   run "$side" list list demo.opt
   run "$side" list-named list demo.opt hardpoint textures
   run "$side" list-utf8-name list schiffé.opt main-file-info
+  # A word starting with '/' is a file name on Windows too, never a Windows-style option.
+  run "$side" list-absolute-name list "$work/$side/demo.opt" main-file-info
   run "$side" list-unknown-name list demo.opt no-such-listing
   run "$side" list-missing list missing.opt
   run "$side" list-empty list empty.opt

@@ -68,8 +68,8 @@ int CheckCommand(const std::vector<std::string>& words, bool json) {
     if (json)
         PrintJson(list);
     else
-        std::printf("%zu files: %zu ok, %zu with notes, %zu damaged, %zu unreadable\n", files.size(),
-                    counts[0], counts[1], counts[2], counts[3]);
+        std::printf("%zu %s: %zu ok, %zu with notes, %zu damaged, %zu unreadable\n", files.size(),
+                    files.size() == 1 ? "file" : "files", counts[0], counts[1], counts[2], counts[3]);
     return counts[2] + counts[3] > 0 ? 1 : 0;
 }
 
@@ -81,13 +81,14 @@ void AddCheckCommand(CLI::App& app) {
         bool json = false;
     };
     auto words = std::make_shared<Words>();
-    CLI::App& cmd = AddCommand(app, "check", "Check OPT files and folders of them for damage.",
+    CLI::App& cmd = AddCommand(app, "check", "Check OPT files, and the OPT files in folders, for damage.",
                                [words] { return CheckCommand(words->paths, words->json); });
     cmd.add_option("PATH", words->paths, "OPT files and folders")->required();
     cmd.add_flag("--json", words->json, "print the reports as one JSON list");
     cmd.footer(
         "Folders are searched recursively for .opt and .op1 files (any case). Each file is reported as ok, "
-        "notes, damaged or unreadable. Exit status 0 when no file is damaged or unreadable, else 1.");
+        "notes, damaged or unreadable (it cannot be read, or holds no model: no top-level entry, or none "
+        "that could be read as a mesh). Exit status 0 when no file is damaged or unreadable, else 1.");
 }
 
 }  // namespace cli

@@ -1,12 +1,14 @@
 // The command-line companion's commands. Each command file registers its commands with one function
 // (Add...Command) that BuildCommandLine calls; the work takes the words after the command name and
-// returns the process exit status: 0 done, 1 the work failed (message on standard error), 2 bad usage.
+// returns the process exit status: 0 done, 1 the work failed (message on standard error), 2 bad usage
+// (UsageError, usage.h).
 #pragma once
 
 #include <string>
 #include <vector>
 
 #include "app/cli/command_line.h"
+#include "app/cli/usage.h"
 
 namespace cli {
 

@@ -68,8 +68,8 @@ int DiffCommand(const std::string& fileA, const std::string& fileB, bool json) {
         ma = opt::LoadModelFile(*a, fileA, ProgramJournal());
         mb = opt::LoadModelFile(*b, fileB, ProgramJournal());
     } catch (const opt::OptError& e) {
-        std::fprintf(stderr, "%s\n", e.what());
-        return 2;
+        Failure(e);
+        return 2;  // as diff(1): 1 says the files differ
     }
     const opt::ModelDiff diff = opt::DiffModels(*a, ma.Bytes, *b, mb.Bytes);
     const std::pair<const std::string&, std::vector<std::string>> damaged[] = {{fileA, DamageLines(ma)},

@@ -13,13 +13,13 @@
 namespace cli {
 
 int ImportTextureCommand(const Args& args) {
-    if (args.size() != 3 && !(args.size() == 5 && args[3] == "--level")) return UsageError();
-    const int level = args.size() == 5 ? EntryNumber(args[4]) : opt::kPreviewPaletteLevel;
-    if (level < 0 || level >= opt::kPalettesPerSlot) {
-        std::fprintf(stderr, "The palette level must be 0 to %d.\n", opt::kPalettesPerSlot - 1);
-        return 2;
-    }
-    try {
+    return RunPatch("import-texture", [&] {
+        if (args.size() != 3 && !(args.size() == 5 && args[3] == "--level"))
+            throw BadWords("FILE, TEXTURE_NAME and IMAGE are required.");
+        const int level = args.size() == 5 ? EntryNumber(args[4]) : opt::kPreviewPaletteLevel;
+        if (level < 0 || level >= opt::kPalettesPerSlot)
+            throw BadWords("The palette level must be 0 to " + std::to_string(opt::kPalettesPerSlot - 1) +
+                           ".");
         PatchModel m(args[0]);
         const opt::TextureImportEdit edit =
             opt::PictureFileImport(m.Store(), args[1], args[2], level, args[0]);
@@ -27,9 +27,7 @@ int ImportTextureCommand(const Args& args) {
         const opt::AppliedEdit applied = opt::ApplyPlan(m.Store(), plan.Edit, m.Target());
         for (const auto& line : opt::ImportReport(plan, applied.Runs)) std::printf("%s\n", line.c_str());
         return 0;
-    } catch (const opt::OptError& e) {
-        return Failure(e.what());
-    }
+    });
 }
 
 void AddImportTextureCommand(CLI::App& app) {
@@ -48,7 +46,8 @@ void AddImportTextureCommand(CLI::App& app) {
     cmd.add_option("TEXTURE_NAME", words->name, "a name of the texture list")->required();
     cmd.add_option("IMAGE", words->image, "a .bmp or .png picture of the texture's size")->required();
     cmd.add_option("--level", words->level,
-                   "the palette level a picture's colours are mapped to (default 7, as \"Save Bmp\")");
+                   "the palette level a picture's colours are mapped to (default 7, as \"Save Bmp\")")
+        ->type_name("N");
 }
 
 }  // namespace cli

@@ -1,4 +1,5 @@
-// zedaruz-cli info FILE [--json]: the model in short, or whole as one JSON document.
+// zedaruz-cli info FILE [--json]: the model in short, or whole as one JSON document. A file that holds
+// no model (too short, no top-level entry, no mesh that could be read) fails, saying why.
 #include <cstdio>
 #include <memory>
 
@@ -17,6 +18,8 @@ int InfoCommand(const std::string& file, bool json) {
     const auto store = NewStore();
     try {
         const opt::LoadedModel model = opt::LoadModelFile(*store, file, ProgramJournal());
+        if (const std::string why = opt::WhyNoModel(*store); !why.empty())
+            return Failure(file + " holds no model (" + why + ")");
         const opt::ModelRecords records = opt::DescribeModel(*store);
         if (json)
             PrintJson(ModelJson(file, model.Bytes.size(), records, model.Warnings));
@@ -25,8 +28,7 @@ int InfoCommand(const std::string& file, bool json) {
                 std::printf("%s\n", line.c_str());
         return 0;
     } catch (const opt::OptError& e) {
-        std::fprintf(stderr, "%s\n", e.what());
-        return 1;
+        return Failure(e);
     }
 }
 

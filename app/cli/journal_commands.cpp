@@ -1,5 +1,6 @@
 // history and revert: the write journal read back for one model file.
 #include <cstdio>
+#include <filesystem>
 
 #include "app/cli/commands.h"
 #include "app/cli/model_loading.h"
@@ -9,6 +10,7 @@
 #include "edit/core/journal_history.h"
 #include "model/errors.h"
 #include "model/reader.h"
+#include "platform/utf8_path.h"
 
 namespace cli {
 
@@ -39,11 +41,16 @@ std::optional<opt::JournalRef> WriteId(const std::string& word) {
 }  // namespace
 
 int HistoryCommand(const Args& args) {
-    if (args.size() != 1) return UsageError();
+    if (args.size() != 1) return UsageError("history", "FILE is required.");
     try {
         const std::vector<uint8_t> disk = opt::ReadWholeFile(args[0]);
+        const std::string journal = ProgramJournal();
+        // A folder in the journal's place holds no writes: say so rather than that none were made.
+        std::error_code ec;
+        if (std::filesystem::is_directory(opt::Utf8Path(journal), ec))
+            return Failure("Cannot read the write journal " + journal + ": it is a folder, not a file");
         StderrSink warnings;
-        const auto writes = opt::ReadJournal(ProgramJournal(), args[0], warnings);
+        const auto writes = opt::ReadJournal(journal, args[0], warnings);
         if (writes.empty()) {
             std::printf("No writes recorded for %s\n", args[0].c_str());
             return 0;
@@ -51,16 +58,19 @@ int HistoryCommand(const Args& args) {
         for (const auto& line : opt::HistoryLines(writes, disk)) std::printf("%s\n", line.c_str());
         return 0;
     } catch (const opt::OptError& e) {
-        return Failure(e.what());
+        return Failure(e);
     }
 }
 
 int RevertCommand(const Args& args) {
-    if (args.empty() || args.size() > 2) return UsageError();
+    if (args.empty() || args.size() > 2) return UsageError("revert", "FILE is required, and one ID at most.");
     std::optional<opt::JournalRef> id;
     if (args.size() == 2) {
         id = WriteId(args[1]);
-        if (!id) return UsageError();
+        if (!id)
+            return UsageError("revert", "'" + args[1] +
+                                            "' is not a write id: give a number, or ID:LINE as "
+                                            "'zedaruz-cli history' names it.");
     }
     try {
         // The file is loaded without saying the reader's lines: the revert reads the journal's own.
@@ -73,7 +83,7 @@ int RevertCommand(const Args& args) {
         PrintRuns(applied.Runs);
         return 0;
     } catch (const opt::OptError& e) {
-        return Failure(e.what());
+        return Failure(e);
     }
 }
 

@@ -11,17 +11,11 @@
 namespace cli {
 
 int ListCommand(const Args& args) {
-    if (args.empty()) {
-        std::fputs(Usage().c_str(), stderr);
-        return 2;
-    }
+    if (args.empty()) return UsageError("list", "FILE is required.");
     std::vector<const opt::ListingEntry*> chosen;
     for (size_t i = 1; i < args.size(); ++i) {
         const auto* entry = opt::FindListing(args[i]);
-        if (entry == nullptr) {
-            std::fprintf(stderr, "Unknown listing '%s'.\n%s", args[i].c_str(), Usage().c_str());
-            return 2;
-        }
+        if (entry == nullptr) return UsageError("list", "Unknown listing '" + args[i] + "'.");
         chosen.push_back(entry);
     }
     if (chosen.empty())
@@ -31,8 +25,7 @@ int ListCommand(const Args& args) {
     try {
         store = LoadModel(args[0]);
     } catch (const opt::OptError& e) {
-        std::fprintf(stderr, "%s\n", e.what());
-        return 1;
+        return Failure(e);
     }
     PrintWarnings(*store, stdout);
     StdoutSink out;

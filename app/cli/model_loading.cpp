@@ -43,7 +43,7 @@ int RunOnModel(const std::string& file, const std::function<int(opt::ModelStore&
         PrintWarnings(*store, stderr);
         return work(*store);
     } catch (const opt::OptError& e) {
-        return Failure(e.what());
+        return Failure(e);
     }
 }
 
@@ -53,9 +53,6 @@ int Failure(const std::string& message) {
     return 1;
 }
 
-int UsageError() {
-    std::fputs(Usage().c_str(), stderr);
-    return 2;
-}
+int Failure(const opt::OptError& error) { return Failure(error.WithReason()); }
 
 }  // namespace cli

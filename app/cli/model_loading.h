@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "model/errors.h"
 #include "model/store.h"
 
 namespace cli {
@@ -30,13 +31,12 @@ std::unique_ptr<opt::ModelStore> LoadModel(const std::string& file);
 void PrintWarnings(const opt::ModelStore& store, std::FILE* stream);
 
 // Loads FILE (the reader's lines go to standard error) and runs work on it. An OptError from the
-// load or the work prints its message on standard error and gives status 1.
+// load or the work prints its message (with the system's reason) on standard error and gives status 1.
 int RunOnModel(const std::string& file, const std::function<int(opt::ModelStore&)>& work);
-
-// Prints the usage on standard error; returns 2.
-int UsageError();
 
 // Flushes standard output, prints the message on standard error; returns 1.
 int Failure(const std::string& message);
+// The same for an error of the core: its message with the system's reason, when it has one.
+int Failure(const opt::OptError& error);
 
 }  // namespace cli

@@ -1,7 +1,9 @@
 #include "app/cli/patch_commands.h"
 
 #include <cstdio>
+#include <functional>
 #include <memory>
+#include <optional>
 
 #include "app/cli/commands.h"
 #include "app/cli/model_loading.h"
@@ -26,6 +28,8 @@ opt::AppliedEdit PatchModel::Apply(const opt::EditPlan& plan, const opt::Edit& e
         said = *nothing;
     } else if (!applied.Runs.empty()) {
         said = opt::WrittenMessage(edit, target_.File);
+    } else {
+        said = "Nothing written.";
     }
     if (!said.empty()) std::printf("%s\n", said.c_str());
     return applied;
@@ -52,6 +56,16 @@ int EntryNumber(const std::string& word) {
     return v;
 }
 
+int RunPatch(const std::string& command, const std::function<int()>& body) {
+    try {
+        return body();
+    } catch (const BadWords& e) {
+        return UsageError(command, e.what());
+    } catch (const opt::OptError& e) {
+        return Failure(e);
+    }
+}
+
 // ---- the commands ---------------------------------------------------------------------------------
 
 namespace {
@@ -63,73 +77,64 @@ int PartItem(const std::string& word, const std::vector<std::string>& names) {
     return -1;
 }
 
-int UsageError(const std::string& why) {
-    std::fprintf(stderr, "%s\n%s", why.c_str(), Usage().c_str());
-    return 2;
-}
-
-// Runs the command body; an OptError becomes exit status 1 with its message on standard error.
-template <class Body>
-int Run(Body body) {
+// A VALUE word read by parse: what the parser refuses is a word the command cannot take.
+template <class Parse>
+auto Value(Parse parse) {
     try {
-        return body();
+        return parse();
     } catch (const opt::OptError& e) {
-        return Failure(e.what());
+        throw BadWords(e.what());
     }
 }
 
-// The type code of a name in the program's lookup file: its line number, the last line never used.
-int32_t TypeCode(const std::string& name, const char* lookupFile) {
-    const std::string path = ProgramAppDataDir() + lookupFile;
-    const int32_t code = opt::LookupTypeCode(opt::ReadLookupFile(path), name, -1);
-    if (code < 0)
-        throw opt::OptError("'" + name + "' is not a type name in " + path +
-                            " (the last line is never used)");
-    return code;
+float RealValue(const std::string& word, char separator) {
+    return Value([&] { return opt::ParseReal(word, separator); });
 }
 
-// The words FILE INDEX PART VALUE of set-hardpoint and set-descriptor: the entry and the part, or
-// the usage error's status.
+// A type code, or a type name of the program's lookup file of that kind.
+int32_t TypeValue(const std::string& word, opt::TypeLookup kind) {
+    return Value([&] { return opt::ParseTypeValue(word, ProgramAppDataDir(), kind); });
+}
+
+// The words FILE INDEX PART VALUE of set-hardpoint and set-descriptor: the entry and the part.
+// Throws BadWords for an index or a part the command does not know.
 struct RecordWords {
     int Entry = -1;
     int Item = -1;
-    int Usage = 0;
 };
 RecordWords RecordFieldWords(const Args& args, const std::vector<std::string>& parts) {
-    if (args.size() != 4) return {-1, -1, UsageError("Wrong number of words.")};
-    const RecordWords w{EntryNumber(args[1]), PartItem(args[2], parts), 0};
-    if (w.Entry < 0) return {-1, -1, UsageError("'" + args[1] + "' is not an entry number.")};
-    if (w.Item < 0) return {-1, -1, UsageError("'" + args[2] + "' is not a part name.")};
+    if (args.size() != 4) throw BadWords("FILE, INDEX, PART and VALUE are required.");
+    const RecordWords w{EntryNumber(args[1]), PartItem(args[2], parts)};
+    if (w.Entry < 0) throw BadWords("'" + args[1] + "' is not an entry number.");
+    if (w.Item < 0) throw BadWords("'" + args[2] + "' is not a part name.");
     return w;
 }
 
 }  // namespace
 
 int SetHardpointCommand(const Args& args) {
-    const RecordWords w = RecordFieldWords(args, {"x", "y", "z", "type"});
-    if (w.Usage != 0) return w.Usage;
-    return Run([&] {
+    return RunPatch("set-hardpoint", [&] {
+        const RecordWords w = RecordFieldWords(args, {"x", "y", "z", "type"});
         PatchModel m(args[0]);
         const opt::HardpointRecord chosen = opt::EditableHardpoint(m.Store(), w.Entry, args[0]);
         opt::HardpointFieldEdit edit{w.Entry, static_cast<opt::HardpointField>(w.Item)};
         if (edit.Field == opt::HardpointField::Type) {
-            edit.TypeCode = TypeCode(args[3], opt::kHardPointsFile);
+            edit.TypeCode = TypeValue(args[3], opt::TypeLookup::kHardpoint);
         } else {
-            edit.Coordinate = opt::ParseReal(args[3], m.Store().Decimal_Separator);
+            edit.Coordinate = RealValue(args[3], m.Store().Decimal_Separator);
         }
         const opt::AppliedEdit applied = m.Apply(edit);
         StdoutSink out;
         opt::ShowHardpoint(chosen, m.Store().ttbh[w.Entry], out, m.Store().Decimal_Separator);
-        PrintWrites(applied.Runs);
+        PrintRuns(applied.Runs);
         return 0;
     });
 }
 
 int SetDescriptorCommand(const Args& args) {
-    const RecordWords w =
-        RecordFieldWords(args, {"target-x", "target-y", "target-z", "group", "type", "unknown"});
-    if (w.Usage != 0) return w.Usage;
-    return Run([&] {
+    return RunPatch("set-descriptor", [&] {
+        const RecordWords w =
+            RecordFieldWords(args, {"target-x", "target-y", "target-z", "group", "type", "unknown"});
         PatchModel m(args[0]);
         const opt::DescriptorRecord chosen = opt::EditableDescriptor(m.Store(), w.Entry, args[0]);
         opt::DescriptorFieldEdit edit{w.Entry, static_cast<opt::DescriptorField>(w.Item)};
@@ -137,69 +142,71 @@ int SetDescriptorCommand(const Args& args) {
             case opt::DescriptorField::TargetX:
             case opt::DescriptorField::TargetY:
             case opt::DescriptorField::TargetZ:
-                edit.Real = opt::ParseReal(args[3], m.Store().Decimal_Separator);
+                edit.Real = RealValue(args[3], m.Store().Decimal_Separator);
                 break;
             case opt::DescriptorField::Type:
-                edit.Integer = TypeCode(args[3], opt::kMeshTypeFile);
+                edit.Integer = TypeValue(args[3], opt::TypeLookup::kMeshType);
                 break;
             case opt::DescriptorField::Group:
             case opt::DescriptorField::Unknown:
-                edit.Integer = opt::ParseInteger(args[3]);
+                edit.Integer = Value([&] { return opt::ParseInteger(args[3]); });
                 break;
         }
         const opt::AppliedEdit applied = m.Apply(edit);
         StdoutSink out;
         opt::ShowDescriptor(chosen, m.Store().tcb[w.Entry], out, m.Store().Decimal_Separator);
-        PrintWrites(applied.Runs);
+        PrintRuns(applied.Runs);
         return 0;
     });
 }
 
 int SetLodDistanceCommand(const Args& args) {
-    if (args.size() != 3) return UsageError("Wrong number of words.");
-    const int k = EntryNumber(args[1]);
-    if (k < 0 || k > 2) return UsageError("K must be 0, 1 or 2.");
-    return Run([&] {
+    return RunPatch("set-lod-distance", [&] {
+        if (args.size() != 3) throw BadWords("FILE, K and VALUE are required.");
+        const int k = EntryNumber(args[1]);
+        if (k < 0 || k > 2) throw BadWords("K must be 0, 1 or 2.");
         PatchModel m(args[0]);
         opt::CheckLodDistance(m.Store(), k, args[0]);
         const opt::AppliedEdit applied =
-            m.Apply(opt::LodDistanceEdit{k, opt::ParseReal(args[2], m.Store().Decimal_Separator)});
+            m.Apply(opt::LodDistanceEdit{k, RealValue(args[2], m.Store().Decimal_Separator)});
         StdoutSink out;
         opt::ListDistances(m.Store().ttmdh, out, m.Store().Decimal_Separator);
-        PrintWrites(applied.Runs);
+        PrintRuns(applied.Runs);
         return 0;
     });
 }
 
 int SetRshCommand(const Args& args) {
-    if (args.size() != 4) return UsageError("Wrong number of words.");
-    const int entry = EntryNumber(args[1]);
-    const int k = EntryNumber(args[2]);
-    if (entry < 0) return UsageError("'" + args[1] + "' is not an entry number.");
-    if (k < 0 || k > 11) return UsageError("FLOAT_NO must be 0 to 11.");
-    return Run([&] {
+    return RunPatch("set-rsh", [&] {
+        if (args.size() != 4) throw BadWords("FILE, INDEX, FLOAT_NO and VALUE are required.");
+        const int entry = EntryNumber(args[1]);
+        const int k = EntryNumber(args[2]);
+        if (entry < 0) throw BadWords("'" + args[1] + "' is not an entry number.");
+        if (k < 0 || k > 11) throw BadWords("FLOAT_NO must be 0 to 11.");
         PatchModel m(args[0]);
         const opt::RotScaleRecord chosen = opt::EditableRotScale(m.Store(), entry, args[0]);
         const opt::AppliedEdit applied =
-            m.Apply(opt::RotScaleFloatEdit{entry, k, opt::ParseReal(args[3], m.Store().Decimal_Separator)});
+            m.Apply(opt::RotScaleFloatEdit{entry, k, RealValue(args[3], m.Store().Decimal_Separator)});
         StdoutSink out;
         opt::ShowRotScale(chosen, m.Store().trsh[entry], out, m.Store().Decimal_Separator);
-        PrintWrites(applied.Runs);
+        PrintRuns(applied.Runs);
         return 0;
     });
 }
 
 int HitZonesCommand(const Args& args) {
-    if (args.empty() || args.size() > 2) return UsageError("Wrong number of words.");
-    const std::string option = args.size() == 2 ? args[1] : "";
-    std::optional<opt::HitZoneAction> action;
-    if (option == "--write") action = opt::HitZoneAction::Write;
-    if (option == "--zero") action = opt::HitZoneAction::Zero;
-    if (option == "--copy-centres") action = opt::HitZoneAction::CopyCentres;
-    if (!option.empty() && !action) return UsageError("Unknown option '" + option + "'.");
-    return Run([&] {
+    return RunPatch("hitzones", [&] {
+        if (args.empty() || args.size() > 2) throw BadWords("FILE is required.");
+        const std::string option = args.size() == 2 ? args[1] : "";
+        std::optional<opt::HitZoneAction> action;
+        if (option == "--write") action = opt::HitZoneAction::Write;
+        if (option == "--zero") action = opt::HitZoneAction::Zero;
+        if (option == "--copy-centres") action = opt::HitZoneAction::CopyCentres;
+        if (!option.empty() && !action) throw BadWords("Unknown option '" + option + "'.");
         PatchModel m(args[0]);
         std::printf("%s\n", opt::kHitZoneWarning);
+        // The window's warning predates the write journal: every write of this command is journaled.
+        if (action) std::printf("(zedaruz-cli revert %s undoes this write)\n", args[0].c_str());
         // The boxes at resolution 0, computed into a copy: the model keeps the file's values.
         opt::TCB boxes = m.Store().tcb;
         const std::string missed = opt::MeshesWithoutBoxLine(opt::ComputeHitZones(m.Store(), boxes, 0));
@@ -219,7 +226,7 @@ int HitZonesCommand(const Args& args) {
         }
         if (!missed.empty()) std::printf("%s\n", missed.c_str());
         if (!action) return 0;
-        PrintWrites(m.Apply(opt::HitZoneEdit{*action, 0}).Runs);
+        PrintRuns(m.Apply(opt::HitZoneEdit{*action, 0}).Runs);
         return 0;
     });
 }
@@ -227,12 +234,14 @@ int HitZonesCommand(const Args& args) {
 void AddPatchCommands(CLI::App& app) {
     AddWordsCommand(app, "set-hardpoint", "Patch one field of hardpoint INDEX in place.",
                     {"FILE", "INDEX", "PART", "VALUE"}, {}, SetHardpointCommand)
-        .footer("PART is x, y, z or type; a type VALUE is a name in AppData/HardPoints.txt.");
+        .footer(
+            "PART is x, y, z or type. A type VALUE is a type code (a whole number) or a type name of "
+            "AppData/HardPoints.txt (AppData/Hardpoint.txt where that is missing).");
     AddWordsCommand(app, "set-descriptor", "Patch one field of mesh descriptor INDEX in place.",
                     {"FILE", "INDEX", "PART", "VALUE"}, {}, SetDescriptorCommand)
         .footer(
-            "PART is target-x, target-y, target-z, group, type or unknown; a type VALUE is a name in "
-            "AppData/MeshType.txt.");
+            "PART is target-x, target-y, target-z, group, type or unknown. A type VALUE is a type code (a "
+            "whole number) or a type name of AppData/MeshType.txt.");
     AddWordsCommand(app, "set-lod-distance", "Set distance K (0, 1 or 2) of every LOD set.",
                     {"FILE", "K", "VALUE"}, {}, SetLodDistanceCommand);
     AddWordsCommand(app, "set-rsh", "Set float FLOAT_NO (0..11) of rotation/scale block INDEX.",

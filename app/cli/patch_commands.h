@@ -4,6 +4,7 @@
 // control panel's.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <span>
 #include <string>
@@ -24,8 +25,8 @@ public:
     opt::ModelStore& Store() { return *store_; }
     const opt::EditTarget& Target() const { return target_; }
 
-    // Writes the plan; prints the line saying that it wrote nothing and why, or what the editors say
-    // once `edit` wrote bytes.
+    // Writes the plan; prints the line saying that it wrote nothing (and why, when the plan knows), or
+    // what the editors say once `edit` wrote bytes.
     opt::AppliedEdit Apply(const opt::EditPlan& plan, const opt::Edit& edit);
     opt::AppliedEdit Apply(const opt::Edit& edit) {
         return Apply(opt::PlanEdit(*store_, edit, target_), edit);
@@ -41,6 +42,10 @@ private:
 void PrintRuns(std::span<const opt::PatchRun> runs);
 // The same, or "Nothing written." when no run was written.
 void PrintWrites(std::span<const opt::PatchRun> runs);
+
+// Runs a patch command's work: BadWords becomes the command's usage error (status 2), an OptError
+// its message with the system's reason on standard error (status 1).
+int RunPatch(const std::string& command, const std::function<int()>& body);
 
 // A whole-word non-negative decimal number (at most 9 digits), or -1.
 int EntryNumber(const std::string& word);

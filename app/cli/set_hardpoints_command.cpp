@@ -27,18 +27,15 @@ std::string ListText(const std::string& source) {
 }  // namespace
 
 int SetHardpointsCommand(const Args& args) {
-    if (args.size() != 3 || args[1] != "--json") return UsageError();
-    const std::string& file = args[0];
-    try {
+    return RunPatch("set-hardpoints", [&] {
+        if (args.size() != 3 || args[1] != "--json") throw BadWords("FILE and --json LIST are required.");
         const opt::HardpointMovesEdit moves{opt::ParseHardpointMoves(ListText(args[2]))};
-        PatchModel m(file);
+        PatchModel m(args[0]);
         const opt::AppliedEdit applied = opt::ApplyEdit(m.Store(), moves, m.Target());
         PrintWrites(applied.Runs);
         if (applied.JournalId) std::printf("Journal id: %lld\n", static_cast<long long>(*applied.JournalId));
         return 0;
-    } catch (const opt::OptError& e) {
-        return Failure(e.what());
-    }
+    });
 }
 
 void AddSetHardpointsCommand(CLI::App& app) {

@@ -157,7 +157,7 @@ def import_model(program, path, level=0, all_levels=False):
                 collection.children.link(target)
             objects = gltf_import.import_glb(glb, target)
             count = tag_objects(objects, top, k, hardpoints)
-            counts = re.search(r"\d+ meshes, (\d+) triangles, .*$", summary)
+            counts = re.search(r"\d+ mesh(?:es)?, (\d+) triangles?, .*$", summary)
             summaries.append("level %d: %s, %d hardpoints" % (k, counts.group(0) if counts else summary, count))
             warnings += [line for line in lines if line not in warnings]
             if counts:

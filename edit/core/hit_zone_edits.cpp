@@ -39,7 +39,7 @@ EditPlan PlanHitZones(const ModelStore& model, const HitZoneEdit& edit, const st
     if (edit.Action == HitZoneAction::CopyCentres) return CopyCentres(model, boxes);
     EditPlan plan;
     if (!HoldsDescriptor(boxes)) {
-        plan.NothingToWrite = file + " holds no mesh descriptor (block type 25)";
+        plan.NothingToWrite = file + " holds no mesh descriptor";
         return plan;
     }
     if (edit.Action == HitZoneAction::Zero) boxes.ZeroHitZones();

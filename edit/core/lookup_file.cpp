@@ -1,13 +1,22 @@
 #include "edit/core/lookup_file.h"
 
+#include <charconv>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "model/errors.h"
+#include "model/reader.h"
 #include "platform/utf8_path.h"
 
 namespace opt {
+
+namespace {
+
+bool IsFile(const std::string& path) {
+    std::error_code ec;
+    return std::filesystem::exists(Utf8Path(path), ec);
+}
+
+}  // namespace
 
 std::vector<std::string> SplitLookupLines(std::string_view text) {
     std::vector<std::string> lines;
@@ -23,12 +32,8 @@ std::vector<std::string> SplitLookupLines(std::string_view text) {
 }
 
 std::vector<std::string> ReadLookupFile(const std::string& path) {
-    std::error_code ec;
-    std::ifstream in(Utf8Path(path), std::ios::binary);
-    if (!in || std::filesystem::is_directory(Utf8Path(path), ec)) throw OptError("Cannot open file " + path);
-    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (in.bad()) throw OptError("Cannot open file " + path);
-    return SplitLookupLines(text);
+    const std::vector<uint8_t> bytes = ReadWholeFile(path);
+    return SplitLookupLines({reinterpret_cast<const char*>(bytes.data()), bytes.size()});
 }
 
 int32_t LookupTypeCode(const std::vector<std::string>& lines, const std::string& name, int32_t current) {
@@ -37,6 +42,36 @@ int32_t LookupTypeCode(const std::vector<std::string>& lines, const std::string&
     for (size_t n = 0; n + 1 < lines.size(); ++n)
         if (lines[n] == name) code = static_cast<int32_t>(n);
     return code;
+}
+
+std::string LookupFilePath(const std::string& appDataDir, TypeLookup kind) {
+    if (kind == TypeLookup::kMeshType) return appDataDir + kMeshTypeFile;
+    const std::string path = appDataDir + kHardPointsFile;
+    const std::string noticed = appDataDir + kHardpointFileAsNoticed;
+    return !IsFile(path) && IsFile(noticed) ? noticed : path;
+}
+
+int32_t ParseTypeValue(const std::string& value, const std::string& appDataDir, TypeLookup kind) {
+    int32_t code = 0;
+    const char* end = value.data() + value.size();
+    const auto [stop, error] = std::from_chars(value.data(), end, code);
+    if (!value.empty() && stop == end && error == std::errc()) return code;
+    if (stop == end && error == std::errc::result_out_of_range)
+        throw OptError("'" + value + "' is not a type code: codes are 32-bit integers");
+
+    const std::string path = LookupFilePath(appDataDir, kind);
+    if (!IsFile(path)) {
+        const char* file = kind == TypeLookup::kHardpoint ? kHardPointsFile : kMeshTypeFile;
+        throw OptError("'" + value + "' is not a type code, and type names need the lookup file " + file +
+                       ", which is missing: create it in " + appDataDir +
+                       " (one type name a line, the first line for code 0), or give the type's code");
+    }
+    const std::vector<std::string> lines = ReadLookupFile(path);
+    const int32_t found = lines.size() < 2 ? -1 : LookupTypeCode(lines, value, -1);
+    if (found < 0)
+        throw OptError("'" + value + "' is neither a type code nor a type name in " + path +
+                       " (its last line is never used)");
+    return found;
 }
 
 }  // namespace opt

@@ -16,7 +16,7 @@ namespace {
 class ModelFile {
 public:
     explicit ModelFile(const std::string& path) : file_(path, NativeFile::Mode::ReadWrite) {
-        if (!file_.IsOpen()) throw OptError("Cannot open file " + path);
+        if (!file_.IsOpen()) throw OptError("Cannot open file " + path, SystemReason(file_.OpenError()));
     }
 
     // Takes the file's exclusive lock, waiting at most wait for another writer; held until Close.

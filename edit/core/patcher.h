@@ -61,7 +61,8 @@ struct PatchResult {
 // Applies the writes as one write, all or nothing as far as the checks go, and returns the runs
 // that changed bytes with their journal id (runs whose new bytes equal the old are neither
 // journaled nor written; none left: the file is not opened). Throws OptError:
-// - "Cannot open file <path>" when the file cannot be opened for reading and writing (nothing written);
+// - "Cannot open file <path>" when the file cannot be opened for reading and writing, with the
+//   system's reason as OptError::Reason (nothing written);
 // - "<path> is being written by another program" when its lock was not free within LockWait, and a
 //   message naming the file when it cannot be locked at all (nothing written);
 // - a message naming the file and the block when a run lies outside the file, or the image or the

@@ -65,6 +65,7 @@ TextureImportPlan PlanTextureImport(const ModelStore& model, const TextureImport
     plan.Position = PixelPosition(model, t, file);
     plan.LeftAfter = t.Size - int64_t{t.Width} * t.Height;
     plan.Palette = PaletteNumber(t.Palette_Set, edit.Level);
+    plan.Level = edit.Level;
     try {
         // The pixels as they are: a pixel whose colour did not change keeps its index.
         const std::span<const uint8_t> current(model.File_Image.data() + plan.Position,
@@ -103,9 +104,9 @@ std::vector<std::string> ImportReport(const TextureImportPlan& done, std::span<c
         std::snprintf(distance, sizeof distance, "%.2f",
                       std::sqrt(static_cast<double>(done.Picture.LargestDistanceSquared)));
         lines.push_back("Mapped " + std::to_string(done.Picture.Mapped) +
-                        " pixels to the nearest colours of palette " + std::to_string(done.Palette) + "; " +
-                        std::to_string(done.Picture.Inexact) + " not held exactly, largest colour distance " +
-                        distance + ".");
+                        " pixels to the nearest colours of palette " + done.Texture + ", level " +
+                        std::to_string(done.Level) + "; " + std::to_string(done.Picture.Inexact) +
+                        " not held exactly, largest colour distance " + distance + ".");
     }
     if (runs.empty())
         lines.push_back("Nothing written: texture " + done.Texture + " in " + done.Model +

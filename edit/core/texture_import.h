@@ -30,6 +30,7 @@ struct TextureImportPlan {
     std::string Model;    // the model file
     PictureIndices Picture;
     int Palette = 0;        // the palette number pictures were mapped to
+    int Level = 0;          // its level in the texture's palette slot
     int64_t Position = 0;   // file position of the first pixel
     int64_t LeftAfter = 0;  // bytes of the pixel data after the first level, left as they are
 };

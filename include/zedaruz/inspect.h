@@ -21,8 +21,9 @@ struct CheckResult {
 // "ok", "notes", "damaged" or "unreadable".
 ZEDARUZ_API const char* VerdictName(Verdict verdict);
 
-// The verdict `zedaruz-cli check` gives the model's file as it was opened, from its warnings: Damaged
-// when one reports damage to the file's structure, Notes when there are others, else Ok. Never throws.
+// The verdict `zedaruz-cli check` gives the model's file as it was opened: Unreadable when it holds no
+// model (no top-level entry that could be read as a mesh), else from its warnings: Damaged when one
+// reports damage to the file's structure, Notes when there are others, else Ok. Never throws.
 ZEDARUZ_API Verdict VerdictOf(const Model& model);
 
 // Loads each file, and each model file found below each folder, and judges it as `zedaruz-cli check`.

@@ -33,7 +33,8 @@ TEST_F(Library, FailuresAreErrorsWithTheCommandLinesMessage) {
         zedaruz::Model::Open(missing, options_);
         FAIL() << "opened a missing file";
     } catch (const zedaruz::Error& e) {
-        EXPECT_EQ(std::string(e.what()), "Cannot open file " + missing.string());
+        EXPECT_EQ(std::string(e.what()),
+                  "Cannot open file " + missing.string() + ": no such file or directory");
     }
     const zedaruz::Model model = zedaruz::Model::Open(path_, options_);
     EXPECT_THROW(model.Listing("no-such-listing"), zedaruz::Error);
@@ -157,6 +158,9 @@ TEST_F(Library, TheVerdictOfAnOpenedModelIsTheChecks) {
     const zedaruz::Model damaged = zedaruz::Model::Open(cut, options_);
     EXPECT_EQ(zedaruz::VerdictOf(damaged), zedaruz::Verdict::Damaged);
     EXPECT_EQ(zedaruz::Check({cut}).at(0).verdict, zedaruz::Verdict::Damaged);
+    const fs::path zeros = dir_.path() / "zeros.opt";
+    opt::test::WriteBytes(zeros, std::vector<uint8_t>(1000, 0));  // no model at all
+    EXPECT_EQ(zedaruz::VerdictOf(zedaruz::Model::Open(zeros, options_)), zedaruz::Verdict::Unreadable);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <fstream>
 #include <memory>
 
 #include "model/reader.h"
@@ -63,9 +64,32 @@ TEST_F(ExportTest, FailuresSayWhy) {
     const auto missing = dir / "not_made";
     run = RunCli({"export-pals", DEMO_MODEL_PATH, missing.string()});
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "Cannot create file " + (missing / "0demo.pal").string() + "\n");
+    EXPECT_EQ(run.err, "Cannot create file " + (missing / "0demo.pal").string() + ": the folder " +
+                           missing.string() + " does not exist\n");
+    EXPECT_FALSE(std::filesystem::exists(missing));
     EXPECT_EQ(RunCli({"export-pals", DEMO_MODEL_PATH}).status, 2);
     EXPECT_EQ(RunCli({"export-bmp", "/no/such.opt", "Hull", dir.string()}).status, 1);
+}
+
+// Nothing done is never said as done: a file without palettes saves nothing and fails; a folder that
+// does not exist is named, not made.
+TEST_F(ExportTest, NothingSavedIsAFailureThatSaysWhy) {
+    const auto empty = dir / "empty.opt";
+    std::ofstream{empty};
+    const auto out = dir / "out";
+    std::filesystem::create_directories(out);
+    auto run = RunCli({"export-pals", empty.string(), out.string()});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("Nothing saved: " + empty.string() + " holds no palette\n"), std::string::npos);
+    EXPECT_TRUE(run.out.empty());
+    EXPECT_TRUE(std::filesystem::is_empty(out));
+
+    const auto lost = dir / "lost";
+    run = RunCli({"export-bmp", DEMO_MODEL_PATH, "Hull", lost.string()});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "Cannot create file " + (lost / "Hull_demo.bmp").string() + ": the folder " +
+                           lost.string() + " does not exist\n");
+    EXPECT_FALSE(std::filesystem::exists(lost));
 }
 
 }  // namespace

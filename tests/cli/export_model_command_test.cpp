@@ -25,14 +25,22 @@ TEST(ExportModelCommand, WritesGltfAndObjAndSaysWhat) {
     EXPECT_NE(Slurp(dir / "demo.obj").find("LOD 1"), std::string::npos);
     EXPECT_TRUE(std::filesystem::exists(dir / "Hull.png"));
 
-    r = RunCli({"export-gltf", DEMO_MODEL_PATH, (dir / "demo.glb").string(), "--lod", "9"});
-    EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.err, "Warning: no faces at level 9: the export holds no meshes\n");
+    // A level the model does not have is bad usage, named with the levels it has; the file stays.
+    const std::string written = Slurp(glb);
+    for (const std::string level : {"9", "-1", "", "abc"}) {
+        r = RunCli({"export-gltf", DEMO_MODEL_PATH, glb, "--lod", level});
+        EXPECT_EQ(r.status, 2) << level;
+        EXPECT_EQ(r.err.substr(0, r.err.find('\n')),
+                  "There is no level '" + level + "': " + DEMO_MODEL_PATH + " has levels 0–1.");
+        EXPECT_TRUE(r.out.empty());
+        EXPECT_EQ(Slurp(glb), written) << level;
+    }
 
     const std::string lost = (dir / "no" / "x.gltf").string();
     r = RunCli({"export-gltf", DEMO_MODEL_PATH, lost});
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err, "Cannot create file " + lost + "\n");
+    EXPECT_EQ(r.err,
+              "Cannot create file " + lost + ": the folder " + (dir / "no").string() + " does not exist\n");
     EXPECT_EQ(RunCli({"export-obj", DEMO_MODEL_PATH, lost, "--all-lods"}).status, 2);
     std::filesystem::remove_all(dir);
 }

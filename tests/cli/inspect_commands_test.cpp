@@ -8,6 +8,8 @@
 #include "model/reader.h"
 #include "tests/cli/cli_run.h"
 #include "tests/render/export_temp_dir.h"
+#include "tests/support/opt_builder.h"
+#include "tests/support/sample_models.h"
 
 namespace {
 
@@ -49,6 +51,40 @@ TEST(CommandLine, BadWordsExitWithStatus2AndSayWhy) {
         EXPECT_EQ(run.status, 2) << c.words[0];
         EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
         EXPECT_NE(run.err.find("Usage:"), std::string::npos) << run.err;
+        EXPECT_TRUE(run.out.empty());
+    }
+}
+
+// Every usage error: what is wrong, the command's usage line, where to read more; exit 2.
+TEST(CommandLine, UsageErrorsSayWhatThenTheCommandsUsageLine) {
+    struct Case {
+        std::vector<std::string> words;
+        std::string what, usage, more;
+    };
+    const Case cases[] = {
+        {{"diff", DEMO_MODEL_PATH}, "B is required.", "diff A B [--json]", "zedaruz-cli diff"},
+        {{"list", DEMO_MODEL_PATH, "no-such-listing"},
+         "Unknown listing 'no-such-listing'.",
+         "list FILE [NAME...]",
+         "zedaruz-cli list"},
+        {{"hitzones", DEMO_MODEL_PATH, "--write", "--zero"},
+         "--write excludes --zero.",
+         "hitzones FILE [--write | --zero | --copy-centres]",
+         "zedaruz-cli hitzones"},
+        {{"info", DEMO_MODEL_PATH, "--tables", "small"},
+         "--tables: the sizes are grown or classic, not 'small'.",
+         "info FILE [--json]",
+         "zedaruz-cli info"},
+        {{"frobnicate"},
+         "Unknown command 'frobnicate'.",
+         "[--tables grown|classic] COMMAND [WORDS...]",
+         "zedaruz-cli"},
+    };
+    for (const auto& c : cases) {
+        const auto run = RunCli(c.words);
+        EXPECT_EQ(run.status, 2) << c.words[0];
+        EXPECT_EQ(run.err,
+                  c.what + "\nUsage: zedaruz-cli " + c.usage + "\nRun '" + c.more + " --help' for more\n");
         EXPECT_TRUE(run.out.empty());
     }
 }
@@ -169,6 +205,52 @@ TEST_F(FileCommands, DiffFailsOnAnyByteAndSaysADamagedFilesWarningsFirst) {
     EXPECT_EQ(damaged.Lines().at(0).rfind(cut + ": Warning: ", 0), 0u) << damaged.out;
     EXPECT_NE(damaged.Lines().back().find(" other bytes differ, the first at position "), std::string::npos)
         << damaged.out;
+}
+
+// A file that holds no model is no success: info fails saying why, check calls it unreadable.
+TEST_F(FileCommands, FilesWithoutAModelFailInfoAndCheck) {
+    const std::string zeros = (dir.path() / "zeros.opt").string();
+    std::ofstream(zeros, std::ios::binary) << std::string(1000, '\0');
+    auto run = RunCli({"info", zeros});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, zeros + " holds no model (its top-level jump list holds no entry)\n");
+    EXPECT_TRUE(run.out.empty());
+    const std::string empty = (dir.path() / "empty.opt").string();
+    std::ofstream{empty};
+    EXPECT_EQ(RunCli({"info", empty, "--json"}).err,
+              empty + " holds no model (it is 0 bytes long, too short for the 22-byte header)\n");
+
+    run = RunCli({"check", zeros});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.Lines(),
+              (std::vector<std::string>{
+                  zeros + ": unreadable: holds no model (its top-level jump list holds no entry)",
+                  "1 file: 0 ok, 0 with notes, 0 damaged, 1 unreadable"}));
+}
+
+// Meshes are the top-level entries that are not textures; a LOD set's fifth face list is level 4 of
+// info and of the exports, not part of level 3; a warning of two lines is one warning.
+TEST_F(FileCommands, InfoAndExportsCountEveryLevelAndOnlyMeshes) {
+    const std::string five = (dir.path() / "five.opt").string();
+    optb::write_file(five, optb::build(optb::five_level_model()).bytes);
+    auto run = RunCli({"info", five});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto lines = run.Lines();
+    ASSERT_GE(lines.size(), 6u);
+    EXPECT_EQ(lines[0], "Meshes: 1");
+    EXPECT_EQ(lines[1], "Faces per level: level 0: 1, level 1: 2, level 2: 3, level 3: 4, level 4: 5");
+    EXPECT_EQ(lines[5], "Warnings: 1");
+
+    const json j = json::parse(RunCli({"info", five, "--json"}).out);
+    ASSERT_EQ(j["meshes"].size(), 1u);
+    EXPECT_EQ(j["meshes"][0]["levels"], j["lod_sets"][0]["levels"]);
+    EXPECT_EQ(j["meshes"][0]["faces_lod4"], 5);
+
+    const std::string gltf = (dir.path() / "five.gltf").string();
+    run = RunCli({"export-gltf", five, gltf, "--all-lods"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out.rfind("Wrote " + gltf + ": 5 meshes, 15 triangles, 1 texture, ", 0), 0u) << run.out;
+    EXPECT_EQ(json::parse(cli_testing::Slurp(gltf))["scenes"].size(), 5u);
 }
 
 }  // namespace

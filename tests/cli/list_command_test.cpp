@@ -81,7 +81,11 @@ TEST(ListCommand, TablesClassicCutsAModelPastTheClassicSizesAndSaysHowToReadItWh
     const auto grown = RunCli({"list", path.string(), "main-file-info"});
     const auto classic = RunCli({"--tables", "classic", "list", path.string(), "main-file-info"});
     const auto wrong = RunCli({"--tables", "small", "list", path.string()});
+    // The option may follow the command name as well.
+    const auto after = RunCli({"list", path.string(), "main-file-info", "--tables", "classic"});
     std::filesystem::remove(path);
+    EXPECT_EQ(after.status, 0) << after.err;
+    EXPECT_EQ(after.out, classic.out);
     ASSERT_EQ(grown.status, 0) << grown.err;
     EXPECT_EQ(grown.out.find("top-level entries"), std::string::npos);
     EXPECT_EQ(grown.out.find("--tables classic"), std::string::npos);
@@ -97,8 +101,10 @@ TEST(ListCommand, FailuresSayWhyAndExitWithTheirStatus) {
     const std::string missing = "/nonexistent/dir/ship.opt";
     auto run = RunCli({"list", missing});
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "Cannot open file " + missing + "\n");
+    EXPECT_EQ(run.err, "Cannot open file " + missing + ": no such file or directory\n");
     EXPECT_TRUE(run.out.empty());
+    const std::string folder = std::filesystem::temp_directory_path().string();
+    EXPECT_EQ(RunCli({"list", folder}).err, "Cannot open file " + folder + ": is a directory\n");
 
     run = RunCli({"list", DEMO_MODEL_PATH, "vertex", "no-such-listing"});
     EXPECT_EQ(run.status, 2);

@@ -137,6 +137,12 @@ TEST_F(PatchCommand, HitZonesAreComputedAtResolutionZeroAndWrittenOnRequest) {
     EXPECT_EQ(FloatAt(Disk(), Block("d0") + 56 + 8), -6.0f);  // HZ_Min Z
     EXPECT_EQ(FloatAt(Disk(), Block("d1") + 68 + 8), 15.0f);  // HZ_Max Z
     EXPECT_NE(write.out.find(path.string() + " Updated with new HitZone(s)"), std::string::npos);
+    // The window's warning as it stands, then what is true of the command line.
+    EXPECT_NE(write.out.find("there is no undo feature for hitzones\n(zedaruz-cli revert " + path.string() +
+                             " undoes this write)\n"),
+              std::string::npos)
+        << write.out;
+    EXPECT_EQ(dry.out.find("undoes this write"), std::string::npos);
     const auto centres = RunCli({"hitzones", path.string(), "--copy-centres"});
     ASSERT_EQ(centres.status, 0) << centres.err;
     EXPECT_EQ(FloatAt(Disk(), Data("rs0") + 8), -3.0f);
@@ -190,9 +196,43 @@ TEST_F(PatchCommand, TypeNamesAreResolvedAgainstTheLookupFiles) {
     EXPECT_EQ(IntAt(Disk(), Block("d1") + 24), 2);
     const auto before = Disk();
     run = RunCli({"set-hardpoint", path.string(), "0", "type", "Cockpit"});  // the last line is never used
-    EXPECT_EQ(run.status, 1);
-    EXPECT_NE(run.err.find("'Cockpit' is not a type name"), std::string::npos) << run.err;
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("'Cockpit' is neither a type code nor a type name"), std::string::npos) << run.err;
     EXPECT_EQ(Disk(), before);
+    // A code is taken as it is, with or without a lookup file.
+    run = RunCli({"set-hardpoint", path.string(), "0", "type", "4"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(IntAt(Disk(), Data("hp0")), 4);
+}
+
+// Every usage error of a patch command: what is wrong, the command's usage line, where to read more;
+// exit 2 and the file as it was.
+TEST_F(PatchCommand, UsageErrorsSayWhatThenTheCommandsUsageLine) {
+    struct Case {
+        std::vector<std::string> words;
+        std::string what, usage;
+    };
+    const std::string p = path.string();
+    for (const Case& c : {
+             Case{{"revert", p, "abc"},
+                  "'abc' is not a write id: give a number, or ID:LINE as 'zedaruz-cli history' names it.",
+                  "revert FILE [ID]"},
+             Case{{"set-hardpoint", p, "abc", "x", "1"},
+                  "'abc' is not an entry number.",
+                  "set-hardpoint FILE INDEX PART VALUE"},
+             Case{{"set-hardpoint", p, "0", "z", "-inf"},  // a value, never taken for an option
+                  "'-inf' is not a valid floating point value.",
+                  "set-hardpoint FILE INDEX PART VALUE"},
+             Case{{"import-texture", p, "HULL", p, "--level", "abc"},
+                  "The palette level must be 0 to 15.",
+                  "import-texture FILE TEXTURE_NAME IMAGE [--level N]"},
+         }) {
+        const auto run = RunCli(c.words);
+        EXPECT_EQ(run.status, 2) << c.what;
+        EXPECT_EQ(run.err, c.what + "\nUsage: zedaruz-cli " + c.usage + "\nRun 'zedaruz-cli " + c.words[0] +
+                               " --help' for more\n");
+        EXPECT_TRUE(Unchanged()) << c.what;
+    }
 }
 
 TEST_F(PatchCommand, FailuresLeaveTheFileAsItWas) {
@@ -209,11 +249,13 @@ TEST_F(PatchCommand, FailuresLeaveTheFileAsItWas) {
              Case{{"set-hardpoint", p, "-1", "x", "1"}, 2, "'-1' is not an entry number."},
              Case{{"set-rsh", p, "0", "12", "1"}, 2, "FLOAT_NO must be 0 to 11."},
              Case{{"hitzones", p, "--all"}, 2, "Unknown option '--all'."},
-             Case{{"set-hardpoint", p, "0", "x", "abc"}, 1, "'abc' is not a valid floating point value"},
-             Case{{"set-descriptor", p, "0", "unknown", "1.5"}, 1, "'1.5' is not a valid integer value"},
+             Case{{"set-hardpoint", p, "0", "x", "abc"}, 2, "'abc' is not a valid floating point value"},
+             Case{{"set-descriptor", p, "0", "unknown", "1.5"}, 2, "'1.5' is not a valid integer value"},
              Case{{"set-hardpoint", p, "5", "x", "1"}, 1, p + " holds no hardpoint 5"},
              Case{{"set-rsh", p, "7", "0", "1"}, 1, p + " holds no rotation/scale block 7"},
-             Case{{"set-hardpoint", missing, "0", "x", "1"}, 1, "Cannot open file " + missing},
+             Case{{"set-hardpoint", missing, "0", "x", "1"},
+                  1,
+                  "Cannot open file " + missing + ": no such file or directory"},
          }) {
         const auto run = RunCli(c.words);
         EXPECT_EQ(run.status, c.status) << c.words[0] << " " << c.message;
@@ -243,6 +285,20 @@ TEST_F(PatchCommand, EveryWriteIsJournaledAndCanBeReverted) {
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find("later write 2"), std::string::npos) << r.err;
     EXPECT_EQ(Disk(), built.bytes);
+    // A write of the values the file holds says so once.
+    r = RunCli({"set-hardpoint", path.string(), "0", "x", "1"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("Nothing written: " + path.string() + " already holds these values.\n"),
+              std::string::npos)
+        << r.out;
+    EXPECT_EQ(r.out.find("Nothing written"), r.out.rfind("Nothing written")) << r.out;
+    // A folder in the journal's place is named as such, not taken for a journal without writes.
+    r = cli_testing::StartedCli({"history", path.string()},
+                                "ZEDARUZ_JOURNAL=" + cli_testing::Quote(dir.path().string()))
+            .Finish();
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err,
+              "Cannot read the write journal " + dir.path().string() + ": it is a folder, not a file\n");
 }
 
 }  // namespace

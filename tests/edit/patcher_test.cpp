@@ -99,6 +99,12 @@ TEST_F(Patcher, FileThatCannotBeOpenedForWritingStaysAsItWas) {
     EXPECT_EQ(Error({Write(0, {0})}, gone), "");  // nor when no byte changes
     EXPECT_EQ(Error({Write(0, {1})}, gone), "Cannot open file " + gone.string());
     EXPECT_FALSE(std::filesystem::exists(gone));  // never created
+    try {  // the system's reason goes beside the message (the command line prints both)
+        Apply({Write(0, {1})}, gone);
+        ADD_FAILURE() << "no error";
+    } catch (const opt::OptError& e) {
+        EXPECT_EQ(e.Reason(), "no such file or directory");
+    }
 }
 
 TEST_F(Patcher, ReadOnlyFileStaysAsItWas) {

@@ -56,6 +56,47 @@ TEST(LookupFile, TypeCodeIsTheLastMatchBeforeTheLastLine) {
     EXPECT_EQ(ErrorOf([] { opt::LookupTypeCode({}, "None", 0); }), "List index out of bounds (0)");
 }
 
+// The start-up notice asks for Hardpoint.txt: where HardPoints.txt is missing, that one is read.
+TEST(LookupFile, HardpointNamesComeFromHardPointsTxtElseFromHardpointTxt) {
+    opt::test::TempDir dir;
+    const std::string appData = dir.path().string() + "/";
+    const auto path = [&] { return opt::LookupFilePath(appData, opt::TypeLookup::kHardpoint); };
+    EXPECT_EQ(path(), appData + "HardPoints.txt");  // neither: the name the editors report
+    opt::test::WriteBytes(dir.path() / "Hardpoint.txt", {'N', '\n', 'G', 'u', 'n', '\n', 'X'});
+    EXPECT_EQ(path(), appData + "Hardpoint.txt");
+    EXPECT_EQ(opt::ParseTypeValue("Gun", appData, opt::TypeLookup::kHardpoint), 1);
+    opt::test::WriteBytes(dir.path() / "HardPoints.txt", {'A', '\n', 'B'});
+    EXPECT_EQ(path(), appData + "HardPoints.txt");
+    EXPECT_EQ(opt::LookupFilePath(appData, opt::TypeLookup::kMeshType), appData + "MeshType.txt");
+}
+
+TEST(LookupFile, ATypeValueIsACodeOrANameAndAMissingFileSaysWhatToCreate) {
+    opt::test::TempDir dir;
+    const std::string appData = dir.path().string() + "/";
+    const auto hardpoint = opt::TypeLookup::kHardpoint;
+    // Codes need no lookup file.
+    EXPECT_EQ(opt::ParseTypeValue("4", appData, hardpoint), 4);
+    EXPECT_EQ(opt::ParseTypeValue("-1", appData, opt::TypeLookup::kMeshType), -1);
+    EXPECT_EQ(ErrorOf([&] { opt::ParseTypeValue("2147483648", appData, hardpoint); }),
+              "'2147483648' is not a type code: codes are 32-bit integers");
+    EXPECT_EQ(ErrorOf([&] { opt::ParseTypeValue("Laser", appData, hardpoint); }),
+              "'Laser' is not a type code, and type names need the lookup file HardPoints.txt, which is "
+              "missing: create it in " +
+                  appData +
+                  " (one type name a line, the first line for code 0), or "
+                  "give the type's code");
+    EXPECT_NE(ErrorOf([&] {
+                  opt::ParseTypeValue("Hull", appData, opt::TypeLookup::kMeshType);
+              }).find("lookup file MeshType.txt, which is missing"),
+              std::string::npos);
+    opt::test::WriteBytes(dir.path() / "HardPoints.txt", {'N', '\n', 'L', '\n', 'C', '\n'});
+    EXPECT_EQ(opt::ParseTypeValue("L", appData, hardpoint), 1);
+    EXPECT_EQ(opt::ParseTypeValue("7", appData, hardpoint), 7);  // a code, whatever the file holds
+    EXPECT_EQ(ErrorOf([&] { opt::ParseTypeValue("C", appData, hardpoint); }),  // the last line: never
+              "'C' is neither a type code nor a type name in " + appData +
+                  "HardPoints.txt (its last line is never used)");
+}
+
 TEST(FlagViewer, ShowsTheBitsOfTheNumber) {
     const auto none = opt::FE1DblClick("0");
     for (bool b : none.Checked) EXPECT_FALSE(b);

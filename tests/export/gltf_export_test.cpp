@@ -5,13 +5,14 @@
 #include "export/export_run.h"
 #include "export/gltf_writer.h"
 #include "model/errors.h"
-#include "zedaruz/version.h"
 #include "render/core/palette_colours.h"
 #include "render/core/texture_load.h"
 #include "render/core/texture_pixels.h"
 #include "tests/export/export_test_support.h"
 #include "tests/render/export_temp_dir.h"
 #include "tests/support/export_models.h"
+#include "tests/support/sample_models.h"
+#include "zedaruz/version.h"
 
 namespace {
 
@@ -253,6 +254,11 @@ TEST(GltfExport, FacesLackingNormalsOrTextureVerticesAreKeptAndCounted) {
               "Wrote " + path +
                   ": 2 meshes, 6 triangles, 2 textures, 1 faces without texture coordinates, 4 with "
                   "computed normals, 1 skipped: vertex index outside its mesh");
+    // The command line says one of a kind as one; the window keeps its summary as it was.
+    EXPECT_EQ(
+        r.ExactSummary.substr(r.ExactSummary.find(": ")),
+        ": 2 meshes, 6 triangles, 2 textures, 1 face without texture coordinates, 4 with computed normals, "
+        "1 skipped: vertex index outside its mesh");
     EXPECT_EQ(r.Warning, "");
     const opt::ExportScene scene = opt::BuildExportScene(*m.store, m.bytes, Options());
     const opt::ExportMeshNode& wing = scene.Levels.at(0).Nodes.at(1);
@@ -281,6 +287,18 @@ TEST(GltfExport, NamesOfAnyBytesBecomeUtf8) {
     ASSERT_EQ(g.materials.size(), 2u);
     EXPECT_EQ(g.materials[0].name, "Hull\xC3\xA9");
     EXPECT_EQ(g.materials[1].name, "W\xC2\x96ng");
+}
+
+// The view folds the fifth face list of a LOD set into its level 3; the export keeps every face list
+// at its own position in the set, a scene each.
+TEST(GltfExport, EachFaceListOfALodSetIsALevelOfItsOwn) {
+    const auto m = Load(optb::five_level_model());
+    const std::vector<int32_t> levels = opt::LevelsInStore(*m.store);
+    ASSERT_EQ(levels, (std::vector<int32_t>{0, 1, 2, 3, 4}));
+    const opt::ExportScene scene = opt::BuildExportScene(*m.store, m.bytes, Options(levels));
+    ASSERT_EQ(scene.Levels.size(), 5u);
+    for (int32_t level : levels)  // face list j holds j + 1 triangles
+        EXPECT_EQ(scene.Levels[static_cast<size_t>(level)].Nodes.at(0).Triangles(), level + 1) << level;
 }
 
 TEST(GltfExport, NoFacesAtTheLevelGivesAnEmptySceneAndAWarning) {

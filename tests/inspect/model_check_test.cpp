@@ -50,7 +50,29 @@ TEST_F(ModelCheckTest, NotesAreNotDamageButStructuralWarningsAre) {
     const std::string missing = (dir.path() / "missing.opt").string();
     const auto unreadable = opt::CheckModelFile(*store, missing);
     EXPECT_EQ(unreadable.Result, opt::Verdict::kUnreadable);
-    EXPECT_EQ(unreadable.Lines, std::vector<std::string>{"Cannot open file " + missing});
+    EXPECT_EQ(unreadable.Lines,
+              std::vector<std::string>{"Cannot open file " + missing + ": no such file or directory"});
+}
+
+// A file is a model only when a top-level entry could be read as a mesh; the reason comes first.
+TEST_F(ModelCheckTest, AFileWithoutAReadableMeshIsUnreadable) {
+    auto verdict = [&](const std::string& name, const std::vector<uint8_t>& bytes) {
+        const auto r = opt::CheckModelFile(*store, Write(name, bytes));
+        EXPECT_EQ(r.Result, opt::Verdict::kUnreadable) << name;
+        return r.Lines.empty() ? std::string() : r.Lines.front();
+    };
+    EXPECT_EQ(verdict("zeros.opt", std::vector<uint8_t>(1000, 0)),
+              "holds no model (its top-level jump list holds no entry)");
+    EXPECT_EQ(verdict("empty.opt", {}),
+              "holds no model (it is 0 bytes long, too short for the 22-byte header)");
+    auto outside = optb::build(optb::tiny_model()).bytes;
+    outside[21] = 0x10;  // the stored jump-list offset's high byte: far past the end of the file
+    EXPECT_EQ(verdict("outside.opt", outside),
+              "holds no model (its top-level jump list lies outside the file)");
+    optb::Model textureOnly = optb::top_level_texture_model();
+    textureOnly.entries.pop_back();  // the mesh after the texture
+    EXPECT_EQ(verdict("texture.opt", optb::build(textureOnly).bytes),
+              "holds no model (none of its top-level entries could be read as a mesh)");
 }
 
 TEST_F(ModelCheckTest, FoldersGiveTheirModelFilesInAnyCaseSortedAndFilesStayAsGiven) {

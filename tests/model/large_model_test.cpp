@@ -1,12 +1,13 @@
 // The large benchmark model's generator at a size that fits the classic capacities: what it writes
 // loads without a warning and holds every mesh, level, face, texture and hardpoint it was asked for.
+#include "tests/support/large_model.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
 #include <string>
 
 #include "tests/model/reader_fixture.h"
-#include "tests/support/large_model.h"
 
 namespace opt::testing {
 namespace {

@@ -18,6 +18,7 @@ void Faces(ModelStore& s, int i, int32_t mesh, int32_t lod, int count, std::vect
     fd.Count = count;
     fd.Mesh = mesh;
     fd.LOD = lod;
+    fd.Lod_Position = lod;
     for (int j : held) fd.Vertex(0)[j] = j;
 }
 

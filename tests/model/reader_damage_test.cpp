@@ -100,8 +100,8 @@ TEST_F(ReaderTest, SharedChildrenAreReadOncePerReferenceUntilTheTableIsFull) {
     LoadModel(m);
     EXPECT_EQ(store->Counters[kCountNodes], kMaxNodes);
     EXPECT_EQ(store->Counters[kCountHardpoints], kMaxHardpoints);
-    EXPECT_TRUE(HasDamage("table TTMIH holds 50 node blocks"));
-    EXPECT_TRUE(HasDamage("table TTBH holds 100 hardpoints"));
+    EXPECT_TRUE(HasDamage("node-block table holds 50 node blocks"));
+    EXPECT_TRUE(HasDamage("hardpoint table holds 100 hardpoints"));
     EXPECT_EQ(store->Warnings.back(), kClassicCutHint);
     EXPECT_EQ(store->ttmih.Size(), kMaxNodes);
 }
@@ -137,7 +137,7 @@ TEST_F(ReaderTest, CountsPastEveryCapacityAreCutWithOneWarningPerKind) {
     EXPECT_EQ(store->Counters[kCountHardpoints], 17);  // 23 children, 20 read
     EXPECT_EQ(store->txw.Meshes[0].Num_Jumps, 23);
     EXPECT_TRUE(HasDamage("more than 50 top-level entries"));
-    EXPECT_TRUE(HasDamage("table TVX holds 50 vertex blocks"));
+    EXPECT_TRUE(HasDamage("vertex-block table holds 50 vertex blocks"));
     EXPECT_TRUE(HasDamage("more elements than its table keeps"));
     EXPECT_TRUE(HasDamage("more entries than its table keeps"));
     const auto lines = DamageLines();

@@ -44,5 +44,20 @@ TEST_F(ReaderFileTest, AFileLongerThan2GiBIsRefusedBeforeAnyByteIsRead) {
     EXPECT_TRUE(store->File_Image.empty());
 }
 
+// The window shows the message as it always was; the reason goes beside it for the command line.
+TEST_F(ReaderFileTest, AFileThatCannotBeOpenedKeepsTheSystemsReasonBesideItsMessage) {
+    const std::string missing = Utf8Text(dir / "missing.opt");
+    for (const auto& [path, reason] :
+         {std::pair{missing, "no such file or directory"}, std::pair{Utf8Text(dir), "is a directory"}}) {
+        try {
+            Load(*store, path);
+            ADD_FAILURE() << path;
+        } catch (const OptError& e) {
+            EXPECT_EQ(std::string(e.what()), "Cannot open file " + path);
+            EXPECT_EQ(e.WithReason(), "Cannot open file " + path + ": " + reason);
+        }
+    }
+}
+
 }  // namespace
 }  // namespace opt::testing

@@ -6,6 +6,7 @@
 #include <tuple>
 
 #include "model/errors.h"
+#include "model/load_warnings.h"
 #include "tests/model/reader_fixture.h"
 
 namespace opt::testing {
@@ -100,6 +101,7 @@ TEST_F(ReaderTest, TopLevelTexturesWarnAndShiftMeshIndices) {
     LoadModel(m);
     EXPECT_EQ(store->Warnings, (std::vector<std::string>{"Warning ***", "HiLites may Not be Correct",
                                                          "Warning ***", "HiLites may Not be Correct"}));
+    EXPECT_EQ(CountWarnings(store->Warnings), 2);  // each texture's two lines are one warning
     EXPECT_EQ(store->Top_Textures, 1);
     EXPECT_EQ(TextureName(store->ttx.Textures[0]), "T0");
     EXPECT_EQ(TextureName(store->ttx.Textures[1]), "T1");
@@ -125,6 +127,8 @@ TEST_F(ReaderTest, LodNumbersAboveThreeCountAsThreeAndAreListedOnce) {
     EXPECT_EQ(store->Lod_Numbers, (std::vector<int32_t>{0, 1, 2, 3}));
     const int expected_lod[] = {0, 1, 2, 3, 3, 0, 1, 2, 3, 3};
     for (int i = 0; i < 10; ++i) EXPECT_EQ(store->ttfd[i].LOD, expected_lod[i]) << i;
+    // Beside the view's level, each record keeps its face list's own position in the set.
+    for (int i = 0; i < 10; ++i) EXPECT_EQ(store->ttfd[i].Lod_Position, i % 5) << i;
     EXPECT_EQ(store->Counters[kCountFaceLists], 10);
     EXPECT_EQ(store->ttmdh[1].Mesh, 1);
     EXPECT_FLOAT_EQ(store->ttmdh[1].Distance[4], 5.f);

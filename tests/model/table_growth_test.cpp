@@ -116,7 +116,7 @@ TEST_F(ReaderTest, AModelJustPastEveryClassicCapacityLoadsWholeAndTheNextClassic
     EXPECT_EQ(store->txw.Size(), kMaxTopLevel);
     EXPECT_EQ(store->ttfd.Size(), kMaxFaceData);
     EXPECT_EQ(store->tvx[0].Elements(), kMaxElements);
-    EXPECT_TRUE(HasDamage("table TTMFH holds 50 face lists"));
+    EXPECT_TRUE(HasDamage("face-list table holds 50 face lists"));
     EXPECT_TRUE(HasDamage("more than 8 palette blocks"));
     EXPECT_EQ(store->Warnings.back(), kClassicCutHint);
 

@@ -64,4 +64,24 @@ TEST(OutputFiles, ALinkIsWrittenThroughAndAnythingButARegularFileIsRefused) {
 #endif
 }
 
+// Beside "Cannot create file PATH" (the window's text), the reason: a missing folder is named, never
+// made; a folder in the file's place is said as such.
+TEST(OutputFiles, AFileThatCannotBeMadeSaysWhy) {
+    const opt::test::TempDir dir;
+    auto failure = [](const fs::path& p) -> std::string {
+        try {
+            opt::WriteOutputFile(p.string(), {});
+        } catch (const opt::OptError& e) {
+            return e.WithReason();
+        }
+        return "written";
+    };
+    const fs::path lost = dir.path() / "not_made";
+    EXPECT_EQ(failure(lost / "a.bmp"), "Cannot create file " + (lost / "a.bmp").string() + ": the folder " +
+                                           lost.string() + " does not exist");
+    EXPECT_FALSE(fs::exists(lost));
+    fs::create_directories(lost);
+    EXPECT_EQ(failure(lost), "Cannot create file " + lost.string() + ": it is a folder");
+}
+
 }  // namespace

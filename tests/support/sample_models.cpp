@@ -52,4 +52,16 @@ Model texture_group_model() {
                            one_lod({std::move(group), FaceData{.faces = {Face::tri(0, 1, 2)}}})}}});
 }
 
+Model five_level_model() {
+    LodSet five;
+    for (int j = 0; j < 5; ++j) {
+        five.distances.push_back(100.0f * static_cast<float>(j + 1));
+        FaceData faces;
+        for (int k = 0; k <= j; ++k) faces.faces.push_back(Face::tri(0, 1, 2));
+        five.face_lists.push_back(FaceList{.children = {TextureRef{.name = "Five"}, std::move(faces)}});
+    }
+    return with_one_palette(
+        {checker_texture("Five", 0, 4, 6), Mesh{.children = {triangle_vertices(), std::move(five)}}});
+}
+
 }  // namespace optb

@@ -29,5 +29,9 @@ Model nested_node_model();
 Model top_level_texture_model();
 // A face list [texture group {texture A, texture B}, face data].
 Model texture_group_model();
+// A texture "Five" at the top level (entry 0), then mesh 1 with a LOD set of five face lists, face
+// list j holding j + 1 triangles after a reference to "Five" (distances 100 to 500).
+Model five_level_model();
+inline constexpr int kFiveLevels = 5;
 
 }  // namespace optb

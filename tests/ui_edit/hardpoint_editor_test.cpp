@@ -162,6 +162,14 @@ TEST_F(HardpointEditor, MissingLookupFileIsReportedAfterTheSnapshotAndSkipsTheRe
     EXPECT_EQ(edit.Hardpoints()->Snapshot.HP_Type, 45);
 }
 
+// The start-up notice asks for "Hardpoint.txt": where HardPoints.txt is missing, the editor reads it.
+TEST_F(HardpointEditor, HardpointTxtIsReadWhereHardPointsTxtIsMissing) {
+    std::filesystem::remove(dir.path() / "HardPoints.txt");
+    WriteLookup("Hardpoint.txt", "None\r\nIonCannon\r\nend\r\n");
+    Choose(0);
+    EXPECT_EQ(edit.Widgets().EHPTypeItems, (std::vector<std::string>{"None", "IonCannon", "end"}));
+}
+
 TEST_F(HardpointEditor, FileChangedOnDiskSinceTheLoadIsRefused) {
     Choose(0);
     auto altered = Disk();

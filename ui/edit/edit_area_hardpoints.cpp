@@ -29,7 +29,7 @@ void EditArea::ChooseHardpoint(int index) {
     w_.SetRG(kRGHardpoints);
     rgParts_ = kRGHardpoints;
     ShowSnapshotAndNew(*thp_, ShowHardpoint);
-    w_.EHPTypeItems = ReadLookupFile(AppDataDir + kHardPointsFile);
+    w_.EHPTypeItems = ReadLookupFile(LookupFilePath(AppDataDir, TypeLookup::kHardpoint));
     w_.EHPTypeText = std::string(TypeName(thp_->Snapshot.HP_Type));
 }
 

@@ -19,8 +19,8 @@ struct ProgramDirs {
 // The directories of this run (set by PrepareProgramDirs at the viewer window's creation).
 const ProgramDirs& TheDirs();
 
-// The notice shown when AppDataDir is missing (it names "Hardpoint.txt"; the file read is
-// "HardPoints.txt").
+// The notice shown when AppDataDir is missing. It names "Hardpoint.txt": the editors and exports read
+// "HardPoints.txt", and "Hardpoint.txt" where that one is missing (LookupFilePath).
 std::string MissingAppDataMessage(const std::string& appDataDir);
 
 // Sets TheDirs() from the folders, creates SaveDataDir when missing (silently; a failure is
