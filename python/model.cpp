@@ -19,12 +19,15 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The line `zedaruz-cli check` prints for the file: its path, the verdict and the reader's lines.
-std::string DamagedLine(const Model& model) {
-    std::string line = model.File().string() + ": " + VerdictName(Verdict::Damaged);
+// The line `zedaruz-cli check` prints for a file: its path, the verdict and its lines (the reason it
+// holds no model, the reader's warnings).
+std::string CheckLine(const fs::path& file) {
+    const std::vector<CheckResult> results = Check({file});
+    if (results.empty()) return file.string() + ": " + VerdictName(Verdict::Unreadable);
+    std::string line = results.front().file.string() + ": " + VerdictName(results.front().verdict);
     const char* separator = ": ";
-    for (const std::string& warning : model.Warnings()) {
-        line += separator + warning;
+    for (const std::string& text : results.front().lines) {
+        line += separator + text;
         separator = " | ";
     }
     return line;
@@ -40,7 +43,9 @@ std::unique_ptr<SharedModel> Open(const fs::path& file, bool allow_damaged, cons
     if (journal) options.journal = *journal;
     return WithoutGil([&] {
         Model model = Model::Open(file, options);
-        if (!allow_damaged && VerdictOf(model) == Verdict::Damaged) throw Error(DamagedLine(model));
+        const Verdict verdict = VerdictOf(model);
+        if (!allow_damaged && (verdict == Verdict::Damaged || verdict == Verdict::Unreadable))
+            throw Error(CheckLine(file));
         return std::make_unique<SharedModel>(std::move(model));
     });
 }
@@ -87,7 +92,7 @@ be used on any thread.)");
             "The reader's lines (damage and notes), as `zedaruz-cli list` prints them first.")
         .def_property_readonly(
             "verdict", [](const Shared& s) { return VerdictName(s.Read(&VerdictOf)); },
-            "What `zedaruz-cli check` says of the file: \"ok\", \"notes\" or \"damaged\".")
+            "What `zedaruz-cli check` says of the file: \"ok\", \"notes\", \"damaged\" or \"unreadable\".")
         .def_property_readonly("mesh_count", Reading(&Model::MeshCount),
                                "Top-level entries that are not textures.")
         .def_property_readonly("levels", Reading(&Model::Levels),
@@ -194,8 +199,9 @@ be used on any thread.)");
           R"(Opens an OPT model: reads the file once and walks its block tree.
 
 Raises zedaruz.Error with zedaruz-cli's message when the file cannot be read (a missing file, a
-folder), and for a damaged file (a reader warning about the file's structure; the message is the line
-`zedaruz-cli check FILE` prints) unless allow_damaged is true: then it loads as far as it can and
+folder), and for a damaged file (a reader warning about the file's structure) or one that holds no
+model (the message is the line `zedaruz-cli check FILE` prints) unless allow_damaged is true: then it
+loads as far as it can and
 `warnings` says what the reader found. tables="classic" reads into the classic table sizes, as
 `zedaruz-cli --tables classic`. journal names the write journal of the model's writes; by default
 ZEDARUZ_JOURNAL, else patch-journal.jsonl in the SaveData folder, as for zedaruz-cli.)");

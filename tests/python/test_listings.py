@@ -20,7 +20,7 @@ def test_listings_equal_the_command_lines(name):
 def test_a_damaged_file_opened_anyway_lists_its_warnings_first(tmp_path):
     path = random_bytes_file(tmp_path)
     m = zedaruz.open(path, allow_damaged=True)
-    assert m.verdict == "damaged" and m.warnings
+    assert m.verdict == "unreadable" and m.warnings
     assert m.warnings + m.listing("main-file-info") == cli_lines("list", path, "main-file-info")
 
 
